@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace zodiac {
+
+// The order matters: it orders the new-year rows' cycle and every per-sign table.
+enum class AnimalSign : std::uint8_t {
+    Rat,
+    Ox,
+    Tiger,
+    Rabbit,
+    Dragon,
+    Snake,
+    Horse,
+    Sheep,
+    Monkey,
+    Rooster,
+    Dog,
+    Boar
+};
+
+enum class ZodiacElement : std::uint8_t { Metal, Water, Wood, Fire, Earth };
+
+inline constexpr std::size_t kSignCount = 12;
+inline constexpr std::size_t kElementCount = 5;
+
+// Signs and elements travel between the windows and the engine as these exact,
+// case-sensitive display names.
+inline constexpr std::array<std::string_view, kSignCount> kSignNames = {
+    "Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Sheep", "Monkey", "Rooster", "Dog", "Boar"};
+
+inline constexpr std::array<std::string_view, kElementCount> kElementNames = {"Metal", "Water", "Wood", "Fire",
+                                                                              "Earth"};
+
+constexpr std::size_t Index(AnimalSign sign) { return static_cast<std::size_t>(sign); }
+constexpr std::size_t Index(ZodiacElement element) { return static_cast<std::size_t>(element); }
+
+constexpr std::string_view Name(AnimalSign sign) { return kSignNames[Index(sign)]; }
+constexpr std::string_view Name(ZodiacElement element) { return kElementNames[Index(element)]; }
+
+constexpr std::optional<AnimalSign> FindSign(std::string_view name) {
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        if (kSignNames[i] == name) return static_cast<AnimalSign>(i);
+    }
+    return std::nullopt;
+}
+
+constexpr std::optional<ZodiacElement> FindElement(std::string_view name) {
+    for (std::size_t i = 0; i < kElementCount; ++i) {
+        if (kElementNames[i] == name) return static_cast<ZodiacElement>(i);
+    }
+    return std::nullopt;
+}
+
+}  // namespace zodiac

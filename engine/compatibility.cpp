@@ -1,0 +1,33 @@
+#include "compatibility.h"
+
+#include "compatibility_tables.h"
+#include "content/pair_texts.h"
+
+namespace zodiac {
+
+std::int16_t Compatibility::GetCompatibilityNumber(std::string_view user, std::string_view partner) const {
+    const auto u = FindSign(user);
+    const auto p = FindSign(partner);
+    if (!u || !p) return 0;
+    return kCompatibilityMatrix[Index(*u)][Index(*p)];
+}
+
+PairText Compatibility::GetCompatibilityText(std::string_view user, std::string_view partner) {
+    PairText result;
+    if (const auto u = FindSign(user)) {
+        userKeyWord_ = u;
+        result.userJapaneseSign = kJapaneseSigns[Index(*u)];
+    }
+    if (const auto p = FindSign(partner)) partnerKeyWord_ = p;
+    // Each key word names exactly one sign, so the pair's entry sits at that row and
+    // column of the table, and the kept key words also give back the previous text.
+    if (userKeyWord_ && partnerKeyWord_) result.text = content::PairTextOf(*userKeyWord_, *partnerKeyWord_);
+    return result;
+}
+
+std::optional<Rating> Compatibility::RateCompatibility(std::int16_t number) const {
+    if (number < 2 || number > 10) return std::nullopt;
+    return Rating{std::to_string(number * 10) + '%', std::string{kRatingPhrases[static_cast<std::size_t>(number)]}};
+}
+
+}  // namespace zodiac

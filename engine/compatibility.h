@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "animal_sign.h"
+
+namespace zodiac {
+
+struct JapaneseSign {
+    std::string_view name;
+    int symbol;  // 1-based position in the result window's symbol pictures
+};
+
+// The engine never touches a window: the shell shows userJapaneseSign, when
+// present, in the result window's Japanese sign label and symbol.
+struct PairText {
+    std::string text;
+    std::optional<JapaneseSign> userJapaneseSign;
+};
+
+struct Rating {
+    std::string percentage;
+    std::string rating;
+};
+
+struct CompatibilityResult {
+    std::int16_t number = 0;
+    std::string percentage;
+    std::string rating;
+    std::string text;
+};
+
+class Compatibility {
+public:
+    // 0 when either name is not one of the twelve signs.
+    std::int16_t GetCompatibilityNumber(std::string_view user, std::string_view partner) const;
+
+    // A name outside the twelve keeps the key word the previous call set for that
+    // side; when the resulting key names no pair, the previous text comes back.
+    PairText GetCompatibilityText(std::string_view user, std::string_view partner);
+
+    // Nothing for a number outside 2 to 10.
+    std::optional<Rating> RateCompatibility(std::int16_t number) const;
+
+private:
+    std::optional<AnimalSign> userKeyWord_;
+    std::optional<AnimalSign> partnerKeyWord_;
+};
+
+}  // namespace zodiac
