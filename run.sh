@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev fonts-dejavu-core)
 
 missing=()
 for package in "${packages[@]}"; do
@@ -22,6 +23,7 @@ cmake --build build -j"$(nproc)"
 
 case "${1:-test}" in
     test) ctest --test-dir build --output-on-failure ;;
+    start) exec build/shell/qorvel-zodiac ;;
     build) ;;
-    *) echo "usage: $0 [test|build]" >&2; exit 2 ;;
+    *) echo "usage: $0 [test|start|build]" >&2; exit 2 ;;
 esac

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace zodiac {
+
+// Pictures kept under text keys, in a fixed order; each is read from the
+// compiled-in resources only when it is asked for.
+class ImageList {
+public:
+    struct Entry {
+        QString key;
+        QString resource;
+    };
+
+    explicit ImageList(std::vector<Entry> entries) : entries_(std::move(entries)) {}
+
+    int count() const { return static_cast<int>(entries_.size()); }
+    const Entry& entry(int position) const { return entries_.at(static_cast<std::size_t>(position - 1)); }  // 1-based
+    QPixmap picture(int position) const { return QPixmap(entry(position).resource); }
+    // The first entry whose key equals `key` exactly.
+    std::optional<int> find(const QString& key) const;
+
+private:
+    std::vector<Entry> entries_;
+};
+
+// Animal pictures keyed by the western sign of each animal's profile.
+const ImageList& AnimalPictures();
+// Sign characters keyed by the English animal name, in alphabetical order.
+const ImageList& JapaneseSymbols();
+
+}  // namespace zodiac

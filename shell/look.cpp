@@ -1,0 +1,94 @@
+#include "look.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace zodiac {
+
+QFont VerdanaFont(double points, bool bold, bool underline) {
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+        return true;
+    }();
+    (void)substituted;
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    widget->setPalette(palette);
+}
+
+void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette palette = widget->palette();
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) palette.setColor(role, text);
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(role, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+namespace {
+
+constexpr int kSmallestPixelSize = 8;
+
+// How far a label may grow to the right before it meets a sibling beside it.
+int FreeWidth(const QLabel* label) {
+    const QWidget* parent = label->parentWidget();
+    const QRect own = label->geometry();
+    int right = parent->width() - 4;
+    for (const QObject* child : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (!sibling || sibling == label) continue;
+        const QRect other = sibling->geometry();
+        const bool beside = other.top() < own.bottom() && other.bottom() > own.top();
+        if (beside && other.left() >= own.right()) right = std::min(right, other.left() - 2);
+    }
+    return std::max(own.width(), right - own.left());
+}
+
+bool Fits(const QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    if (label->wordWrap()) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 10000),
+                                                  Qt::TextWordWrap | label->alignment(), label->text());
+        return needed.height() <= label->height();
+    }
+    return metrics.horizontalAdvance(label->text()) <= label->width();
+}
+
+void Fit(QLabel* label) {
+    if (label->text().isEmpty() || Fits(label)) return;
+    if (!label->wordWrap()) {
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 1;
+        label->resize(std::min(needed, FreeWidth(label)), label->height());
+    }
+    QFont font = label->font();
+    while (!Fits(label) && font.pixelSize() > kSmallestPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+        label->setFont(font);
+    }
+}
+
+}  // namespace
+
+void FitLabels(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) Fit(label);
+}
+
+void FixClientSize(QWidget* window, int widthTwips, int heightTwips) {
+    window->setFixedSize(Px(widthTwips), Px(heightTwips));
+}
+
+}  // namespace zodiac

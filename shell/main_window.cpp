@@ -1,0 +1,231 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <cmath>
+#include <iterator>
+
+#include "advertising.h"
+#include "link_label.h"
+#include "look.h"
+#include "platform.h"
+#include "result_window.h"
+#include "zodiac_app.h"
+
+namespace zodiac {
+namespace {
+
+const QStringList kMonths = {"January", "February", "March",     "April",   "May",      "June",
+                             "July",    "August",   "September", "October", "November", "December"};
+constexpr int kFirstYear = 1936;
+constexpr int kLastYear = 2008;
+
+QLabel* Caption(const QString& text, const QColor& colour) {
+    auto* label = new QLabel(text);
+    SetTextColour(label, colour);
+    return label;
+}
+
+QGroupBox* Frame(const QString& title = {}) { return new QGroupBox(title); }
+
+std::optional<std::chrono::year_month_day> DateOf(int day, int month, int year) {
+    const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    if (!date.ok()) return std::nullopt;
+    return date;
+}
+
+}  // namespace
+
+int AdvertisingDraw(double r) { return static_cast<int>(std::nearbyint(6.0 * r + 1.0)); }
+
+MainWindow::MainWindow(ZodiacApp& app) : ZodiacWindow(app, "frmmain") {
+    BuildControls();
+    BuildMenus();
+    FillLists();
+    FinishLayout(5295, 4590);
+    txtMaleName->setFocus();
+}
+
+void MainWindow::BuildControls() {
+    QWidget* const client = this->client();
+
+    // clang-format off
+    Frame3       = Place(Frame(),                                       client,       "Frame3",       {120, 0, 5055, 615});
+    Label1       = Place(new LinkLabel(kForumLine),                     Frame3,       "Label1",       {120, 120, 4815, 195});
+    Label2       = Place(new LinkLabel(kVisitLine),                     Frame3,       "Label2",       {240, 360, 4455, 195});
+    Frame5       = Place(Frame(),                                       client,       "Frame5",       {120, 660, 5055, 975});
+    Label5       = Place(Caption("Know your Japanese Zodiac Sign. Just enter your name and date of birth and you are set to go.",
+                                 colour::kLightYellow),                 Frame5,       "Label5",       {120, 360, 4815, 495});
+    Frame1       = Place(Frame("Enter Your Details"),                   client,       "Frame1",       {120, 1680, 5055, 1095});
+    Label3       = Place(Caption("Name:-", colour::kCyan),              Frame1,       "Label3",       {240, 285, 645, 195});
+    txtMaleName  = Place(new QLineEdit,                                 Frame1,       "txtMaleName",  {1320, 240, 3375, 285});
+    Label4       = Place(Caption("Birth Day:-", colour::kCyan),         Frame1,       "Label4",       {240, 660, 960, 195});
+    cboMaleMonth = Place(new QComboBox,                                 Frame1,       "cboMaleMonth", {1320, 600, 1215, 315});
+    CboMaleDate  = Place(new QComboBox,                                 Frame1,       "CboMaleDate",  {2640, 600, 855, 315});
+    cboMaleYear  = Place(new QComboBox,                                 Frame1,       "cboMaleYear",  {3600, 600, 1095, 315});
+    cmdProceed   = Place(new QPushButton("Get My &Japanese Zodiac"),    client,       "cmdProceed",   {120, 2880, 5055, 495});
+    fraFullBrand = Place(Frame(),                                       client,       "fraFullBrand", {120, 3360, 5055, 1095});
+    lblCobrand   = Place(new LinkLabel(kCoBrandOffer),                  fraFullBrand, "lblCobrand",   {120, 165, 4785, 855});
+    lblFullBrand = Place(new LinkLabel(kFullBrandOffer),                fraFullBrand, "lblFullBrand", {120, 165, 4785, 855});
+    // The partner's section lies below the client area.
+    Frame2         = Place(Frame("Your Partner's Details"),             client,       "Frame2",         {0, 7440, 3135, 1095});
+    Label6         = Place(new QLabel("Name"),                          Frame2,       "Label6",         {120, 375, 615, 255});
+    txtFemaleName  = Place(new QLineEdit,                               Frame2,       "txtFemaleName",  {1320, 360, 3375, 285});
+    Label7         = Place(new QLabel("Birth Day"),                     Frame2,       "Label7",         {120, 750, 855, 255});
+    cboFemaleMonth = Place(new QComboBox,                               Frame2,       "cboFemaleMonth", {1320, 720, 1215, 315});
+    cboFemaleDate  = Place(new QComboBox,                               Frame2,       "cboFemaleDate",  {2640, 720, 855, 315});
+    cboFemaleYear  = Place(new QComboBox,                               Frame2,       "cboFemaleYear",  {3600, 720, 1095, 315});
+    // clang-format on
+
+    SetTextColour(Frame1, colour::kLightYellow);
+    Label5->setAlignment(Qt::AlignCenter);
+    Label5->setWordWrap(true);
+    for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        SetColours(label, colour::kOrange, colour::kWindow);
+    }
+    for (QWidget* field : std::initializer_list<QWidget*>{txtMaleName, cboMaleMonth, CboMaleDate, cboMaleYear}) {
+        SetColours(field, colour::kOrange, colour::kWindow);
+    }
+    SetColours(cmdProceed, Qt::black, colour::kButtonFace);
+    Frame2->setPalette(QApplication::palette());
+    Frame2->setAutoFillBackground(true);
+
+    QWidget* const order[] = {txtMaleName,    cboMaleMonth,  CboMaleDate,   cboMaleYear, txtFemaleName,
+                              cboFemaleMonth, cboFemaleDate, cboFemaleYear, cmdProceed};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    connect(cmdProceed, &QPushButton::clicked, this, &MainWindow::cmdProceed_Click);
+    connect(Label1, &LinkLabel::clicked, this, [this] { app_.links().OpenHomePage(); });
+    connect(Label2, &LinkLabel::clicked, this, [this] { app_.links().OpenHomePage(); });
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { app_.links().OpenCoBrandPage(); });
+    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { app_.links().OpenFullyBrandedPage(); });
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuGetJapaneseZodiac =
+        file->addAction(QStringLiteral("Get My &Japanese Zodiac"), this, &MainWindow::cmdProceed_Click);
+    mnuExit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+
+    AddWebMenus(QStringLiteral("Check for Software &Update"), "mnuSep1", "mnuSep2");
+    mnuGetJapaneseZodiac->setObjectName(QStringLiteral("mnuGetJapaneseZodiac"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+}
+
+void MainWindow::FillLists() {
+    for (int day = 1; day <= 31; ++day) {
+        CboMaleDate->addItem(QString::number(day));
+        cboFemaleDate->addItem(QString::number(day));
+    }
+    cboMaleMonth->addItems(kMonths);
+    cboFemaleMonth->addItems(kMonths);
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        cboMaleYear->addItem(QString::number(year));
+        cboFemaleYear->addItem(QString::number(year));
+    }
+    for (QComboBox* list : {CboMaleDate, cboMaleMonth, cboMaleYear, cboFemaleDate, cboFemaleMonth, cboFemaleYear}) {
+        list->setCurrentIndex(0);
+        list->setMaxVisibleItems(12);
+    }
+}
+
+void MainWindow::ArrangeAdvertisements(int draw) {
+    if (draw == 1 || draw == 3 || draw == 5) lblCobrand->raise();
+    if (draw == 2 || draw == 4 || draw == 6) lblFullBrand->raise();
+}
+
+bool MainWindow::ValidateInput() {
+    // Only the user's own section is checked. A name of blanks passes here and
+    // becomes the empty name once trimmed.
+    if (txtMaleName->text().isEmpty()) {
+        app_.platform().showMessage(this, QStringLiteral("Please Enter your Name"), Platform::Icon::Information);
+        txtMaleName->setFocus();
+        return false;
+    }
+    const int year = cboMaleYear->currentText().toInt();
+    const int day = CboMaleDate->currentIndex();     // 0 for day 1
+    const int month = cboMaleMonth->currentIndex();  // 0 for January
+    const bool leap = year % 4 == 0;                 // exact for 1936 to 2008
+    if (month == 1 && day >= (leap ? 29 : 28)) {
+        app_.platform().showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"),
+                                    Platform::Icon::Information);
+        return false;
+    }
+    if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
+        app_.platform().showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"),
+                                    Platform::Icon::Information);
+        return false;
+    }
+    return true;
+}
+
+PersonEntry MainWindow::ReadPerson(const QLineEdit* name, const QComboBox* day, const QComboBox* month,
+                                   const QComboBox* year) const {
+    PersonEntry person;
+    person.name = name->text().trimmed();
+    person.day = day->currentText().trimmed();
+    person.month = month->currentText().trimmed();
+    person.year = year->currentText().trimmed();
+    person.birthText = person.day + QLatin1Char(' ') + person.month + QLatin1Char(' ') + person.year;
+    person.birthDate = DateOf(person.day.toInt(), month->currentIndex() + 1, person.year.toInt());
+    return person;
+}
+
+void MainWindow::cmdProceed_Click() {
+    if (!ValidateInput()) return;
+    const PersonEntry user = ReadPerson(txtMaleName, CboMaleDate, cboMaleMonth, cboMaleYear);
+    const PersonEntry partner = ReadPerson(txtFemaleName, cboFemaleDate, cboFemaleMonth, cboFemaleYear);
+    ZodiacState& state = app_.state();
+    state.userName = user.name;
+    state.userBirthText = user.birthText;
+    state.partnerName = partner.name;
+    state.partnerBirthText = partner.birthText;
+
+    // The partner's section is never checked: a day its month lacks leaves that
+    // person's results as the last run left them.
+    SignLookup& signs = app_.signs();
+    if (user.birthDate) state.userSign = signs.GetAnimalSign(*user.birthDate);
+    if (partner.birthDate) state.partnerSign = signs.GetAnimalSign(*partner.birthDate);
+    if (user.birthDate) state.userElement = signs.GetElement(*user.birthDate);
+    if (partner.birthDate) state.partnerElement = signs.GetElement(*partner.birthDate);
+
+    ProfileLookup& profiles = app_.profiles();
+    state.userProfile = profiles.GetSignProfile(state.userSign);
+    state.partnerProfile = profiles.GetSignProfile(state.partnerSign);
+    state.userElementDescription = profiles.GetElementDescription(state.userElement);
+    state.partnerElementDescription = profiles.GetElementDescription(state.partnerElement);
+
+    Compatibility& compatibility = app_.compatibility();
+    CompatibilityResult& result = state.compatibility;
+    result.number = compatibility.GetCompatibilityNumber(state.userSign, state.partnerSign);
+    const PairText pair = compatibility.GetCompatibilityText(state.userSign, state.partnerSign);
+    result.text = pair.text;
+    ResultWindow* window = app_.resultWindow();
+    if (pair.userJapaneseSign) window->ShowJapaneseSign(*pair.userJapaneseSign);
+    if (const auto rating = compatibility.RateCompatibility(result.number)) {
+        result.percentage = rating->percentage;
+        result.rating = rating->rating;
+    }
+
+    window->Fill(state);
+    window->PickPictures();
+    window->show();
+    hide();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!app_.ending()) app_.HandOver(this);
+    event->accept();
+}
+
+}  // namespace zodiac

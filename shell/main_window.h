@@ -1,0 +1,72 @@
+#pragma once
+
+#include "zodiac_window.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zodiac {
+
+class LinkLabel;
+class ZodiacApp;
+struct PersonEntry;
+
+// frmmain: the user enters a name and a birth date and asks for the sign. The
+// partner's section lies below the client area, never seen but still in the tab
+// order, and the main command reads it too.
+class MainWindow : public ZodiacWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(ZodiacApp& app);
+
+    bool ValidateInput();
+    void cmdProceed_Click();
+    // Which advertisement lies in front, from a draw n of 1 to 7.
+    void ArrangeAdvertisements(int draw);
+
+    QGroupBox* Frame3;
+    LinkLabel* Label1;
+    LinkLabel* Label2;
+    QGroupBox* Frame5;
+    QLabel* Label5;
+    QGroupBox* Frame1;
+    QLabel* Label3;
+    QLineEdit* txtMaleName;
+    QLabel* Label4;
+    QComboBox* cboMaleMonth;
+    QComboBox* CboMaleDate;
+    QComboBox* cboMaleYear;
+    QPushButton* cmdProceed;
+    QGroupBox* fraFullBrand;
+    LinkLabel* lblCobrand;
+    LinkLabel* lblFullBrand;
+    QGroupBox* Frame2;
+    QLabel* Label6;
+    QLineEdit* txtFemaleName;
+    QLabel* Label7;
+    QComboBox* cboFemaleMonth;
+    QComboBox* cboFemaleDate;
+    QComboBox* cboFemaleYear;
+
+    QAction* mnuGetJapaneseZodiac;
+    QAction* mnuExit;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void FillLists();
+    PersonEntry ReadPerson(const QLineEdit* name, const QComboBox* day, const QComboBox* month,
+                           const QComboBox* year) const;
+};
+
+// The advertising draw: 6r + 1 rounded half to even, so 1 to 7 for r in [0, 1).
+int AdvertisingDraw(double r);
+
+}  // namespace zodiac

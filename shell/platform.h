@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QUrl>
+
+class QPrinter;
+class QWidget;
+
+namespace zodiac {
+
+// Everything the windows ask of the outside world goes through here, so that tests
+// can answer in its place and record what was asked.
+class Platform {
+public:
+    enum class Icon { Information, Critical };
+
+    struct SaveDialogRequest {
+        QString title;
+        QString filter;
+        QString defaultSuffix;
+        bool confirmOverwrite = true;
+    };
+
+    virtual ~Platform() = default;
+
+    virtual void showMessage(QWidget* parent, const QString& text, Icon icon) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, Icon icon) = 0;
+    // Opens the address in the default browser; failures are silent.
+    virtual void openWebAddress(const QUrl& address) = 0;
+    virtual QDate today() = 0;
+    virtual void seedRandom() = 0;
+    // A random number in [0, 1).
+    virtual double random() = 0;
+    virtual QString settingValue(const QString& section, const QString& key) = 0;
+    virtual void setSettingValue(const QString& section, const QString& key, const QString& value) = 0;
+    // The chosen file, or empty when the user cancelled.
+    virtual QString askSaveFileName(QWidget* parent, const SaveDialogRequest& request) = 0;
+    // False when the user cancelled; `selectionAvailable` offers printing the selection.
+    virtual bool askPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) = 0;
+    // Ends the program once every window has gone.
+    virtual void endProcess() = 0;
+};
+
+// The title of every message box.
+inline const QString kApplicationTitle = QStringLiteral("Qorvel Japanese Zodiac");
+// The caption of every window.
+inline const QString kWindowCaption = QStringLiteral("Qorvel Japanese Zodiac v1.15");
+
+}  // namespace zodiac

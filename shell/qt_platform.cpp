@@ -1,0 +1,78 @@
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <chrono>
+
+namespace zodiac {
+namespace {
+
+QMessageBox::Icon ToQt(Platform::Icon icon) {
+    return icon == Platform::Icon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon) {
+    QMessageBox box(ToQt(icon), kApplicationTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtPlatform::askYesNo(QWidget* parent, const QString& text, Icon icon) {
+    QMessageBox box(ToQt(icon), kApplicationTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::openWebAddress(const QUrl& address) { QDesktopServices::openUrl(address); }
+
+QDate QtPlatform::today() { return QDate::currentDate(); }
+
+void QtPlatform::seedRandom() {
+    generator_.seed(
+        static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }
+
+QSettings& QtPlatform::settings() {
+    // Per user, under the executable's own name.
+    if (!settings_)
+        settings_ = std::make_unique<QSettings>(QSettings::UserScope, QString{}, QCoreApplication::applicationName());
+    return *settings_;
+}
+
+QString QtPlatform::settingValue(const QString& section, const QString& key) {
+    return settings().value(section + QLatin1Char('/') + key).toString();
+}
+
+void QtPlatform::setSettingValue(const QString& section, const QString& key, const QString& value) {
+    settings().setValue(section + QLatin1Char('/') + key, value);
+    settings().sync();
+}
+
+QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
+    QFileDialog dialog(parent, request.title, QString{}, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtPlatform::askPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionAvailable);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::endProcess() { QCoreApplication::exit(0); }
+
+}  // namespace zodiac

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <random>
+
+#include "platform.h"
+
+class QSettings;
+
+namespace zodiac {
+
+class QtPlatform final : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    void showMessage(QWidget* parent, const QString& text, Icon icon) override;
+    bool askYesNo(QWidget* parent, const QString& text, Icon icon) override;
+    void openWebAddress(const QUrl& address) override;
+    QDate today() override;
+    void seedRandom() override;
+    double random() override;
+    QString settingValue(const QString& section, const QString& key) override;
+    void setSettingValue(const QString& section, const QString& key, const QString& value) override;
+    QString askSaveFileName(QWidget* parent, const SaveDialogRequest& request) override;
+    bool askPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
+    void endProcess() override;
+
+private:
+    QSettings& settings();
+
+    std::mt19937 generator_;
+    std::unique_ptr<QSettings> settings_;
+};
+
+}  // namespace zodiac

@@ -1,0 +1,316 @@
+#include "result_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "advertising.h"
+#include "compatibility.h"
+#include "image_list.h"
+#include "link_label.h"
+#include "look.h"
+#include "main_window.h"
+#include "platform.h"
+#include "zodiac_app.h"
+#include "zodiac_state.h"
+
+namespace zodiac {
+namespace {
+
+QLabel* FieldCaption(const QString& text) {
+    auto* label = new QLabel(text);
+    SetTextColour(label, colour::kCyan);
+    return label;
+}
+
+QLabel* ValueLabel(double points, const QColor& colour) {
+    auto* label = new QLabel;
+    label->setFont(VerdanaFont(points, true));
+    SetTextColour(label, colour);
+    return label;
+}
+
+QLineEdit* LineBox() {
+    auto* box = new QLineEdit;
+    box->setReadOnly(true);
+    SetColours(box, colour::kOrange, colour::kWindow);
+    return box;
+}
+
+QPlainTextEdit* TextBox() {
+    auto* box = new QPlainTextEdit;
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SetColours(box, colour::kOrange, colour::kWindow);
+    return box;
+}
+
+QWidget* Panel() {
+    auto* panel = new QWidget;
+    SetColours(panel, Qt::white, colour::kWindow);
+    panel->setFont(VerdanaFont(8.25, true));
+    return panel;
+}
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+void SetBoxText(QWidget* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+        lines->setPlainText(text);
+    }
+}
+
+void FillProfile(const std::array<QWidget*, kProfileFieldCount>& boxes, const std::optional<SignProfile>& profile) {
+    if (!profile) return;
+    for (std::size_t i = 0; i < kProfileFieldCount; ++i) SetBoxText(boxes[i], Text((*profile)[i]));
+}
+
+QString BoxText(const QLineEdit* box) { return box->text().trimmed(); }
+
+void ShowPicture(QLabel* box, const QString& westernSign) {
+    if (const auto position = AnimalPictures().find(westernSign)) box->setPixmap(AnimalPictures().picture(*position));
+}
+
+}  // namespace
+
+ResultWindow::ResultWindow(ZodiacApp& app) : ZodiacWindow(app, "frmchiness") {
+    QWidget* const client = this->client();
+    BuildVisible(client);
+
+    // Below the client area: never seen, filled all the same.
+    SSTab = Place(new QTabWidget, client, "SSTab", {4320, 8280, 2535, 2295});
+    auto* compatibilityTab = new QWidget;
+    auto* partnerTab = new QWidget;
+    SSTab->addTab(compatibilityTab, QStringLiteral("Chinese Compatibility  "));
+    SSTab->addTab(new QWidget, QStringLiteral("Your Details"));
+    SSTab->addTab(partnerTab, QStringLiteral("Your Partner's Details"));
+    BuildCompatibilityTab(compatibilityTab);
+    BuildPartnerTab(partnerTab);
+    SSTab->setCurrentIndex(0);
+
+    BuildMenus();
+    FinishLayout(9990, 7965);
+}
+
+void ResultWindow::BuildVisible(QWidget* client) {
+    // clang-format off
+    Label1                     = Place(new LinkLabel(kForumAndVisitLines, 9.75),  client,   "Label1",                     {90, 20, 9810, 480});
+    Framale                    = Place(new QGroupBox("Japanese Zodiac Sign"),     client,   "Framale",                    {120, 480, 9735, 6495});
+    Framale->setFont(VerdanaFont(9.75, true));
+    SetTextColour(Framale, colour::kLightYellow);
+    Place(FieldCaption("English Name"),                                            Framale,  "Label13",                    {120, 398, 1155, 195});
+    lblMaleChinesesign         = Place(ValueLabel(12, colour::kLightYellow),      Framale,  "lblMaleChinesesign",         {2160, 360, 1755, 270});
+    Place(FieldCaption("Ruling Planet"),                                           Framale,  "Label2",                     {120, 885, 1110, 195});
+    txtMaleRulingPlanet        = Place(LineBox(),                                 Framale,  "txtMaleRulingPlanet",        {2160, 840, 4335, 285});
+    Place(FieldCaption("Western Zodiac Sign"),                                     Framale,  "Label14",                    {120, 1245, 1770, 195});
+    txtMaleWesternZodiacSign   = Place(LineBox(),                                 Framale,  "txtMaleWesternZodiacSign",   {2160, 1200, 4335, 285});
+    Place(FieldCaption("Positive Traits"),                                         Framale,  "Label3",                     {120, 1830, 1200, 195});
+    txtMalePositiveTraits      = Place(TextBox(),                                 Framale,  "txtMalePositiveTraits",      {2160, 1560, 4335, 735});
+    Place(FieldCaption("Negative Traits"),                                         Framale,  "Label5",                     {120, 2670, 1290, 195});
+    txtMaleNegativeTraits      = Place(TextBox(),                                 Framale,  "txtMaleNegativeTraits",      {2160, 2400, 4335, 735});
+    Place(FieldCaption("Gem Stone"),                                               Framale,  "Label6",                     {120, 3285, 960, 195});
+    txtMaleGemStone            = Place(LineBox(),                                 Framale,  "txtMaleGemStone",            {2160, 3240, 4335, 285});
+    Place(FieldCaption("Lucky Color"),                                             Framale,  "Label4",                     {120, 3615, 1215, 255});
+    txtMaleLuckycolour         = Place(LineBox(),                                 Framale,  "txtMaleLuckycolour",         {2160, 3600, 4335, 285});
+    Place(FieldCaption("Energy"),                                                  Framale,  "Label7",                     {120, 4005, 600, 195});
+    txtMaleEnergy              = Place(LineBox(),                                 Framale,  "txtMaleEnergy",              {2160, 3960, 4335, 285});
+    Place(FieldCaption("Lucky Seasons"),                                           Framale,  "Label8",                     {120, 4365, 1275, 195});
+    txtMaleLuckySeasons        = Place(LineBox(),                                 Framale,  "txtMaleLuckySeasons",        {2160, 4320, 4335, 285});
+    Place(FieldCaption("Lucky Month"),                                             Framale,  "Label9",                     {120, 4725, 1065, 195});
+    txtMaleLuckyMonth          = Place(LineBox(),                                 Framale,  "txtMaleLuckyMonth",          {2160, 4680, 4335, 285});
+    Place(FieldCaption("Lucky Number"),                                            Framale,  "Label17",                    {120, 5085, 1230, 195});
+    txtMaleLuckyNumber         = Place(LineBox(),                                 Framale,  "txtMaleLuckyNumber",         {2160, 5040, 4335, 285});
+    Place(FieldCaption("Most Compatible Sign"),                                    Framale,  "Label10",                    {120, 5445, 1860, 195});
+    txtMaleMostCompatibleSign  = Place(LineBox(),                                 Framale,  "txtMaleMostCompatibleSign",  {2160, 5400, 4335, 285});
+    Place(FieldCaption("Least Compatible Sign"),                                   Framale,  "Label11",                    {120, 5760, 1920, 195});
+    txtMAleLeastCompatibleSign = Place(LineBox(),                                 Framale,  "txtMAleLeastCompatibleSign", {2160, 5760, 4335, 285});
+    auto* famousCaption = Place(FieldCaption("Famous Personalities Born Under This Sign"), Framale, "Label12",             {120, 5990, 1935, 400});
+    txtMaleFamousPersonBorn    = Place(LineBox(),                                 Framale,  "txtMaleFamousPersonBorn",    {2160, 6120, 4335, 285});
+    YourPicture                = Place(new QLabel,                                Framale,  "YourPicture",                {6600, 240, 3030, 3030});
+    Picture1                   = Place(Panel(),                                   Framale,  "Picture1",                   {6600, 3390, 3015, 1095});
+    Place(FieldCaption("Japanese Sign"),                                           Picture1, "Label39",                    {120, 240, 1395, 195});
+    lblJapaneseSign            = Place(ValueLabel(11.25, colour::kLightYellow),   Picture1, "lblJapaneseSign",            {120, 600, 1755, 270});
+    picJapaneseSignSymbol      = Place(new QLabel,                                Picture1, "picJapaneseSignSymbol",      {2040, 80, 870, 915});
+    Picture2                   = Place(Panel(),                                   Framale,  "Picture2",                   {6600, 4560, 3015, 1850});
+    Place(FieldCaption("Japanese Element"),                                        Picture2, "Label15",                    {120, 0, 1770, 195});
+    lblMaleChineseElements     = Place(ValueLabel(11.25, colour::kOrange),        Picture2, "lblMaleChineseElements",     {120, 232, 2370, 270});
+    Place(FieldCaption("Element  Description"),                                    Picture2, "Label18",                    {120, 540, 2025, 195});
+    txtMaleElementDescription  = Place(TextBox(),                                 Picture2, "txtMaleElementDescription",  {120, 800, 2775, 950});
+    Frame1                     = Place(new QGroupBox,                             client,   "Frame1",                     {120, 6960, 9735, 855});
+    lblCobrand                 = Place(new LinkLabel(kCoBrandOffer),              Frame1,   "lblCobrand",                 {120, 160, 5985, 615});
+    lblFullBrand               = Place(new LinkLabel(kFullBrandOffer),            Frame1,   "lblFullBrand",               {120, 160, 5985, 615});
+    cmdBack                    = Place(new QPushButton("&Back"),                  Frame1,   "cmdBack",                    {6480, 280, 975, 375});
+    cmdPrint                   = Place(new QPushButton("&Print"),                 Frame1,   "cmdPrint",                   {7560, 280, 975, 375});
+    cmdExit                    = Place(new QPushButton("E&xit"),                  Frame1,   "cmdExit",                    {8640, 280, 975, 375});
+    // clang-format on
+
+    famousCaption->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    lblMaleChinesesign->setText(QStringLiteral("English Name"));
+    lblJapaneseSign->setText(QStringLiteral("Japanese Sign"));
+    lblMaleChineseElements->setText(QStringLiteral("Japanese Elements"));
+    YourPicture->setAlignment(Qt::AlignCenter);
+    picJapaneseSignSymbol->setAlignment(Qt::AlignCenter);
+    for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
+        label->setWordWrap(true);
+        SetColours(label, colour::kOrange, colour::kWindow);
+    }
+    for (QPushButton* button : {cmdBack, cmdPrint, cmdExit}) SetColours(button, Qt::black, colour::kButtonFace);
+
+    userBoxes_ = {txtMaleRulingPlanet,        txtMalePositiveTraits, txtMaleNegativeTraits,   txtMaleMostCompatibleSign,
+                  txtMAleLeastCompatibleSign, txtMaleLuckycolour,    txtMaleGemStone,         txtMaleEnergy,
+                  txtMaleLuckySeasons,        txtMaleLuckyMonth,     txtMaleFamousPersonBorn, txtMaleWesternZodiacSign,
+                  txtMaleLuckyNumber};
+
+    connect(Label1, &LinkLabel::clicked, this, [this] { app_.links().OpenHomePage(); });
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { app_.links().OpenCoBrandPage(); });
+    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { app_.links().OpenFullyBrandedPage(); });
+    connect(cmdBack, &QPushButton::clicked, this, &ResultWindow::cmdBack_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &ResultWindow::cmdPrint_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &ResultWindow::cmdExit_Click);
+}
+
+void ResultWindow::BuildCompatibilityTab(QWidget* tab) {
+    // clang-format off
+    fracompalibility              = Place(new QGroupBox("Compatibility"),     tab,              "fracompalibility",              {120, 120, 8895, 5895});
+    Place(FieldCaption("Chinese Compatibility Number"),                        fracompalibility, "lblCompatibilityNumberCaption", {240, 360, 3600, 255});
+    lblChineseCompatibilityNumber = Place(ValueLabel(8.25, colour::kOrange),  fracompalibility, "lblChineseCompatibilityNumber", {3960, 360, 1200, 255});
+    Place(FieldCaption("Chinese Compatibility  Percentage"),                   fracompalibility, "lblPercentageCaption",          {240, 720, 3600, 255});
+    lblChinesePercentage          = Place(ValueLabel(8.25, colour::kOrange),  fracompalibility, "lblChinesePercentage",          {3960, 720, 1200, 255});
+    Place(FieldCaption("Rating"),                                              fracompalibility, "lblRatingCaption",              {240, 1080, 3600, 255});
+    lblChineseRating              = Place(ValueLabel(8.25, colour::kOrange),  fracompalibility, "lblChineseRating",              {3960, 1080, 3000, 255});
+    lblMatchingDescription        = Place(ValueLabel(8.25, colour::kCyan),    fracompalibility, "lblMatchingDescription",        {240, 1440, 8400, 255});
+    txtMatchingDescription        = Place(TextBox(),                          fracompalibility, "txtMatchingDescription",        {240, 1800, 8400, 3840});
+    // clang-format on
+
+    // This text is not for copying out. Rather than emptying the system clipboard
+    // (which would throw away what the user copied elsewhere), the box offers no
+    // selection, copy, drag or context menu at all.
+    txtMatchingDescription->setTextInteractionFlags(Qt::NoTextInteraction);
+    txtMatchingDescription->setContextMenuPolicy(Qt::NoContextMenu);
+    txtMatchingDescription->setFocusPolicy(Qt::NoFocus);
+    txtMatchingDescription->viewport()->setAcceptDrops(false);
+}
+
+void ResultWindow::BuildPartnerTab(QWidget* tab) {
+    Frafemale = Place(new QGroupBox("Your Start Sign"), tab, "Frafemale", {120, 120, 9735, 6495});
+    struct Row {
+        const char* caption;
+        const char* name;
+        QLineEdit** line;
+        QPlainTextEdit** lines;
+    };
+    const Row rows[] = {
+        {"Ruling Planets", "txtFemaleRulingPlanet", &txtFemaleRulingPlanet, nullptr},
+        {"Western Zodiac Sign", "txtFemaleWesternZodiacSign", &txtFemaleWesternZodiacSign, nullptr},
+        {"Positive Traits", "txtFemalePositiveTraits", nullptr, &txtFemalePositiveTraits},
+        {"Negative Traits", "txtFemaleNegativeTraits", nullptr, &txtFemaleNegativeTraits},
+        {"Gem Stone", "txtFemaleGemStone", &txtFemaleGemStone, nullptr},
+        {"Lucky Colour", "txtFemaleLuckycolour", &txtFemaleLuckycolour, nullptr},
+        {"Energy", "txtFemaleEnergy", &txtFemaleEnergy, nullptr},
+        {"Lucky Seasons", "txtFemaleLuckySeasons", &txtFemaleLuckySeasons, nullptr},
+        {"Lucky Month", "txtFemaleLuckyMonth", &txtFemaleLuckyMonth, nullptr},
+        {"Lucky Number", "txtFemaleLuckyNumber", &txtFemaleLuckyNumber, nullptr},
+        {"Most Compatible Sign", "txtFemaleMostCompatibleSign", &txtFemaleMostCompatibleSign, nullptr},
+        {"Least Compatible Sign", "txtFemaleLeastCompitibleSign", &txtFemaleLeastCompitibleSign, nullptr},
+        {"Famous Personalities Born Under This Sign", "txtFemaleFamousPerson", &txtFemaleFamousPerson, nullptr},
+    };
+    Place(FieldCaption("Chinese Sign"), Frafemale, "lblPartnerSignCaption", {120, 360, 1935, 255});
+    lblFemaleChineseSign =
+        Place(ValueLabel(12, colour::kLightYellow), Frafemale, "lblFemaleChineseSign", {2160, 360, 1755, 270});
+    int top = 840;
+    for (const Row& row : rows) {
+        const int height = row.line ? 285 : 735;
+        Place(FieldCaption(row.caption), Frafemale, "", {120, top, 1935, 255});
+        const Twips rect{2160, top, 4335, height};
+        if (row.line) *row.line = Place(LineBox(), Frafemale, row.name, rect);
+        if (row.lines) *row.lines = Place(TextBox(), Frafemale, row.name, rect);
+        top += height + 75;
+    }
+    YourPartnerPicture = Place(new QLabel, Frafemale, "YourPartnerPicture", {6600, 240, 3030, 3030});
+    Place(FieldCaption("Chinese  Element"), Frafemale, "lblPartnerElementCaption", {6600, 3390, 1770, 195});
+    lblFemaleChineseElements =
+        Place(ValueLabel(11.25, colour::kOrange), Frafemale, "lblFemaleChineseElements", {6600, 3630, 2370, 270});
+    Place(FieldCaption("Element  Description"), Frafemale, "lblPartnerDescriptionCaption", {6600, 3990, 2025, 195});
+    txtFemaleelementDescription = Place(TextBox(), Frafemale, "txtFemaleelementDescription", {6600, 4230, 2775, 950});
+
+    partnerBoxes_ = {
+        txtFemaleRulingPlanet,        txtFemalePositiveTraits, txtFemaleNegativeTraits, txtFemaleMostCompatibleSign,
+        txtFemaleLeastCompitibleSign, txtFemaleLuckycolour,    txtFemaleGemStone,       txtFemaleEnergy,
+        txtFemaleLuckySeasons,        txtFemaleLuckyMonth,     txtFemaleFamousPerson,   txtFemaleWesternZodiacSign,
+        txtFemaleLuckyNumber};
+}
+
+void ResultWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuBack = file->addAction(QStringLiteral("&Back"), this, &ResultWindow::cmdBack_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
+    mnuPrint = file->addAction(QStringLiteral("&Print"), this, &ResultWindow::cmdPrint_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
+    mnuExit = file->addAction(QStringLiteral("E&xit"), this, &ResultWindow::cmdExit_Click);
+
+    AddWebMenus(QStringLiteral("Check For Software &Update"), "mnuHelpSep1", "mnuSepUpdate");
+    mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+}
+
+void ResultWindow::ShowJapaneseSign(const JapaneseSign& sign) {
+    lblJapaneseSign->setText(QString::fromUtf8(sign.name.data(), static_cast<qsizetype>(sign.name.size())));
+    picJapaneseSignSymbol->setPixmap(JapaneseSymbols().picture(sign.symbol));
+}
+
+void ResultWindow::Fill(const ZodiacState& state) {
+    Framale->setTitle(state.userName + QStringLiteral("'s Characteristic"));
+    Frafemale->setTitle(state.partnerName);
+    lblMaleChinesesign->setText(Text(state.userSign));
+    lblFemaleChineseSign->setText(Text(state.partnerSign));
+    lblMaleChineseElements->setText(Text(state.userElement));
+    lblFemaleChineseElements->setText(Text(state.partnerElement));
+    const CompatibilityResult& compatibility = state.compatibility;
+    lblChinesePercentage->setText(Text(compatibility.percentage));
+    lblChineseRating->setText(Text(compatibility.rating));
+    lblChineseCompatibilityNumber->setText(QString::number(compatibility.number));
+    FillProfile(userBoxes_, state.userProfile);
+    txtMaleElementDescription->setPlainText(Text(state.userElementDescription));
+    FillProfile(partnerBoxes_, state.partnerProfile);
+    txtFemaleelementDescription->setPlainText(Text(state.partnerElementDescription));
+    txtMatchingDescription->setPlainText(Text(compatibility.text));
+    lblMatchingDescription->setText(QStringLiteral("Compatibility Of ") + lblMaleChinesesign->text() +
+                                    QStringLiteral(" With  ") + lblFemaleChineseSign->text() + QStringLiteral(" :-"));
+}
+
+void ResultWindow::PickPictures() {
+    ShowPicture(YourPartnerPicture, BoxText(txtFemaleWesternZodiacSign));
+    ShowPicture(YourPicture, BoxText(txtMaleWesternZodiacSign));
+}
+
+void ResultWindow::cmdBack_Click() {
+    app_.mainWindow()->show();
+    backInProgress_ = true;
+    close();
+}
+
+void ResultWindow::cmdPrint_Click() {
+    // The report window opens here once the report can be composed.
+}
+
+void ResultWindow::cmdExit_Click() { close(); }
+
+void ResultWindow::closeEvent(QCloseEvent* event) {
+    if (!backInProgress_ && !app_.ending()) app_.HandOver(this);
+    event->accept();
+}
+
+}  // namespace zodiac

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDate>
+#include <QMap>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "platform.h"
+
+namespace zodiac::testing {
+
+// Answers as told and records every call; never blocks and never opens anything.
+class FakePlatform final : public Platform {
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+        bool operator==(const Message&) const = default;
+    };
+
+    std::vector<Message> messages;
+    std::vector<Message> questions;
+    std::deque<bool> answers;  // next Yes/No answers; No when empty
+    QStringList opened;
+    QDate todayIs{2026, 12, 7};
+    std::deque<double> draws;  // next random numbers; 0 when empty
+    int seeds = 0;
+    QMap<QString, QString> settings;
+    std::vector<SaveDialogRequest> saveRequests;
+    std::deque<QString> saveAnswers;
+    std::vector<bool> printRequests;  // selectionAvailable of each print dialog
+    bool printAnswer = true;
+    int ended = 0;
+
+    void showMessage(QWidget*, const QString& text, Icon icon) override { messages.push_back({text, icon}); }
+    bool askYesNo(QWidget*, const QString& text, Icon icon) override {
+        questions.push_back({text, icon});
+        if (answers.empty()) return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void openWebAddress(const QUrl& address) override { opened << address.toString(QUrl::FullyEncoded); }
+    QDate today() override { return todayIs; }
+    void seedRandom() override { ++seeds; }
+    double random() override {
+        if (draws.empty()) return 0.0;
+        const double r = draws.front();
+        draws.pop_front();
+        return r;
+    }
+    QString settingValue(const QString& section, const QString& key) override {
+        return settings.value(section + '/' + key);
+    }
+    void setSettingValue(const QString& section, const QString& key, const QString& value) override {
+        settings[section + '/' + key] = value;
+    }
+    QString askSaveFileName(QWidget*, const SaveDialogRequest& request) override {
+        saveRequests.push_back(request);
+        if (saveAnswers.empty()) return {};
+        QString answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+    bool askPrintSettings(QWidget*, QPrinter&, bool selectionAvailable) override {
+        printRequests.push_back(selectionAvailable);
+        return printAnswer;
+    }
+    void endProcess() override { ++ended; }
+};
+
+}  // namespace zodiac::testing

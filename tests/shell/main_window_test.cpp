@@ -1,0 +1,183 @@
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include "link_label.h"
+#include "result_window.h"
+#include "shell_test_support.h"
+
+using namespace zodiac;
+using namespace zodiac::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsOfferEveryDayMonthAndYearStartingAtTheFirst() {
+        Program program;
+        MainWindow* w = program.main();
+        for (QComboBox* days : {w->CboMaleDate, w->cboFemaleDate}) {
+            QCOMPARE(days->count(), 31);
+            QCOMPARE(days->itemText(8), QStringLiteral("9"));
+        }
+        for (QComboBox* years : {w->cboMaleYear, w->cboFemaleYear}) {
+            QCOMPARE(years->count(), 73);
+            QCOMPARE(years->itemText(72), QStringLiteral("2008"));
+        }
+        QCOMPARE(w->cboMaleMonth->itemText(11), QStringLiteral("December"));
+        for (QComboBox* list : w->findChildren<QComboBox*>()) {
+            QCOMPARE(list->currentIndex(), 0);
+            QVERIFY(!list->isEditable());
+        }
+    }
+
+    void validation_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("message");
+        const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+        const QString shortMonth = QStringLiteral("Please Enter Correct Date Or Month !");
+        QTest::newRow("empty name") << "" << 5 << 3 << 1975 << "Please Enter your Name";
+        QTest::newRow("blank name passes") << "   " << 5 << 3 << 1975 << "";
+        QTest::newRow("29 Feb 2000") << "Ann" << 29 << 2 << 2000 << "";
+        QTest::newRow("29 Feb 1936") << "Ann" << 29 << 2 << 1936 << "";
+        QTest::newRow("29 Feb 1937") << "Ann" << 29 << 2 << 1937 << february;
+        QTest::newRow("30 Feb 2000") << "Ann" << 30 << 2 << 2000 << february;
+        QTest::newRow("31 Feb 1975") << "Ann" << 31 << 2 << 1975 << february;
+        QTest::newRow("31 Apr") << "Ann" << 31 << 4 << 1975 << shortMonth;
+        QTest::newRow("31 Jun") << "Ann" << 31 << 6 << 1975 << shortMonth;
+        QTest::newRow("31 Sep") << "Ann" << 31 << 9 << 1975 << shortMonth;
+        QTest::newRow("31 Nov") << "Ann" << 31 << 11 << 1975 << shortMonth;
+        QTest::newRow("31 Mar") << "Ann" << 31 << 3 << 1975 << "";
+        QTest::newRow("30 Apr") << "Ann" << 30 << 4 << 1975 << "";
+        QTest::newRow("31 Dec 2008") << "Ann" << 31 << 12 << 2008 << "";
+    }
+
+    void validation() {
+        QFETCH(QString, name);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        QFETCH(QString, message);
+        Program program;
+        program.Run(name, day, month, year);
+        if (message.isEmpty()) {
+            QVERIFY(program.platform.messages.empty());
+            QVERIFY(program.app.loadedResultWindow());
+            QVERIFY(program.app.loadedResultWindow()->isVisible());
+            QVERIFY(!program.main()->isVisible());
+        } else {
+            QCOMPARE(program.platform.messages.size(), 1u);
+            QCOMPARE(program.platform.messages[0].text, message);
+            QVERIFY(program.platform.messages[0].icon == Platform::Icon::Information);
+            QVERIFY(!program.app.loadedResultWindow());  // nothing computed
+            QVERIFY(program.main()->isVisible());
+            QVERIFY(program.app.state().userSign.empty());
+        }
+    }
+
+    void anEmptyNameTakesTheFocusBack() {
+        Program program;
+        QApplication::setActiveWindow(program.main());
+        program.main()->cboMaleYear->setFocus();
+        program.Run(QString(), 1, 1, 1950);
+        QCOMPARE(QApplication::focusWidget(), program.main()->txtMaleName);
+    }
+
+    void tabGoesThroughTheHiddenPartnerSectionBeforeTheButton() {
+        Program program;
+        MainWindow* w = program.main();
+        const QList<QWidget*> expected = {w->txtMaleName,   w->cboMaleMonth,  w->CboMaleDate,
+                                          w->cboMaleYear,   w->txtFemaleName, w->cboFemaleMonth,
+                                          w->cboFemaleDate, w->cboFemaleYear, w->cmdProceed};
+        QList<QWidget*> chain;
+        QWidget* widget = w->txtMaleName;
+        do {
+            if (widget->focusPolicy() & Qt::TabFocus) chain << widget;
+            widget = widget->nextInFocusChain();
+        } while (widget != w->txtMaleName && chain.size() < 20);
+        QCOMPARE(chain, expected);
+    }
+
+    void thePartnerSectionLiesBelowTheClientArea() {
+        Program program;
+        MainWindow* w = program.main();
+        QCOMPARE(w->centralWidget()->size(), QSize(353, 306));
+        QVERIFY(w->Frame2->geometry().top() >= w->centralWidget()->height());
+        QVERIFY(w->Frame1->geometry().bottom() < w->centralWidget()->height());
+    }
+
+    void menusMatchTheirCaptionsAndMakeMoneyIsSwitchedOff() {
+        Program program;
+        MainWindow* w = program.main();
+        QCOMPARE(w->mnuGetJapaneseZodiac->text(), QStringLiteral("Get My &Japanese Zodiac"));
+        QCOMPARE(w->mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+        QVERIFY(!w->mnumakemoney->isEnabled());
+        QCOMPARE(w->cmdProceed->text(), QStringLiteral("Get My &Japanese Zodiac"));
+    }
+
+    void theMenuEntryRunsTheMainCommand() {
+        Program program;
+        program.Enter(QStringLiteral("Ann"), 5, 3, 1975);
+        program.main()->mnuGetJapaneseZodiac->trigger();
+        QCOMPARE(program.app.state().userSign, std::string("Rabbit"));
+    }
+
+    void advertisingDraw_data() {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<int>("draw");
+        QTest::addColumn<QString>("front");
+        QTest::newRow("0 gives 1") << 0.0 << 1 << "lblCobrand";
+        QTest::newRow("0.2 gives 2") << 0.2 << 2 << "lblFullBrand";
+        QTest::newRow("1/3 gives 3") << 1.0 / 3 << 3 << "lblCobrand";
+        QTest::newRow("0.25 gives 2 (2.5 to even)") << 0.25 << 2 << "lblFullBrand";
+        QTest::newRow("0.55 gives 4") << 0.55 << 4 << "lblFullBrand";
+        QTest::newRow("0.7 gives 5") << 0.7 << 5 << "lblCobrand";
+        QTest::newRow("0.85 gives 6") << 0.85 << 6 << "lblFullBrand";
+        QTest::newRow("0.75 gives 6 (5.5 to even)") << 0.75 << 6 << "lblFullBrand";
+        QTest::newRow("0.99 gives 7") << 0.99 << 7 << "lblFullBrand";
+    }
+
+    void advertisingDraw() {
+        QFETCH(double, r);
+        QFETCH(int, draw);
+        QFETCH(QString, front);
+        QCOMPARE(AdvertisingDraw(r), draw);
+        FakePlatform platform;
+        platform.draws = {r};
+        ZodiacApp app(platform, QString::fromLatin1(kSiteBase));
+        app.Start();
+        QCOMPARE(platform.seeds, 1);
+        const QObjectList labels = app.mainWindow()->fraFullBrand->children();
+        QCOMPARE(labels.last()->objectName(), front);  // the last child is drawn on top
+    }
+
+    void closingTheMainWindowEndsTheProgram() {
+        Program program;
+        program.main()->mnuExit->trigger();
+        QCOMPARE(program.platform.ended, 1);
+        QTRY_VERIFY(!program.app.loadedMainWindow());
+    }
+
+    void thePartnersBlindlyTypedImpossibleDayKeepsTheirLastResults() {
+        Program program;
+        program.main()->cboFemaleYear->setCurrentIndex(1975 - 1936);
+        program.main()->cboFemaleMonth->setCurrentIndex(2);
+        program.Run(QStringLiteral("Ann"), 1, 6, 1990);
+        QCOMPARE(program.app.state().partnerSign, std::string("Rabbit"));
+        program.main()->show();
+        program.main()->cboFemaleMonth->setCurrentIndex(1);
+        program.main()->cboFemaleDate->setCurrentIndex(30);  // 31 February
+        program.Run(QStringLiteral("Ann"), 1, 6, 1990);
+        QCOMPARE(program.app.state().partnerSign, std::string("Rabbit"));
+        QCOMPARE(program.app.state().userSign, std::string("Horse"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

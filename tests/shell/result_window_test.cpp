@@ -1,0 +1,150 @@
+#include "result_window.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "image_list.h"
+#include "shell_test_support.h"
+
+using namespace zodiac;
+using namespace zodiac::testing;
+
+namespace {
+
+bool SamePicture(const QLabel* box, const QPixmap& expected) {
+    return !expected.isNull() && box->pixmap().toImage() == expected.toImage();
+}
+
+}  // namespace
+
+class ResultWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theRoadOfOneRequest() {
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ResultWindow* r = program.app.loadedResultWindow();
+        QVERIFY(r && r->isVisible());
+        QVERIFY(!program.main()->isVisible());
+        QCOMPARE(r->Framale->title(), QStringLiteral("Ann's Characteristic"));
+        QCOMPARE(r->lblMaleChinesesign->text(), QStringLiteral("Rabbit"));
+        QCOMPARE(r->lblMaleChineseElements->text(), QStringLiteral("Wood"));
+        QCOMPARE(r->lblJapaneseSign->text(), QStringLiteral("Usagi"));
+        QVERIFY(SamePicture(r->picJapaneseSignSymbol, JapaneseSymbols().picture(7)));
+        QCOMPARE(JapaneseSymbols().entry(7).key, QStringLiteral("Rabbit"));
+        QCOMPARE(r->txtMaleWesternZodiacSign->text(), QStringLiteral("Pisces"));
+        QVERIFY(SamePicture(r->YourPicture, AnimalPictures().picture(*AnimalPictures().find("Pisces"))));
+        QCOMPARE(r->txtMaleRulingPlanet->text(), QStringLiteral("Jupiter"));
+        QCOMPARE(r->txtMaleLuckyNumber->text(), QStringLiteral("1, 3, 5, 9, 15, 19 and 35"));
+        QCOMPARE(r->txtMAleLeastCompatibleSign->text(), QStringLiteral("Rooster"));
+        QVERIFY(r->txtMalePositiveTraits->toPlainText().startsWith(QStringLiteral("You")));
+        QVERIFY(!r->txtMaleElementDescription->toPlainText().isEmpty());
+        QCOMPARE(program.app.state().userBirthText, QStringLiteral("5 March 1975"));
+    }
+
+    void theHiddenSectionIsBelowTheClientAreaAndFilled() {
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ResultWindow* r = program.app.loadedResultWindow();
+        QCOMPARE(r->centralWidget()->size(), QSize(666, 531));
+        QVERIFY(r->SSTab->geometry().top() >= r->centralWidget()->height());
+        QCOMPARE(r->SSTab->currentIndex(), 0);
+        QCOMPARE(r->SSTab->tabText(0), QStringLiteral("Chinese Compatibility  "));
+        // The untouched partner section: 1 January 1936, before that year's new year.
+        QCOMPARE(r->lblFemaleChineseSign->text(), QStringLiteral("Boar"));
+        QCOMPARE(r->lblFemaleChineseElements->text(), QStringLiteral("Wood"));
+        QCOMPARE(r->Frafemale->title(), QString());
+        QCOMPARE(r->txtFemaleWesternZodiacSign->text(), QStringLiteral("Scorpio"));
+        QVERIFY(SamePicture(r->YourPartnerPicture, AnimalPictures().picture(*AnimalPictures().find("Scorpio"))));
+        QCOMPARE(r->lblChineseCompatibilityNumber->text(), QStringLiteral("9"));
+        QCOMPARE(r->lblChinesePercentage->text(), QStringLiteral("90%"));
+        QCOMPARE(r->lblChineseRating->text(), QStringLiteral("A Great Match"));
+        QCOMPARE(r->lblMatchingDescription->text(), QStringLiteral("Compatibility Of Rabbit With  Boar :-"));
+        QVERIFY(r->txtMatchingDescription->toPlainText().endsWith(QStringLiteral("nine.")));
+    }
+
+    void aNameOfBlanksGivesACaptionStartingWithTheApostrophe() {
+        Program program;
+        program.Run(QStringLiteral("   "), 1, 7, 1980);
+        QCOMPARE(program.app.loadedResultWindow()->Framale->title(), QStringLiteral("'s Characteristic"));
+    }
+
+    void backThenASecondRunLeavesNothingOfTheFirst() {
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        QPointer<ResultWindow> first = program.app.loadedResultWindow();
+        first->cmdBack_Click();
+        QVERIFY(program.main()->isVisible());
+        QCOMPARE(program.main()->txtMaleName->text(), QStringLiteral("Ann"));
+        QTRY_VERIFY(!first);  // unloaded
+        QCOMPARE(program.platform.ended, 0);
+
+        program.Run(QStringLiteral("Bob"), 10, 8, 1990);
+        ResultWindow* second = program.app.loadedResultWindow();
+        QCOMPARE(second->Framale->title(), QStringLiteral("Bob's Characteristic"));
+        QCOMPARE(second->lblMaleChinesesign->text(), QStringLiteral("Horse"));
+        QCOMPARE(second->lblMaleChineseElements->text(), QStringLiteral("Metal"));
+        QCOMPARE(second->lblJapaneseSign->text(), QStringLiteral("Uma"));
+        QCOMPARE(second->txtMaleWesternZodiacSign->text(), QStringLiteral("Gemini"));
+        QVERIFY(SamePicture(second->YourPicture, AnimalPictures().picture(*AnimalPictures().find("Gemini"))));
+        QVERIFY(SamePicture(second->picJapaneseSignSymbol, JapaneseSymbols().picture(4)));
+        QCOMPARE(second->txtMaleGemStone->text(), QStringLiteral("Beryl"));
+    }
+
+    void backThroughTheMenuKeepsTheProgramRunning() {
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        program.app.loadedResultWindow()->mnuBack->trigger();
+        QVERIFY(program.main()->isVisible());
+        QTRY_VERIFY(!program.app.loadedResultWindow());
+        QCOMPARE(program.platform.ended, 0);
+    }
+
+    void exitAndTheCloseBoxEndTheProgram() {
+        for (int way = 0; way < 3; ++way) {
+            Program program;
+            program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+            ResultWindow* r = program.app.loadedResultWindow();
+            if (way == 0) r->cmdExit->click();
+            if (way == 1) r->mnuExit->trigger();
+            if (way == 2) r->close();
+            QCOMPARE(program.platform.ended, 1);
+        }
+    }
+
+    void theRunLeavesTheClipboardAloneAndTheCompatibilityTextCannotBeCopied() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("copied elsewhere"));
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        QPlainTextEdit* box = program.app.loadedResultWindow()->txtMatchingDescription;
+        QTest::mouseClick(box->viewport(), Qt::LeftButton);
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton);
+        QCOMPARE(clipboard->text(), QStringLiteral("copied elsewhere"));
+        QCOMPARE(box->textInteractionFlags(), Qt::NoTextInteraction);
+        QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(!box->textCursor().hasSelection());
+    }
+
+    void everyPictureIsCompiledIn() {
+        for (const ImageList* list : {&AnimalPictures(), &JapaneseSymbols()}) {
+            QCOMPARE(list->count(), 12);
+            for (int position = 1; position <= 12; ++position) {
+                const QPixmap picture = list->picture(position);
+                QVERIFY2(!picture.isNull(), qPrintable(list->entry(position).resource));
+                if (list == &AnimalPictures()) QCOMPARE(picture.size(), QSize(200, 200));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(ResultWindowTest)
+#include "result_window_test.moc"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "fake_platform.h"
+#include "main_window.h"
+#include "zodiac_app.h"
+
+namespace zodiac::testing {
+
+inline constexpr auto kSiteBase = "https://zodiac.example.test";
+
+// A started program over the fake platform.
+struct Program {
+    FakePlatform platform;
+    ZodiacApp app{platform, QString::fromLatin1(kSiteBase)};
+
+    Program() { app.Start(); }
+    MainWindow* main() { return app.mainWindow(); }
+
+    // Enters the user's section (month 1 to 12) and runs the main command.
+    void Run(const QString& name, int day, int month, int year) {
+        Enter(name, day, month, year);
+        main()->cmdProceed_Click();
+    }
+    void Enter(const QString& name, int day, int month, int year) {
+        MainWindow* window = main();
+        window->txtMaleName->setText(name);
+        window->CboMaleDate->setCurrentIndex(day - 1);
+        window->cboMaleMonth->setCurrentIndex(month - 1);
+        window->cboMaleYear->setCurrentIndex(year - 1936);
+    }
+};
+
+inline QString Page(const char* key) {
+    return QString::fromLatin1(kSiteBase) + QStringLiteral("/qorvel-zodiac/ssd.php?page=") + QLatin1String(key);
+}
+
+}  // namespace zodiac::testing
