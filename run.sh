@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev fonts-dejavu-core)
+          qt6-base-dev fonts-dejavu-core
+          libreoffice-writer-nogui poppler-utils unrtf)  # the last three read saved and printed reports back in tests
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,8 +1,10 @@
 #include "look.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -85,6 +87,14 @@ void Fit(QLabel* label) {
 
 void FitLabels(QWidget* window) {
     for (QLabel* label : window->findChildren<QLabel*>()) Fit(label);
+}
+
+void CentreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
 }
 
 void FixClientSize(QWidget* window, int widthTwips, int heightTwips) {

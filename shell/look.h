@@ -44,6 +44,7 @@ W* Place(W* widget, QWidget* parent, const char* name, Twips rect) {
 void SetTextColour(QWidget* widget, const QColor& text);
 void SetColours(QWidget* widget, const QColor& text, const QColor& background);
 void FixClientSize(QWidget* window, int widthTwips, int heightTwips);
+void CentreOnScreen(QWidget* window);
 
 // Keeps every label's text whole where the stand-in font runs wider than the
 // designed one: a one-line label first grows to the right into free space, then

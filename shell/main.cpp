@@ -5,6 +5,7 @@
 
 #include "platform.h"
 #include "qt_platform.h"
+#include "report_window.h"
 #include "single_instance.h"
 #include "web_links.h"
 #include "zodiac_app.h"
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     zodiac::ZodiacApp app(platform, zodiac::BuiltInSiteBase());
+    app.SetReportOpener(zodiac::OpenReportWindow);
     app.Start();
     return QApplication::exec();
 }

@@ -58,8 +58,18 @@ void QtPlatform::setSettingValue(const QString& section, const QString& key, con
     settings().sync();
 }
 
+// Filters come as "description|pattern" pairs; Qt's dialog wants "description (pattern)".
+static QString QtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters << parts[i].trimmed() + QStringLiteral(" (") + parts[i + 1].trimmed() + QLatin1Char(')');
+    }
+    return filters.isEmpty() ? filter : filters.join(QStringLiteral(";;"));
+}
+
 QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
-    QFileDialog dialog(parent, request.title, QString{}, request.filter);
+    QFileDialog dialog(parent, request.title, QString{}, QtFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);

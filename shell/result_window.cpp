@@ -302,9 +302,7 @@ void ResultWindow::cmdBack_Click() {
     close();
 }
 
-void ResultWindow::cmdPrint_Click() {
-    // The report window opens here once the report can be composed.
-}
+void ResultWindow::cmdPrint_Click() { app_.OpenReport(lblJapaneseSign->text()); }
 
 void ResultWindow::cmdExit_Click() { close(); }
 

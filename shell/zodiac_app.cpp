@@ -6,23 +6,13 @@
 #include <QScreen>
 
 #include "about_box.h"
+#include "look.h"
 #include "main_window.h"
 #include "platform.h"
 #include "result_window.h"
 #include "update_reminder.h"
 
 namespace zodiac {
-namespace {
-
-void Centre(QWidget* window) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
-}
-
-}  // namespace
 
 ZodiacApp::ZodiacApp(Platform& platform, QString siteBase)
     : platform_(platform), links_(platform, std::move(siteBase)) {}
@@ -36,7 +26,7 @@ void ZodiacApp::Start() {
     platform_.seedRandom();
     UpdateReminder(platform_, links_);
     MainWindow* window = mainWindow();
-    Centre(window);
+    CentreOnScreen(window);
     window->show();
     window->ArrangeAdvertisements(AdvertisingDraw(platform_.random()));
 }
@@ -52,14 +42,19 @@ ResultWindow* ZodiacApp::loadedResultWindow() const { return resultWindow_; }
 ResultWindow* ZodiacApp::resultWindow() {
     if (!resultWindow_) {
         resultWindow_ = new ResultWindow(*this);
-        Centre(resultWindow_);
+        CentreOnScreen(resultWindow_);
     }
     return resultWindow_;
 }
 
 void ZodiacApp::ShowAbout(QWidget* parent) {
     AboutBox about(links_, parent);
+    CentreOnScreen(&about);
     about.exec();
+}
+
+void ZodiacApp::OpenReport(const QString& japaneseSign) {
+    if (reportOpener_) reportOpener_(*this, japaneseSign);
 }
 
 void ZodiacApp::HandOver(QWidget*) {

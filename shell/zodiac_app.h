@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "compatibility.h"
@@ -42,6 +43,11 @@ public:
 
     void ShowAbout(QWidget* parent);
 
+    // The report window lives above the shell; the program tells the shell how to open it.
+    using ReportOpener = std::function<void(ZodiacApp&, const QString& japaneseSign)>;
+    void SetReportOpener(ReportOpener opener) { reportOpener_ = std::move(opener); }
+    void OpenReport(const QString& japaneseSign);
+
     // A main or result window is closing for good (not Back).
     void HandOver(QWidget* closing);
     // Closes every window, each running its own closing, then ends the program.
@@ -57,6 +63,7 @@ private:
     Compatibility compatibility_;
     QPointer<MainWindow> mainWindow_;
     QPointer<ResultWindow> resultWindow_;
+    ReportOpener reportOpener_;
     bool ending_ = false;
 };
 

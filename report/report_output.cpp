@@ -1,0 +1,86 @@
+#include "report_output.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <memory>
+
+#include "platform.h"
+#include "report_text.h"
+#include "rtf_writer.h"
+
+namespace zodiac {
+namespace {
+
+RtfColour ToRtf(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+// What is printed: the selection as a document of its own, or the whole report.
+std::unique_ptr<QTextDocument> PrintedDocument(const QTextEdit& box) {
+    std::unique_ptr<QTextDocument> document;
+    const QTextCursor selection = box.textCursor();
+    if (selection.hasSelection()) {
+        document = std::make_unique<QTextDocument>();
+        document->setDefaultFont(box.document()->defaultFont());
+        QTextCursor(document.get()).insertFragment(selection.selection());
+    } else {
+        document.reset(box.document()->clone());
+    }
+    return document;
+}
+
+}  // namespace
+
+QByteArray ReportRtf(const QTextEdit& box) {
+    RtfDocument document;
+    document.fontName = report_style::kFont.toStdString();
+    document.halfPoints = 20;
+    for (const ReportRun& run : RunsOf(*box.document())) {
+        document.runs.push_back({run.text.toStdString(), run.bold, ToRtf(run.colour)});
+    }
+    return QByteArray::fromStdString(WriteRtf(document));
+}
+
+void SaveReport(Platform& platform, QWidget* parent, const QTextEdit& box) {
+    Platform::SaveDialogRequest request;
+    request.filter = QStringLiteral("Rich Text Format | *.rtf ");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.confirmOverwrite = true;
+    request.title = kApplicationTitle;
+    const QString path = platform.askSaveFileName(parent, request);
+    if (path.isEmpty()) return;  // cancelled
+
+    QSaveFile file(path);
+    const QByteArray rtf = ReportRtf(box);
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(rtf) == rtf.size() && file.commit();
+    if (!written) {
+        platform.showMessage(parent,
+                             QStringLiteral("The report could not be saved to %1.\n%2")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString()),
+                             Platform::Icon::Critical);
+    }
+}
+
+void PrintReport(Platform& platform, QWidget* parent, const QTextEdit& box, QPrinter& printer) {
+    const bool selection = box.textCursor().hasSelection();
+    printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
+    if (!platform.askPrintSettings(parent, printer, selection)) return;
+    const std::unique_ptr<QTextDocument> document = PrintedDocument(box);
+    // A document with a page size of its own is printed page by page as laid out;
+    // without one, Qt would add margins and a page number at every foot.
+    const QRectF page = printer.pageRect(QPrinter::Inch);
+    const qreal dpi = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96;
+    document->setPageSize(QSizeF(page.width() * dpi, page.height() * dpi));
+    document->print(&printer);
+}
+
+}  // namespace zodiac

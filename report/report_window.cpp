@@ -1,0 +1,107 @@
+#include "report_window.h"
+
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "advertising.h"
+#include "link_label.h"
+#include "look.h"
+#include "platform.h"
+#include "report_links.h"
+#include "report_output.h"
+#include "report_text.h"
+#include "web_links.h"
+#include "zodiac_app.h"
+
+namespace zodiac {
+namespace {
+
+QFont ReportFont() {
+    VerdanaFont(report_style::kPoints, false);  // makes sure the stand-in is known
+    QFont font(report_style::kFont);
+    font.setPointSizeF(report_style::kPoints);
+    return font;
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const ZodiacState& state, const QString& japaneseSign)
+    : platform_(platform), reportLinks_(new ReportLinks(platform)) {
+    reportLinks_->setParent(this);
+    setObjectName(QStringLiteral("frmSave"));
+    setWindowTitle(kWindowCaption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    SetColours(this, Qt::white, colour::kWindow);
+    setFont(VerdanaFont(8.25, false));
+    FixClientSize(this, 7725, 7575);
+
+    // clang-format off
+    Label14  = Place(new LinkLabel(kForumLine),      this, "Label14",  {1440, 0, 4830, 195});
+    Label1   = Place(new LinkLabel(kVisitLine),      this, "Label1",   {1620, 180, 4470, 195});
+    RTB      = Place(new QTextEdit,                  this, "RTB",      {30, 390, 7665, 6135});
+    cmdSave  = Place(new QPushButton("&Save"),       this, "cmdSave",  {5400, 6570, 1125, 345});
+    cmdPrint = Place(new QPushButton("&Print"),      this, "cmdPrint", {6555, 6570, 1125, 345});
+    Label16  = Place(new LinkLabel(kFullBrandOffer), this, "Label16",  {0, 6960, 7665, 615});
+    // clang-format on
+
+    for (LinkLabel* label : {Label14, Label1, Label16}) label->setAlignment(Qt::AlignCenter);
+    Label16->setWordWrap(true);
+    for (QPushButton* button : {cmdSave, cmdPrint}) {
+        SetColours(button, Qt::black, colour::kButtonFace);
+        button->setFont(QFont(QStringLiteral("Sans Serif"), 8));
+        button->setAutoDefault(false);
+    }
+    RTB->setAcceptRichText(false);
+    RTB->document()->setDefaultFont(ReportFont());
+    SetColours(RTB, report_style::kValue, Qt::white);
+    FitLabels(this);
+
+    connect(Label14, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
+    connect(Label1, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
+    connect(Label16, &LinkLabel::clicked, this, [&links] { links.OpenFullyBrandedPage(); });
+    connect(cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
+
+    reportLinks_->EnableReportLinks(RTB);
+    Compose(state, japaneseSign);
+}
+
+ReportWindow::~ReportWindow() { reportLinks_->DisableReportLinks(); }
+
+void ReportWindow::Compose(const ZodiacState& state, const QString& japaneseSign) {
+    QTextCursor cursor(RTB->document());
+    for (const ReportRun& run : ComposeReport(state, japaneseSign)) {
+        QTextCharFormat format;
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        format.setForeground(run.colour);
+        QString text = run.text;
+        cursor.insertText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")), format);
+    }
+    RTB->setTextCursor(cursor);  // at the end, nothing selected
+}
+
+void ReportWindow::cmdSave_Click() { SaveReport(platform_, this, *RTB); }
+
+void ReportWindow::cmdPrint_Click() {
+    QPrinter printer;
+    PrintReport(platform_, this, *RTB, printer);
+}
+
+void ReportWindow::done(int result) {
+    reportLinks_->DisableReportLinks();
+    QDialog::done(result);
+}
+
+}  // namespace zodiac
+
+namespace zodiac {
+
+void OpenReportWindow(ZodiacApp& app, const QString& japaneseSign) {
+    ReportWindow report(app.platform(), app.links(), app.state(), japaneseSign);
+    CentreOnScreen(&report);
+    report.exec();
+}
+
+}  // namespace zodiac

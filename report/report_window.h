@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QTextEdit;
+
+namespace zodiac {
+
+class LinkLabel;
+class Platform;
+class ReportLinks;
+class WebLinks;
+class ZodiacApp;
+struct ZodiacState;
+
+// frmSave: the user's report as formatted text, to save as RTF or print. It is
+// composed afresh each time the window opens.
+class ReportWindow : public QDialog {
+    Q_OBJECT
+public:
+    ReportWindow(Platform& platform, WebLinks& links, const ZodiacState& state, const QString& japaneseSign);
+    ~ReportWindow() override;
+
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    const ReportLinks& reportLinks() const { return *reportLinks_; }
+
+    LinkLabel* Label14;
+    LinkLabel* Label1;
+    QTextEdit* RTB;
+    QPushButton* cmdSave;
+    QPushButton* cmdPrint;
+    LinkLabel* Label16;
+
+protected:
+    void done(int result) override;
+
+private:
+    void Compose(const ZodiacState& state, const QString& japaneseSign);
+
+    Platform& platform_;
+    ReportLinks* reportLinks_;
+};
+
+// Opens the report of the last run modally, with no owner.
+void OpenReportWindow(ZodiacApp& app, const QString& japaneseSign);
+
+}  // namespace zodiac

@@ -1,0 +1,189 @@
+#include "report_output.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include "report_test_support.h"
+
+using namespace zodiac;
+using namespace zodiac::testing;
+
+class ReportOutputTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Reads a saved report back the way another program would, through LibreOffice.
+    QString ThroughLibreOffice(const QString& file, const QString& filter, const QString& extension) {
+        const QString out = Path(QStringLiteral("converted"));
+        QDir().mkpath(out);
+        QProcess soffice;
+        soffice.start(QStringLiteral("soffice"),
+                      {QStringLiteral("-env:UserInstallation=file://") + Path(QStringLiteral("profile")),
+                       QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                       filter, QStringLiteral("--outdir"), out, file});
+        if (!soffice.waitForFinished(180000)) return QStringLiteral("soffice did not finish");
+        return QString::fromUtf8(Read(out + QLatin1Char('/') + QFileInfo(file).completeBaseName() + extension));
+    }
+
+    QString SaveAs(FakePlatform& platform, const QTextEdit& box, const QString& name) {
+        platform.saveAnswers.push_back(Path(name));
+        SaveReport(platform, nullptr, box);
+        return Path(name);
+    }
+
+    static QString PdfText(const QString& pdf) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        pdftotext.waitForFinished(60000);
+        return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+
+    void theSaveDialogIsAskedAsAlways() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        window.cmdSave_Click();  // the fake cancels
+        QCOMPARE(f.platform.saveRequests.size(), 1u);
+        const auto& request = f.platform.saveRequests[0];
+        QCOMPARE(request.filter, QStringLiteral("Rich Text Format | *.rtf "));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("txt"));
+        QCOMPARE(request.title, QStringLiteral("Qorvel Japanese Zodiac"));
+        QVERIFY(request.confirmOverwrite);
+        QVERIFY(f.platform.messages.empty());  // cancelling is silent
+    }
+
+    void aTxtNameGetsRichTextAndTwoSavesAreIdentical() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        const QByteArray first = Read(SaveAs(f.platform, *window.RTB, QStringLiteral("ann.txt")));
+        const QByteArray second = Read(SaveAs(f.platform, *window.RTB, QStringLiteral("ann-again.rtf")));
+        QVERIFY(first.startsWith("{\\rtf1"));
+        QCOMPARE(first, second);
+        QVERIFY(first.contains("Name: "));
+        QVERIFY(f.platform.messages.empty());
+    }
+
+    void savingOverAFileReplacesItWhole() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        const QString path = Path(QStringLiteral("over.rtf"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(200000, 'x'));
+        old.close();
+        SaveAs(f.platform, *window.RTB, QStringLiteral("over.rtf"));
+        QCOMPARE(Read(path), ReportRtf(*window.RTB));
+    }
+
+    void aFailedSaveSaysWhereAndWhyAndKeepsTheOldFile() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        QFile blocker(Path(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.write("keep");
+        blocker.close();
+        const QString target = SaveAs(f.platform, *window.RTB, QStringLiteral("not-a-folder/report.rtf"));
+        QCOMPARE(f.platform.messages.size(), 1u);
+        QVERIFY(f.platform.messages[0].text.contains(target));
+        QVERIFY(f.platform.messages[0].icon == Platform::Icon::Critical);
+        QCOMPARE(Read(blocker.fileName()), QByteArray("keep"));
+    }
+
+    void hostileAndForeignNamesComeBackWholeThroughARealReader() {
+        ReportFixture f;
+        const QString name = QStringLiteral("{\\rtf1 Bo}b Zo\u00EB \u65E5\u672C \U0001F600 \u05E9\u05DC\u05D5\u05DD");
+        using namespace std::chrono;
+        ReportWindow window(f.platform, f.links, StateFor(name, 1984y / June / 1d, QStringLiteral("1 June 1984")),
+                            QStringLiteral("Nezumi"));
+        window.RTB->textCursor().insertText(QStringLiteral("  2024 typed at the end"));
+        const QString saved = SaveAs(f.platform, *window.RTB, QStringLiteral("foreign.rtf"));
+
+        // LibreOffice's text export marks a paragraph's leading blanks with U+2006.
+        const QString text =
+            ThroughLibreOffice(saved, QStringLiteral("txt:Text (encoded):UTF8"), ".txt").remove(QChar(0x2006));
+        QVERIFY2(text.contains(QStringLiteral("Name: ") + name), qPrintable(text.left(300)));
+        QVERIFY(text.contains(QStringLiteral("Japanese Sign: Nezumi")));
+        QVERIFY(text.contains(QStringLiteral("Famous Persons of this Star Sign are: ")));
+        QVERIFY(text.contains(QStringLiteral("  2024 typed at the end")));
+
+        const QString html = ThroughLibreOffice(saved, QStringLiteral("html"), ".html").toLower();
+        QVERIFY2(html.contains(QStringLiteral("#800000")), "the labels' dark red");
+        QVERIFY2(html.contains(QStringLiteral("#000080")), "the values' dark blue");
+        QVERIFY(html.contains(QStringLiteral("<b>")));
+        QVERIFY(html.contains(QStringLiteral("verdana")));
+    }
+
+    void unrtfReadsAPlainReport() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        const QString saved = SaveAs(f.platform, *window.RTB, QStringLiteral("plain.rtf"));
+        QProcess unrtf;
+        unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--text"), saved});
+        QVERIFY(unrtf.waitForFinished(60000));
+        const QString text = QString::fromUtf8(unrtf.readAllStandardOutput());
+        QVERIFY(text.contains(QStringLiteral("Name: Ann")));
+        QVERIFY(text.contains(QStringLiteral("English Name : Rabbit")));
+        QVERIFY(text.contains(QStringLiteral("Lucky Number: 1, 3, 5, 9, 15, 19 and 35")));
+    }
+
+    void printsTheWholeReportWithNothingAdded() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Path(QStringLiteral("whole.pdf")));
+        PrintReport(f.platform, &window, *window.RTB, printer);
+        QCOMPARE(f.platform.printRequests, std::vector<bool>{false});
+        const QString text = PdfText(printer.outputFileName());
+        QVERIFY(text.contains(QStringLiteral("Name: Ann")));
+        QVERIFY(text.contains(QStringLiteral("Famous Persons of this Star Sign are:")));
+        static const QRegularExpression pageNumber(QStringLiteral("^\\s*\\d+\\s*$"),
+                                                   QRegularExpression::MultilineOption);
+        QVERIFY2(!text.contains(pageNumber), "no page number at the foot");
+    }
+
+    void printsOnlyTheSelection() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        QTextCursor cursor = window.RTB->document()->find(QStringLiteral("Lucky Color: Pale Green"));
+        QVERIFY(cursor.hasSelection());
+        window.RTB->setTextCursor(cursor);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Path(QStringLiteral("selection.pdf")));
+        PrintReport(f.platform, &window, *window.RTB, printer);
+        QCOMPARE(f.platform.printRequests, std::vector<bool>{true});
+        const QString text = PdfText(printer.outputFileName());
+        QVERIFY2(text.contains(QStringLiteral("Lucky Color: Pale Green")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Name:")));
+        QVERIFY(!text.contains(QStringLiteral("Energy")));
+    }
+
+    void aCancelledPrintDialogPrintsNothing() {
+        ReportFixture f;
+        f.platform.printAnswer = false;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Path(QStringLiteral("cancelled.pdf")));
+        PrintReport(f.platform, &window, *window.RTB, printer);
+        QVERIFY(!QFile::exists(printer.outputFileName()));
+    }
+};
+
+QTEST_MAIN(ReportOutputTest)
+#include "report_output_test.moc"

@@ -1,0 +1,194 @@
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QtTest>
+
+#include "link_label.h"
+#include "report_links.h"
+#include "report_test_support.h"
+#include "report_text.h"
+
+using namespace zodiac;
+using namespace zodiac::testing;
+
+namespace {
+
+const QStringList kLabels = {"Name: ",
+                             "Date of Birth: ",
+                             "Japanese Sign: ",
+                             "English Name : ",
+                             "Element: ",
+                             "Ruling Planet: ",
+                             "Western Zodiac Sign: ",
+                             "Positive Traits: ",
+                             "Negative Traits: ",
+                             "GemStone: ",
+                             "Lucky Color: ",
+                             "Energy: ",
+                             "Lucky Seasons: ",
+                             "Favourable Month: ",
+                             "Lucky Number: ",
+                             "Most Compatible Sign: ",
+                             "Least Compatible Sign: ",
+                             "Famous Persons of this Star Sign are: "};
+
+// The viewport point in the middle of the character at `position`.
+QPoint PointOf(const QTextEdit* box, int position) {
+    QTextCursor cursor(box->document());
+    cursor.setPosition(position);
+    const QRect before = box->cursorRect(cursor);
+    cursor.setPosition(position + 1);
+    const QRect after = box->cursorRect(cursor);
+    return QPoint((before.x() + after.x()) / 2, before.center().y());
+}
+
+}  // namespace
+
+class ReportWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void composesEighteenEntriesInTheirTwoStyles() {
+        const ReportText report = ComposeReport(AnnsState(), QStringLiteral("Usagi"));
+        QCOMPARE(report.size(), 37u);  // 18 labels, 18 values, and the element's name
+        QStringList labels;
+        for (const ReportRun& run : report) {
+            QCOMPARE(run.colour, run.bold ? QColor(128, 0, 0) : QColor(0, 0, 128));
+            if (run.bold && run.text != QStringLiteral("Wood: ")) labels << run.text;
+            if (!run.bold) QVERIFY(run.text.endsWith(QStringLiteral("\r\n\r\n")));
+        }
+        QCOMPARE(labels, kLabels);
+        QCOMPARE(report[0].text, QStringLiteral("Name: "));
+        QCOMPARE(report[1].text, QStringLiteral("Ann\r\n\r\n"));
+        QCOMPARE(report[5].text, QStringLiteral("Usagi\r\n\r\n"));
+        QCOMPARE(report[8].text, QStringLiteral("Element: "));
+        QCOMPARE(report[9].text, QStringLiteral("Wood: "));
+        QVERIFY(report[9].bold);
+        QCOMPARE(report[11].text, QStringLiteral("Ruling Planet: "));
+        QCOMPARE(report[12].text, QStringLiteral("Jupiter\r\n\r\n"));
+        QCOMPARE(report[13].text, QStringLiteral("Western Zodiac Sign: "));
+        QCOMPARE(report[14].text, QStringLiteral("Pisces\r\n\r\n"));
+    }
+
+    void withoutAProfileTheLabelsFollowOneAnother() {
+        ZodiacState state = AnnsState();
+        state.userProfile.reset();
+        const ReportText report = ComposeReport(state, QString());
+        QCOMPARE(report.size(), 24u);
+        QCOMPARE(report.back().text, QStringLiteral("Famous Persons of this Star Sign are: "));
+    }
+
+    void theBoxShowsEighteenLinesEachFollowedByAnEmptyOne() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        const QStringList lines = window.RTB->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 37);
+        for (int i = 0; i < 18; ++i) {
+            QVERIFY2(lines[2 * i].startsWith(kLabels[i]), qPrintable(lines[2 * i]));
+            QVERIFY(lines[2 * i + 1].isEmpty());
+        }
+        QCOMPARE(lines.last(), QString());
+        QCOMPARE(lines[0], QStringLiteral("Name: Ann"));
+        QCOMPARE(lines[2], QStringLiteral("Date of Birth: 5 March 1975"));
+        QCOMPARE(lines[6], QStringLiteral("English Name : Rabbit"));
+        QVERIFY(lines[8].startsWith(QStringLiteral("Element: Wood: You")));
+        QVERIFY(!window.RTB->textCursor().hasSelection());
+        QVERIFY(window.RTB->textCursor().atEnd());
+    }
+
+    void anEmptyNameLeavesTheLabelAlone() {
+        ReportFixture f;
+        ZodiacState state = AnnsState();
+        state.userName.clear();
+        ReportWindow window(f.platform, f.links, state, QStringLiteral("Usagi"));
+        QVERIFY(window.RTB->toPlainText().startsWith(QStringLiteral("Name: \n\nDate of Birth: ")));
+    }
+
+    void openingTwiceGivesTheSameReportAndOnlyTheUsersPart() {
+        ReportFixture f;
+        ZodiacState state = AnnsState();
+        QString first;
+        {
+            ReportWindow window(f.platform, f.links, state, QStringLiteral("Usagi"));
+            first = window.RTB->toPlainText();
+            QVERIFY(window.reportLinks().enabled());
+            window.reject();
+            QVERIFY(!window.reportLinks().enabled());  // switched off on close
+        }
+        state.partnerName = QStringLiteral("Bob");
+        state.partnerSign = "Dog";
+        state.compatibility = {8, "80%", "A Great Match", "text"};
+        ReportWindow again(f.platform, f.links, state, QStringLiteral("Usagi"));
+        QCOMPARE(again.RTB->toPlainText(), first);
+        QVERIFY(again.reportLinks().enabled());
+    }
+
+    void theLinkLabelsOpenTheirPages() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        for (LinkLabel* label : {window.Label14, window.Label1, window.Label16}) {
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, 3));
+        }
+        QCOMPARE(f.platform.opened,
+                 QStringList({"https://zodiac.example.test/qorvel-zodiac/ssd.php?page=home-page",
+                              "https://zodiac.example.test/qorvel-zodiac/ssd.php?page=home-page",
+                              "https://zodiac.example.test/qorvel-zodiac/ssd.php?page=fully-branded"}));
+    }
+
+    void onlyWebAddressesAreFound_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("targets");
+        QTest::newRow("https") << "see https://example.com/a?b=1 now" << QStringList{"https://example.com/a?b=1"};
+        QTest::newRow("http") << "http://example.com." << QStringList{"http://example.com"};
+        QTest::newRow("ftp") << "ftp://files.example.com/x" << QStringList{"ftp://files.example.com/x"};
+        QTest::newRow("mailto") << "mailto:ann@example.com" << QStringList{"mailto:ann@example.com"};
+        QTest::newRow("www") << "Ann www.example.com" << QStringList{"http://www.example.com"};
+        QTest::newRow("two") << "www.a.com, http://b.org" << QStringList{"http://www.a.com", "http://b.org"};
+        QTest::newRow("file") << "file:///usr/bin/xterm" << QStringList{};
+        QTest::newRow("javascript") << "javascript:alert(1)" << QStringList{};
+        QTest::newRow("other scheme") << "smb://host/share ssh://x" << QStringList{};
+        QTest::newRow("no address") << "Ann of Green Gables" << QStringList{};
+    }
+
+    void onlyWebAddressesAreFound() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, targets);
+        QStringList found;
+        for (const WebAddress& address : FindWebAddresses(text)) found << address.target.toString();
+        QCOMPARE(found, targets);
+    }
+
+    void aLeftPressOnAnAddressOpensItOnceAndReachesTheBox() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        window.show();
+        QTextCursor cursor(window.RTB->document());
+        cursor.insertText(QStringLiteral("Visit www.example.com or file:///bin/sh today\n"));
+        const QString line = window.RTB->document()->begin().text();
+        QCOMPARE(window.RTB->extraSelections().size(), 1);  // the address is shown as a link
+
+        QTest::mousePress(window.RTB->viewport(), Qt::LeftButton, {}, PointOf(window.RTB, line.indexOf("example")));
+        QCOMPARE(f.platform.opened, QStringList{"http://www.example.com"});
+        QCOMPARE(window.RTB->textCursor().position(), line.indexOf("example"));  // the box got the press too
+        QTest::mouseRelease(window.RTB->viewport(), Qt::LeftButton);
+
+        QTest::mousePress(window.RTB->viewport(), Qt::LeftButton, {}, PointOf(window.RTB, line.indexOf("bin")));
+        QTest::mouseRelease(window.RTB->viewport(), Qt::LeftButton);
+        QTest::mousePress(window.RTB->viewport(), Qt::RightButton, {}, PointOf(window.RTB, line.indexOf("example")));
+        QCOMPARE(f.platform.opened.size(), 1);
+    }
+
+    void anOverlongAddressIsShownButNotOpened() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        window.show();
+        const QString address = QStringLiteral("http://example.com/") + QString(2100, QLatin1Char('a'));
+        QTextCursor(window.RTB->document()).insertText(address + QLatin1Char('\n'));
+        QCOMPARE(window.RTB->extraSelections().size(), 1);
+        QTest::mousePress(window.RTB->viewport(), Qt::LeftButton, {}, PointOf(window.RTB, 3));
+        QVERIFY(f.platform.opened.isEmpty());
+    }
+};
+
+QTEST_MAIN(ReportWindowTest)
+#include "report_window_test.moc"
