@@ -224,7 +224,7 @@ void MainWindow::cmdProceed_Click() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!app_.ending()) app_.HandOver(this);
+    if (!app_.ending()) app_.HandOver();
     event->accept();
 }
 

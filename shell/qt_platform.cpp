@@ -12,22 +12,27 @@
 namespace zodiac {
 namespace {
 
+// A lone carriage return separates lines in our messages.
+QString Lines(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 QMessageBox::Icon ToQt(Platform::Icon icon) {
     return icon == Platform::Icon::Critical ? QMessageBox::Critical : QMessageBox::Information;
 }
 
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon) {
-    QMessageBox box(ToQt(icon), kApplicationTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(ToQt(icon), kApplicationTitle, Lines(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& text, Icon icon) {
-    QMessageBox box(ToQt(icon), kApplicationTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(ToQt(icon), kApplicationTitle, Lines(text), QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -43,9 +48,13 @@ void QtPlatform::seedRandom() {
 double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }
 
 QSettings& QtPlatform::settings() {
-    // Per user, under the executable's own name.
-    if (!settings_)
-        settings_ = std::make_unique<QSettings>(QSettings::UserScope, QString{}, QCoreApplication::applicationName());
+    // Per user, under the executable's own name, or in the file we were given.
+    if (!settings_) {
+        const QString name = QCoreApplication::applicationName();
+        settings_ = settingsFile_.isEmpty()
+                        ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, name, name)
+                        : std::make_unique<QSettings>(settingsFile_, QSettings::IniFormat);
+    }
     return *settings_;
 }
 
@@ -54,6 +63,9 @@ QString QtPlatform::settingValue(const QString& section, const QString& key) {
 }
 
 void QtPlatform::setSettingValue(const QString& section, const QString& key, const QString& value) {
+    // QSettings would rewrite a file it could not fully read without the lines it
+    // did not understand; such a file is left exactly as it is.
+    if (settings().status() == QSettings::FormatError) return;
     settings().setValue(section + QLatin1Char('/') + key, value);
     settings().sync();
 }

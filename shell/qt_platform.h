@@ -11,7 +11,8 @@ namespace zodiac {
 
 class QtPlatform final : public Platform {
 public:
-    QtPlatform();
+    // Settings go to the user's own store for this program, or to `settingsFile`.
+    explicit QtPlatform(QString settingsFile = {});
     ~QtPlatform() override;
 
     void showMessage(QWidget* parent, const QString& text, Icon icon) override;
@@ -30,6 +31,7 @@ private:
     QSettings& settings();
 
     std::mt19937 generator_;
+    QString settingsFile_;
     std::unique_ptr<QSettings> settings_;
 };
 

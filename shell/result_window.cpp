@@ -307,7 +307,7 @@ void ResultWindow::cmdPrint_Click() { app_.OpenReport(lblJapaneseSign->text()); 
 void ResultWindow::cmdExit_Click() { close(); }
 
 void ResultWindow::closeEvent(QCloseEvent* event) {
-    if (!backInProgress_ && !app_.ending()) app_.HandOver(this);
+    if (!backInProgress_ && !app_.ending()) app_.HandOver();
     event->accept();
 }
 

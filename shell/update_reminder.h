@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QLocale>
+
 namespace zodiac {
 
 class Platform;
 class WebLinks;
 
-// Reminds the user, at most once in fifteen days, to look for a newer version.
-void UpdateReminder(Platform& platform, WebLinks& links);
+// At most once in fifteen days, asks whether to look for a newer version and
+// opens the download page on Yes. The first start only notes the day.
+void UpdateReminder(Platform& platform, WebLinks& links, const QLocale& locale = QLocale());
 
 }  // namespace zodiac

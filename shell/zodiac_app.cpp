@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "about_box.h"
+#include "exit_screen.h"
 #include "look.h"
 #include "main_window.h"
 #include "platform.h"
@@ -18,6 +19,7 @@ ZodiacApp::ZodiacApp(Platform& platform, QString siteBase)
     : platform_(platform), links_(platform, std::move(siteBase)) {}
 
 ZodiacApp::~ZodiacApp() {
+    delete exitScreen_;
     delete resultWindow_;
     delete mainWindow_;
 }
@@ -38,6 +40,7 @@ MainWindow* ZodiacApp::mainWindow() {
 
 MainWindow* ZodiacApp::loadedMainWindow() const { return mainWindow_; }
 ResultWindow* ZodiacApp::loadedResultWindow() const { return resultWindow_; }
+ExitScreen* ZodiacApp::loadedExitScreen() const { return exitScreen_; }
 
 ResultWindow* ZodiacApp::resultWindow() {
     if (!resultWindow_) {
@@ -57,9 +60,12 @@ void ZodiacApp::OpenReport(const QString& japaneseSign) {
     if (reportOpener_) reportOpener_(*this, japaneseSign);
 }
 
-void ZodiacApp::HandOver(QWidget*) {
-    // Until there is an exit screen to hand over to, closing ends the program.
-    EndApplication();
+void ZodiacApp::HandOver() {
+    if (!exitScreen_) {
+        exitScreen_ = new ExitScreen(*this);
+        CentreOnScreen(exitScreen_);
+    }
+    exitScreen_->show();
 }
 
 void ZodiacApp::EndApplication() {

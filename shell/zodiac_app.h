@@ -13,6 +13,7 @@
 
 namespace zodiac {
 
+class ExitScreen;
 class MainWindow;
 class Platform;
 class ResultWindow;
@@ -40,6 +41,7 @@ public:
     ResultWindow* resultWindow();
     MainWindow* loadedMainWindow() const;
     ResultWindow* loadedResultWindow() const;
+    ExitScreen* loadedExitScreen() const;
 
     void ShowAbout(QWidget* parent);
 
@@ -48,8 +50,8 @@ public:
     void SetReportOpener(ReportOpener opener) { reportOpener_ = std::move(opener); }
     void OpenReport(const QString& japaneseSign);
 
-    // A main or result window is closing for good (not Back).
-    void HandOver(QWidget* closing);
+    // A main or result window is closing for good (not Back): the exit screen takes over.
+    void HandOver();
     // Closes every window, each running its own closing, then ends the program.
     void EndApplication();
     bool ending() const { return ending_; }
@@ -63,6 +65,7 @@ private:
     Compatibility compatibility_;
     QPointer<MainWindow> mainWindow_;
     QPointer<ResultWindow> resultWindow_;
+    QPointer<ExitScreen> exitScreen_;
     ReportOpener reportOpener_;
     bool ending_ = false;
 };

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "exit_screen.h"
 #include "link_label.h"
 #include "result_window.h"
 #include "shell_test_support.h"
@@ -157,11 +158,12 @@ private slots:
         QCOMPARE(labels.last()->objectName(), front);  // the last child is drawn on top
     }
 
-    void closingTheMainWindowEndsTheProgram() {
+    void closingTheMainWindowHandsOverToTheExitScreen() {
         Program program;
         program.main()->mnuExit->trigger();
-        QCOMPARE(program.platform.ended, 1);
+        QVERIFY(program.app.loadedExitScreen() && program.app.loadedExitScreen()->isVisible());
         QTRY_VERIFY(!program.app.loadedMainWindow());
+        QCOMPARE(program.platform.ended, 0);  // still running until the exit screen is left
     }
 
     void thePartnersBlindlyTypedImpossibleDayKeepsTheirLastResults() {

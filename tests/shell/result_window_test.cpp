@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "exit_screen.h"
 #include "image_list.h"
 #include "shell_test_support.h"
 
@@ -84,7 +85,8 @@ private slots:
         first->cmdBack_Click();
         QVERIFY(program.main()->isVisible());
         QCOMPARE(program.main()->txtMaleName->text(), QStringLiteral("Ann"));
-        QTRY_VERIFY(!first);  // unloaded
+        QTRY_VERIFY(!first);                       // unloaded
+        QVERIFY(!program.app.loadedExitScreen());  // Back never hands over
         QCOMPARE(program.platform.ended, 0);
 
         program.Run(QStringLiteral("Bob"), 10, 8, 1990);
@@ -108,7 +110,7 @@ private slots:
         QCOMPARE(program.platform.ended, 0);
     }
 
-    void exitAndTheCloseBoxEndTheProgram() {
+    void exitAndTheCloseBoxHandOverToTheExitScreen() {
         for (int way = 0; way < 3; ++way) {
             Program program;
             program.Run(QStringLiteral("Ann"), 5, 3, 1975);
@@ -116,7 +118,11 @@ private slots:
             if (way == 0) r->cmdExit->click();
             if (way == 1) r->mnuExit->trigger();
             if (way == 2) r->close();
-            QCOMPARE(program.platform.ended, 1);
+            QVERIFY(program.app.loadedExitScreen() && program.app.loadedExitScreen()->isVisible());
+            QTRY_VERIFY(!program.app.loadedResultWindow());
+            QVERIFY(program.app.loadedMainWindow());  // loaded, hidden
+            QVERIFY(!program.app.loadedMainWindow()->isVisible());
+            QCOMPARE(program.platform.ended, 0);
         }
     }
 

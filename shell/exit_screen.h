@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zodiac {
+
+class LinkLabel;
+class ZodiacApp;
+
+// The tell-a-friend form's values, blanks trimmed, as "Refer A Friend Now" took them.
+struct TellAFriend {
+    QString name, email, message, friendName, friendEmail;
+};
+
+// The page that passes the form to the maker's site. Each value is
+// percent-encoded, so that no character of it can change the query.
+QUrl TellAFriendAddress(const QString& siteBase, const TellAFriend& form);
+
+// frmNagScreen2: shown when the main or result window closes for good. It asks
+// for the user's support, offers the tell-a-friend form, and ends the program
+// when the user leaves it.
+class ExitScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit ExitScreen(ZodiacApp& app);
+
+    void cmdSubmit_Click();
+    void SendTellAFriend();
+    const TellAFriend& kept() const { return kept_; }
+
+    QLabel* picNagscreen2Icon;
+    QLabel* lblNagScreen2Caption;
+    QLabel* Label2;
+    QCheckBox* Check1;
+    QPushButton* cmdClose;
+    QGroupBox* Frame2;
+    QLineEdit* txtName;
+    QLineEdit* txtEmail;
+    QLineEdit* txtFriendName;
+    QLineEdit* txtFriendEmail;
+    QPushButton* cmdSubmit;
+    QPlainTextEdit* txtMessage;
+    QGroupBox* Frame6;
+    QLabel* Label3;
+    LinkLabel* lblGoToHome;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Refuse(const QString& message);
+
+    ZodiacApp& app_;
+    TellAFriend kept_;
+};
+
+// The four ways the exit screen asks for the user's support; one is drawn at random.
+extern const QString kSupportMessages[4];
+
+}  // namespace zodiac
