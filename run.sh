@@ -4,9 +4,14 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev fonts-dejavu-core
-          libreoffice-writer-nogui poppler-utils unrtf)  # the last three read saved and printed reports back in tests
+packages=(
+    cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev   # build, engine tests, benchmarks
+    qt6-base-dev fonts-dejavu-core                                         # the windows
+    libreoffice-writer-nogui poppler-utils unrtf                           # read saved and printed reports back
+    clang libclang-rt-14-dev                                               # fuzzing
+    xvfb xauth xdotool imagemagick openbox                                 # end-to-end runs and their screenshots
+    desktop-file-utils appstream dpkg-dev file                             # checking the installation and package
+)
 
 missing=()
 for package in "${packages[@]}"; do

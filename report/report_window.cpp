@@ -31,7 +31,7 @@ ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const ZodiacStat
     reportLinks_->setParent(this);
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(kWindowCaption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     SetColours(this, Qt::white, colour::kWindow);
     setFont(VerdanaFont(8.25, false));
@@ -54,6 +54,7 @@ ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const ZodiacStat
         button->setAutoDefault(false);
     }
     RTB->setAcceptRichText(false);
+    RTB->setAccessibleName(QStringLiteral("Report"));
     RTB->document()->setDefaultFont(ReportFont());
     SetColours(RTB, report_style::kValue, Qt::white);
     FitLabels(this);

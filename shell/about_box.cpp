@@ -26,7 +26,8 @@ QLabel* Text(const QString& text, double points, const QColor& colour) {
 AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kWindowCaption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     SetColours(this, Qt::white, colour::kWindow);
     FixClientSize(this, 6810, 3765);
@@ -34,6 +35,7 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
     const QString site = QUrl(links.siteBase()).host();
     Picture1 = Place(new QLabel, this, "Picture1", {120, 120, 480, 480});
     Picture1->setPixmap(QPixmap(QStringLiteral(":/app_icon_32.png")));
+    Picture1->setAccessibleName(QStringLiteral("Program icon"));
     Label2 = Place(Text(kWindowCaption, 9.75, colour::kOrange), this, "Label2", {840, 240, 2880, 240});
     Label2->setFont(VerdanaFont(9.75, true));
     Label1 = Place(Text(QStringLiteral("Qorvel Japanese Zodiac determines your Japanese zodiac sign from your date "

@@ -56,25 +56,12 @@ void SetTextOf(QObject* box, const QString& text) {
     if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) lines->setPlainText(text);
 }
 
-QByteArray Encoded(const QString& value) { return QUrl::toPercentEncoding(value); }
-
 }  // namespace
-
-QUrl TellAFriendAddress(const QString& siteBase, const TellAFriend& form) {
-    QByteArray address = siteBase.toUtf8() + "/qorvel-zodiac/ssd.php?page=tovi-refer-a-friend";
-    address += "&taf1=" + Encoded(form.name);
-    address += "&taf2=" + Encoded(form.email);
-    address += "&taf3=" + Encoded(form.message);
-    address += "&taf4=" + Encoded(form.friendName);
-    address += "&taf5=" + Encoded(form.friendEmail);
-    address += "&taf6=" + Encoded(siteBase + QStringLiteral("/qorvel-zodiac/"));
-    return QUrl::fromEncoded(address, QUrl::StrictMode);
-}
 
 ExitScreen::ExitScreen(ZodiacApp& app) : app_(app) {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     SetColours(this, Qt::black, Qt::white);
     setFont(VerdanaFont(8.25, false));
@@ -119,6 +106,12 @@ ExitScreen::ExitScreen(ZodiacApp& app) : app_(app) {
     lblGoToHome->setWordWrap(true);
     lblGoToHome->setAlignment(Qt::AlignCenter);
     txtMessage->setTabChangesFocus(true);
+    txtName->setAccessibleName(kNamePlaceholder);
+    txtEmail->setAccessibleName(kEmailPlaceholder);
+    txtFriendName->setAccessibleName(kFriendNamePlaceholder);
+    txtFriendEmail->setAccessibleName(kFriendEmailPlaceholder);
+    txtMessage->setAccessibleName(kMessagePlaceholder);
+    picNagscreen2Icon->setAccessibleName(QStringLiteral("Program icon"));
     FitLabels(this);
 
     for (QObject* box : std::initializer_list<QObject*>{txtName, txtEmail, txtFriendName, txtFriendEmail, txtMessage}) {

@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "tell_a_friend.h"
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -15,15 +17,6 @@ namespace zodiac {
 
 class LinkLabel;
 class ZodiacApp;
-
-// The tell-a-friend form's values, blanks trimmed, as "Refer A Friend Now" took them.
-struct TellAFriend {
-    QString name, email, message, friendName, friendEmail;
-};
-
-// The page that passes the form to the maker's site. Each value is
-// percent-encoded, so that no character of it can change the query.
-QUrl TellAFriendAddress(const QString& siteBase, const TellAFriend& form);
 
 // frmNagScreen2: shown when the main or result window closes for good. It asks
 // for the user's support, offers the tell-a-friend form, and ends the program

@@ -1,6 +1,19 @@
 #include "image_list.h"
 
+#include <QPixmapCache>
+
 namespace zodiac {
+
+QPixmap ImageList::picture(int position) const {
+    // Decoded once; every later result window shows the same pixmap.
+    const QString& resource = entry(position).resource;
+    QPixmap picture;
+    if (!QPixmapCache::find(resource, &picture)) {
+        picture.load(resource);
+        QPixmapCache::insert(resource, picture);
+    }
+    return picture;
+}
 
 std::optional<int> ImageList::find(const QString& key) const {
     for (int position = 1; position <= count(); ++position) {

@@ -20,7 +20,7 @@ public:
 
     int count() const { return static_cast<int>(entries_.size()); }
     const Entry& entry(int position) const { return entries_.at(static_cast<std::size_t>(position - 1)); }  // 1-based
-    QPixmap picture(int position) const { return QPixmap(entry(position).resource); }
+    QPixmap picture(int position) const;
     // The first entry whose key equals `key` exactly.
     std::optional<int> find(const QString& key) const;
 

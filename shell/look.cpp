@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -71,16 +72,36 @@ bool Fits(const QLabel* label) {
 }
 
 void Fit(QLabel* label) {
-    if (label->text().isEmpty() || Fits(label)) return;
-    if (!label->wordWrap()) {
-        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 1;
-        label->resize(std::min(needed, FreeWidth(label)), label->height());
+    if (label->text().isEmpty()) return;
+    // Windows are built afresh on every run with the same texts: remember the fit.
+    struct Fitted {
+        int width, pixelSize;
+    };
+    static QHash<QString, Fitted> fitted;
+    const QString key = label->text() + QLatin1Char('\x1f') + label->font().key() + QLatin1Char('\x1f') +
+                        QString::number(label->width()) + QLatin1Char('x') + QString::number(label->height()) +
+                        QLatin1Char('x') + QString::number(FreeWidth(label)) + (label->wordWrap() ? u'w' : u'l');
+    if (const auto known = fitted.constFind(key); known != fitted.constEnd()) {
+        label->resize(known->width, label->height());
+        if (known->pixelSize != label->font().pixelSize()) {
+            QFont font = label->font();
+            font.setPixelSize(known->pixelSize);
+            label->setFont(font);
+        }
+        return;
     }
-    QFont font = label->font();
-    while (!Fits(label) && font.pixelSize() > kSmallestPixelSize) {
-        font.setPixelSize(font.pixelSize() - 1);
-        label->setFont(font);
+    if (!Fits(label)) {
+        if (!label->wordWrap()) {
+            const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 1;
+            label->resize(std::min(needed, FreeWidth(label)), label->height());
+        }
+        QFont font = label->font();
+        while (!Fits(label) && font.pixelSize() > kSmallestPixelSize) {
+            font.setPixelSize(font.pixelSize() - 1);
+            label->setFont(font);
+        }
     }
+    fitted.insert(key, {label->width(), label->font().pixelSize()});
 }
 
 }  // namespace

@@ -85,6 +85,19 @@ void MainWindow::BuildControls() {
     cboFemaleYear  = Place(new QComboBox,                               Frame2,       "cboFemaleYear",  {3600, 720, 1095, 315});
     // clang-format on
 
+    // Names for screen readers, from the captions beside the fields.
+    Label3->setBuddy(txtMaleName);
+    Label4->setBuddy(cboMaleMonth);
+    Label6->setBuddy(txtFemaleName);
+    Label7->setBuddy(cboFemaleMonth);
+    txtMaleName->setAccessibleName(QStringLiteral("Name"));
+    cboMaleMonth->setAccessibleName(QStringLiteral("Birth month"));
+    CboMaleDate->setAccessibleName(QStringLiteral("Birth day"));
+    cboMaleYear->setAccessibleName(QStringLiteral("Birth year"));
+    txtFemaleName->setAccessibleName(QStringLiteral("Partner's name"));
+    cboFemaleMonth->setAccessibleName(QStringLiteral("Partner's birth month"));
+    cboFemaleDate->setAccessibleName(QStringLiteral("Partner's birth day"));
+    cboFemaleYear->setAccessibleName(QStringLiteral("Partner's birth year"));
     SetTextColour(Frame1, colour::kLightYellow);
     Label5->setAlignment(Qt::AlignCenter);
     Label5->setWordWrap(true);

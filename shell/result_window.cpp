@@ -96,6 +96,9 @@ ResultWindow::ResultWindow(ZodiacApp& app) : ZodiacWindow(app, "frmchiness") {
     BuildCompatibilityTab(compatibilityTab);
     BuildPartnerTab(partnerTab);
     SSTab->setCurrentIndex(0);
+    // It lies below the client area, so nobody sees it; kept hidden as well, its
+    // boxes neither take the keyboard's Tab nor cost layout and painting.
+    SSTab->hide();
 
     BuildMenus();
     FinishLayout(9990, 7965);
@@ -167,6 +170,32 @@ void ResultWindow::BuildVisible(QWidget* client) {
     }
     for (QPushButton* button : {cmdBack, cmdPrint, cmdExit}) SetColours(button, Qt::black, colour::kButtonFace);
 
+    // Each box is named by its caption, for screen readers.
+    const std::pair<const char*, QWidget*> captions[] = {
+        {"Label13", lblMaleChinesesign},
+        {"Label2", txtMaleRulingPlanet},
+        {"Label14", txtMaleWesternZodiacSign},
+        {"Label3", txtMalePositiveTraits},
+        {"Label5", txtMaleNegativeTraits},
+        {"Label6", txtMaleGemStone},
+        {"Label4", txtMaleLuckycolour},
+        {"Label7", txtMaleEnergy},
+        {"Label8", txtMaleLuckySeasons},
+        {"Label9", txtMaleLuckyMonth},
+        {"Label17", txtMaleLuckyNumber},
+        {"Label10", txtMaleMostCompatibleSign},
+        {"Label11", txtMAleLeastCompatibleSign},
+        {"Label12", txtMaleFamousPersonBorn},
+        {"Label39", lblJapaneseSign},
+        {"Label15", lblMaleChineseElements},
+        {"Label18", txtMaleElementDescription},
+    };
+    for (const auto& [caption, box] : captions) {
+        box->setAccessibleName(findChild<QLabel*>(QLatin1String(caption))->text().simplified());
+    }
+    YourPicture->setAccessibleName(QStringLiteral("Picture of your animal sign"));
+    picJapaneseSignSymbol->setAccessibleName(QStringLiteral("Japanese sign symbol"));
+
     userBoxes_ = {txtMaleRulingPlanet,        txtMalePositiveTraits, txtMaleNegativeTraits,   txtMaleMostCompatibleSign,
                   txtMAleLeastCompatibleSign, txtMaleLuckycolour,    txtMaleGemStone,         txtMaleEnergy,
                   txtMaleLuckySeasons,        txtMaleLuckyMonth,     txtMaleFamousPersonBorn, txtMaleWesternZodiacSign,
@@ -197,6 +226,7 @@ void ResultWindow::BuildCompatibilityTab(QWidget* tab) {
     // (which would throw away what the user copied elsewhere), the box offers no
     // selection, copy, drag or context menu at all.
     txtMatchingDescription->setTextInteractionFlags(Qt::NoTextInteraction);
+    txtMatchingDescription->setAccessibleName(QStringLiteral("Compatibility"));
     txtMatchingDescription->setContextMenuPolicy(Qt::NoContextMenu);
     txtMatchingDescription->setFocusPolicy(Qt::NoFocus);
     txtMatchingDescription->viewport()->setAcceptDrops(false);
@@ -233,16 +263,19 @@ void ResultWindow::BuildPartnerTab(QWidget* tab) {
         const int height = row.line ? 285 : 735;
         Place(FieldCaption(row.caption), Frafemale, "", {120, top, 1935, 255});
         const Twips rect{2160, top, 4335, height};
-        if (row.line) *row.line = Place(LineBox(), Frafemale, row.name, rect);
-        if (row.lines) *row.lines = Place(TextBox(), Frafemale, row.name, rect);
+        QWidget* box = row.line ? static_cast<QWidget*>(*row.line = Place(LineBox(), Frafemale, row.name, rect))
+                                : * row.lines = Place(TextBox(), Frafemale, row.name, rect);
+        box->setAccessibleName(QString::fromLatin1(row.caption));
         top += height + 75;
     }
     YourPartnerPicture = Place(new QLabel, Frafemale, "YourPartnerPicture", {6600, 240, 3030, 3030});
+    YourPartnerPicture->setAccessibleName(QStringLiteral("Picture of your partner's animal sign"));
     Place(FieldCaption("Chinese  Element"), Frafemale, "lblPartnerElementCaption", {6600, 3390, 1770, 195});
     lblFemaleChineseElements =
         Place(ValueLabel(11.25, colour::kOrange), Frafemale, "lblFemaleChineseElements", {6600, 3630, 2370, 270});
     Place(FieldCaption("Element  Description"), Frafemale, "lblPartnerDescriptionCaption", {6600, 3990, 2025, 195});
     txtFemaleelementDescription = Place(TextBox(), Frafemale, "txtFemaleelementDescription", {6600, 4230, 2775, 950});
+    txtFemaleelementDescription->setAccessibleName(QStringLiteral("Element Description"));
 
     partnerBoxes_ = {
         txtFemaleRulingPlanet,        txtFemalePositiveTraits, txtFemaleNegativeTraits, txtFemaleMostCompatibleSign,

@@ -13,7 +13,7 @@ ZodiacWindow::ZodiacWindow(ZodiacApp& app, const char* name) : app_(app), client
     setObjectName(QString::fromLatin1(name));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowCaption);
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     client_->setObjectName(QStringLiteral("client"));
     SetColours(client_, Qt::white, colour::kWindow);

@@ -1,13 +1,20 @@
 #include "report_output.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
 #include "report_test_support.h"
+#include "result_window.h"
+#include "rtf_reader.h"
+#include "shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -125,6 +132,50 @@ private slots:
         QVERIFY2(html.contains(QStringLiteral("#000080")), "the values' dark blue");
         QVERIFY(html.contains(QStringLiteral("<b>")));
         QVERIFY(html.contains(QStringLiteral("verdana")));
+    }
+
+    void oddNamesGoThroughTheWholeRoadAndReadBackWhole() {
+        QString longName;
+        while (longName.size() < 10000) longName += QStringLiteral("Ann-Marie ");
+        longName.truncate(10000);
+        const QStringList names = {
+            longName.trimmed(),
+            QStringLiteral("\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 Ann"),  // right to left
+            QStringLiteral("Zoe\u0301 \U0001F600\U0001F469\u200D\U0001F467 \u00A0end"),
+        };
+        for (const QString& name : names) {
+            Program program;
+            const QRect fieldBefore = program.app.resultWindow()->txtMaleRulingPlanet->geometry();
+            program.Run(name, 5, 3, 1975);
+            ResultWindow* result = program.app.loadedResultWindow();
+            QVERIFY(result->isVisible());
+            QCOMPARE(result->Framale->title(), name + QStringLiteral("'s Characteristic"));
+            QCOMPARE(result->lblMaleChinesesign->text(), QStringLiteral("Rabbit"));
+            QCOMPARE(result->txtMaleRulingPlanet->geometry(), fieldBefore);  // nothing pushed aside
+
+            ReportWindow report(program.platform, program.app.links(), program.app.state(),
+                                result->lblJapaneseSign->text());
+            QCOMPARE(report.RTB->document()->begin().text(), QStringLiteral("Name: ") + name);
+            const QString saved = SaveAs(program.platform, *report.RTB, QStringLiteral("odd.rtf"));
+            const QString read = QString::fromStdString(ReadRtfText(Read(saved).toStdString()));
+            QVERIFY(read.startsWith(QStringLiteral("Name: ") + name + QStringLiteral("\n")));
+            if (name == names[0]) {
+                const QString text = ThroughLibreOffice(saved, QStringLiteral("txt:Text (encoded):UTF8"), ".txt");
+                QVERIFY(text.contains(QStringLiteral("Name: ") + name));
+                QVERIFY(text.contains(QStringLiteral("Famous Persons of this Star Sign are: ")));
+            }
+        }
+    }
+
+    void controlCharactersInANameCannotBreakTheFile() {
+        ReportFixture f;
+        using namespace std::chrono;
+        const QString name = QStringLiteral("A\x01\x02\x1B[31m\x7F}{\\b0\\par");
+        ReportWindow window(f.platform, f.links, StateFor(name, 1975y / March / 5d, QStringLiteral("5 March 1975")),
+                            QStringLiteral("Usagi"));
+        const QByteArray rtf = Read(SaveAs(f.platform, *window.RTB, QStringLiteral("control.rtf")));
+        QVERIFY(rtf.startsWith("{\\rtf1"));
+        QVERIFY(QString::fromStdString(ReadRtfText(rtf.toStdString())).startsWith(QStringLiteral("Name: ") + name));
     }
 
     void unrtfReadsAPlainReport() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "rtf_reader.h"
+
 namespace zodiac {
 namespace {
 
@@ -18,13 +20,13 @@ struct EscapeCase {
     std::string written;
 };
 
-class RtfText : public testing::TestWithParam<EscapeCase> {};
+class RtfText : public ::testing::TestWithParam<EscapeCase> {};
 
 TEST_P(RtfText, IsWrittenSoThatReadersGetItBack) { EXPECT_EQ(Body(GetParam().text), GetParam().written); }
 
 INSTANTIATE_TEST_SUITE_P(
     Escaping, RtfText,
-    testing::Values(
+    ::testing::Values(
         EscapeCase{"plain", "Ann", "Ann"}, EscapeCase{"rtf_inside_a_name", "{\\rtf1 Bo}b", "\\{\\\\rtf1 Bo\\}b"},
         EscapeCase{"latin", "Zo\xC3\xAB", "Zo\\u235?"},
         EscapeCase{"cjk_above_32767_is_negative", "\xE6\x97\xA5\xE6\x9C\xAC", "\\u26085?\\u26412?"},
@@ -48,6 +50,26 @@ TEST(RtfDocument, HasTheFontAndTheRunsColoursAndBoldness) {
     EXPECT_NE(rtf.find("\\fs20"), std::string::npos);
     EXPECT_NE(rtf.find("\\b\\cf1 Name: \\b0\\cf2 Ann\\par\n\\par\n\\b\\cf1 Element: "), std::string::npos);
     EXPECT_EQ(rtf.substr(rtf.size() - 3), "\n}\n");
+}
+
+TEST(RtfDocument, AReaderGetsEveryRunBackWhole) {
+    const std::vector<std::string> texts = {"{\\rtf1 Bo}b",
+                                            "Zo\xC3\xAB",
+                                            "\xE6\x97\xA5\xE6\x9C\xAC",
+                                            "\xF0\x9F\x98\x80 ok",
+                                            "  2024",
+                                            "a\r\nb",
+                                            "\\par not a paragraph",
+                                            "tab\there",
+                                            "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D",
+                                            "?\\u65?"};
+    RtfDocument document{"Verdana", 20, {}};
+    std::string expected;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        document.runs.push_back({texts[i], i % 2 == 0, {static_cast<std::uint8_t>(i), 0, 0}});
+        expected += texts[i];
+    }
+    EXPECT_EQ(testing::ReadRtfText(WriteRtf(document)), testing::WithParagraphBreaks(expected));
 }
 
 TEST(RtfDocument, BracesBalanceWhateverTheText) {
