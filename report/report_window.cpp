@@ -17,9 +17,9 @@
 namespace zodiac {
 namespace {
 
+// In points, not pixels: the report is printed as well as shown.
 QFont ReportFont() {
-    VerdanaFont(report_style::kPoints, false);  // makes sure the stand-in is known
-    QFont font(report_style::kFont);
+    QFont font = Verdana();
     font.setPointSizeF(report_style::kPoints);
     return font;
 }

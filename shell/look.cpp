@@ -12,14 +12,18 @@
 
 namespace zodiac {
 
-QFont VerdanaFont(double points, bool bold, bool underline) {
-    static const bool substituted = [] {
+QFont Verdana() {
+    static const bool standIn = [] {
         QFont::insertSubstitutions(QStringLiteral("Verdana"),
                                    {QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
         return true;
     }();
-    (void)substituted;
-    QFont font(QStringLiteral("Verdana"));
+    Q_UNUSED(standIn);
+    return QFont(QStringLiteral("Verdana"));
+}
+
+QFont VerdanaFont(double points, bool bold, bool underline) {
+    QFont font = Verdana();
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setUnderline(underline);

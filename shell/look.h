@@ -31,6 +31,8 @@ inline const QColor kButtonFace{224, 224, 224};
 // Fonts are sized in pixels so that text keeps its place in the pixel layout
 // whatever the screen's dpi. Verdana where present, else a similar sans-serif.
 QFont VerdanaFont(double points, bool bold, bool underline = false);
+// Verdana, or its stand-in, at the default size.
+QFont Verdana();
 
 // Sets the name, parent and twips rectangle of a control and shows it in its parent.
 template <typename W>
