@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <cmath>
 #include <memory>
 
 #include "platform.h"
@@ -43,7 +44,7 @@ std::unique_ptr<QTextDocument> PrintedDocument(const QTextEdit& box) {
 QByteArray ReportRtf(const QTextEdit& box) {
     RtfDocument document;
     document.fontName = report_style::kFont.toStdString();
-    document.halfPoints = 20;
+    document.halfPoints = static_cast<int>(std::lround(report_style::kPoints * 2));
     for (const ReportRun& run : RunsOf(*box.document())) {
         document.runs.push_back({run.text.toStdString(), run.bold, ToRtf(run.colour)});
     }

@@ -31,7 +31,8 @@ ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const ZodiacStat
     reportLinks_->setParent(this);
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(kWindowCaption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     SetColours(this, Qt::white, colour::kWindow);
     setFont(VerdanaFont(8.25, false));

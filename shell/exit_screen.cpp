@@ -45,17 +45,6 @@ QString TrimBlanks(const QString& text) {
     return text.mid(start, end - start);
 }
 
-QString TextOf(const QObject* box) {
-    if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->text();
-    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box)) return lines->toPlainText();
-    return {};
-}
-
-void SetTextOf(QObject* box, const QString& text) {
-    if (auto* line = qobject_cast<QLineEdit*>(box)) line->setText(text);
-    if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) lines->setPlainText(text);
-}
-
 }  // namespace
 
 ExitScreen::ExitScreen(ZodiacApp& app) : app_(app) {
@@ -137,10 +126,10 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
     if (!placeholder) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (TrimBlanks(TextOf(watched)) == *placeholder) SetTextOf(watched, {});
+            if (TrimBlanks(BoxText(watched)) == *placeholder) SetBoxText(watched, {});
             break;
         case QEvent::FocusOut:
-            if (TrimBlanks(TextOf(watched)).isEmpty()) SetTextOf(watched, *placeholder);
+            if (TrimBlanks(BoxText(watched)).isEmpty()) SetBoxText(watched, *placeholder);
             break;
         case QEvent::KeyPress:
             if ((watched == txtEmail || watched == txtFriendEmail) &&

@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -32,18 +34,31 @@ QFont VerdanaFont(double points, bool bold, bool underline) {
 
 void SetTextColour(QWidget* widget, const QColor& text) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) palette.setColor(role, text);
     widget->setPalette(palette);
 }
 
 void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
+    SetTextColour(widget, text);
     QPalette palette = widget->palette();
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) palette.setColor(role, text);
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(role, background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+QString BoxText(const QObject* box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->text();
+    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box)) return lines->toPlainText();
+    return {};
+}
+
+void SetBoxText(QObject* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+        lines->setPlainText(text);
+    }
 }
 
 namespace {

@@ -46,6 +46,10 @@ W* Place(W* widget, QWidget* parent, const char* name, Twips rect) {
 void SetTextColour(QWidget* widget, const QColor& text);
 void SetColours(QWidget* widget, const QColor& text, const QColor& background);
 void FixClientSize(QWidget* window, int widthTwips, int heightTwips);
+
+// The text of a one-line or multi-line box; a one-line box shows its start.
+QString BoxText(const QObject* box);
+void SetBoxText(QObject* box, const QString& text);
 void CentreOnScreen(QWidget* window);
 
 // Keeps every label's text whole where the stand-in font runs wider than the

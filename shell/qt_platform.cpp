@@ -21,6 +21,16 @@ QMessageBox::Icon ToQt(Platform::Icon icon) {
     return icon == Platform::Icon::Critical ? QMessageBox::Critical : QMessageBox::Information;
 }
 
+// Filters come as "description|pattern" pairs; Qt's dialog wants "description (pattern)".
+QString QtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters << parts[i].trimmed() + QStringLiteral(" (") + parts[i + 1].trimmed() + QLatin1Char(')');
+    }
+    return filters.isEmpty() ? filter : filters.join(QStringLiteral(";;"));
+}
+
 }  // namespace
 
 QtPlatform::QtPlatform(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
@@ -68,16 +78,6 @@ void QtPlatform::setSettingValue(const QString& section, const QString& key, con
     if (settings().status() == QSettings::FormatError) return;
     settings().setValue(section + QLatin1Char('/') + key, value);
     settings().sync();
-}
-
-// Filters come as "description|pattern" pairs; Qt's dialog wants "description (pattern)".
-static QString QtFilter(const QString& filter) {
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        filters << parts[i].trimmed() + QStringLiteral(" (") + parts[i + 1].trimmed() + QLatin1Char(')');
-    }
-    return filters.isEmpty() ? filter : filters.join(QStringLiteral(";;"));
 }
 
 QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& request) {

@@ -60,21 +60,10 @@ QWidget* Panel() {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-void SetBoxText(QWidget* box, const QString& text) {
-    if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        line->setText(text);
-        line->setCursorPosition(0);
-    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
-        lines->setPlainText(text);
-    }
-}
-
 void FillProfile(const std::array<QWidget*, kProfileFieldCount>& boxes, const std::optional<SignProfile>& profile) {
     if (!profile) return;
     for (std::size_t i = 0; i < kProfileFieldCount; ++i) SetBoxText(boxes[i], Text((*profile)[i]));
 }
-
-QString BoxText(const QLineEdit* box) { return box->text().trimmed(); }
 
 void ShowPicture(QLabel* box, const QString& westernSign) {
     if (const auto position = AnimalPictures().find(westernSign)) box->setPixmap(AnimalPictures().picture(*position));
@@ -325,8 +314,8 @@ void ResultWindow::Fill(const ZodiacState& state) {
 }
 
 void ResultWindow::PickPictures() {
-    ShowPicture(YourPartnerPicture, BoxText(txtFemaleWesternZodiacSign));
-    ShowPicture(YourPicture, BoxText(txtMaleWesternZodiacSign));
+    ShowPicture(YourPartnerPicture, txtFemaleWesternZodiacSign->text().trimmed());
+    ShowPicture(YourPicture, txtMaleWesternZodiacSign->text().trimmed());
 }
 
 void ResultWindow::cmdBack_Click() {

@@ -1,9 +1,7 @@
 #include "zodiac_app.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 
 #include "about_box.h"
 #include "exit_screen.h"

@@ -50,6 +50,15 @@ class ReportOutputTest : public QObject {
         return Path(name);
     }
 
+    // Prints the window's report (or its selection) to a PDF and gives its text.
+    QString PrintToPdf(FakePlatform& platform, ReportWindow& window, const QString& name) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Path(name));
+        PrintReport(platform, &window, *window.RTB, printer);
+        return PdfText(printer.outputFileName());
+    }
+
     static QString PdfText(const QString& pdf) {
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -194,12 +203,8 @@ private slots:
     void printsTheWholeReportWithNothingAdded() {
         ReportFixture f;
         ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(Path(QStringLiteral("whole.pdf")));
-        PrintReport(f.platform, &window, *window.RTB, printer);
+        const QString text = PrintToPdf(f.platform, window, QStringLiteral("whole.pdf"));
         QCOMPARE(f.platform.printRequests, std::vector<bool>{false});
-        const QString text = PdfText(printer.outputFileName());
         QVERIFY(text.contains(QStringLiteral("Name: Ann")));
         QVERIFY(text.contains(QStringLiteral("Famous Persons of this Star Sign are:")));
         static const QRegularExpression pageNumber(QStringLiteral("^\\s*\\d+\\s*$"),
@@ -213,12 +218,8 @@ private slots:
         QTextCursor cursor = window.RTB->document()->find(QStringLiteral("Lucky Color: Pale Green"));
         QVERIFY(cursor.hasSelection());
         window.RTB->setTextCursor(cursor);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(Path(QStringLiteral("selection.pdf")));
-        PrintReport(f.platform, &window, *window.RTB, printer);
+        const QString text = PrintToPdf(f.platform, window, QStringLiteral("selection.pdf"));
         QCOMPARE(f.platform.printRequests, std::vector<bool>{true});
-        const QString text = PdfText(printer.outputFileName());
         QVERIFY2(text.contains(QStringLiteral("Lucky Color: Pale Green")), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("Name:")));
         QVERIFY(!text.contains(QStringLiteral("Energy")));
