@@ -26,10 +26,10 @@ RtfColour ToRtf(const QColor& colour) {
 }
 
 // What is printed: the selection as a document of its own, or the whole report.
-std::unique_ptr<QTextDocument> PrintedDocument(const QTextEdit& box) {
+std::unique_ptr<QTextDocument> PrintedDocument(const QTextEdit& box, bool onlySelection) {
     std::unique_ptr<QTextDocument> document;
     const QTextCursor selection = box.textCursor();
-    if (selection.hasSelection()) {
+    if (onlySelection && selection.hasSelection()) {
         document = std::make_unique<QTextDocument>();
         document->setDefaultFont(box.document()->defaultFont());
         QTextCursor(document.get()).insertFragment(selection.selection());
@@ -56,6 +56,7 @@ void SaveReport(Platform& platform, QWidget* parent, const QTextEdit& box) {
     request.filter = QStringLiteral("Rich Text Format | *.rtf ");
     request.defaultSuffix = QStringLiteral("txt");
     request.confirmOverwrite = true;
+    request.folderMustExist = true;
     request.title = kApplicationTitle;
     const QString path = platform.askSaveFileName(parent, request);
     if (path.isEmpty()) return;  // cancelled
@@ -75,7 +76,8 @@ void PrintReport(Platform& platform, QWidget* parent, const QTextEdit& box, QPri
     const bool selection = box.textCursor().hasSelection();
     printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
     if (!platform.askPrintSettings(parent, printer, selection)) return;
-    const std::unique_ptr<QTextDocument> document = PrintedDocument(box);
+    // The dialog offers the selection chosen, but the user may switch to the whole report.
+    const std::unique_ptr<QTextDocument> document = PrintedDocument(box, printer.printRange() == QPrinter::Selection);
     // A document with a page size of its own is printed page by page as laid out;
     // without one, Qt would add margins and a page number at every foot.
     const QRectF page = printer.pageRect(QPrinter::Inch);

@@ -17,8 +17,8 @@ QByteArray ReportRtf(const QTextEdit& box);
 // An existing file is replaced only by a complete new one; a failure is shown.
 void SaveReport(Platform& platform, QWidget* parent, const QTextEdit& box);
 
-// Asks for a printer, then prints the selection or, with none, the whole report,
-// as the box shows it and with nothing added around it.
+// Asks for a printer, offering the selection when there is one, then prints what
+// the user chose, as the box shows it and with nothing added around it.
 void PrintReport(Platform& platform, QWidget* parent, const QTextEdit& box, QPrinter& printer);
 
 }  // namespace zodiac

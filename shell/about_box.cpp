@@ -38,6 +38,7 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
     Picture1->setAccessibleName(QStringLiteral("Program icon"));
     Label2 = Place(Text(kWindowCaption, 9.75, colour::kOrange), this, "Label2", {840, 240, 2880, 240});
     Label2->setFont(VerdanaFont(9.75, true));
+    Label2->setWordWrap(false);  // one line: it grows into the free space beside it
     Label1 = Place(Text(QStringLiteral("Qorvel Japanese Zodiac determines your Japanese zodiac sign from your date "
                                        "of birth. This is also known as the animal sign."),
                         8.25, colour::kLightOrange),

@@ -187,6 +187,7 @@ void ExitScreen::SendTellAFriend() {
 
 void ExitScreen::closeEvent(QCloseEvent* event) {
     event->accept();
+    app_.Forget(this);
     if (!app_.ending()) app_.EndApplication();
 }
 

@@ -110,7 +110,11 @@ void MainWindow::BuildControls() {
         SetColours(field, colour::kOrange, colour::kWindow);
     }
     SetColours(cmdProceed, Qt::black, colour::kButtonFace);
-    Frame2->setPalette(QApplication::palette());
+    // The partner's section keeps the system's own colours: every role is marked as
+    // set, or the window's colours would still be inherited through the unset ones.
+    QPalette system = QApplication::palette();
+    system.setResolveMask(~QPalette::ResolveMask{0});
+    Frame2->setPalette(system);
     Frame2->setAutoFillBackground(true);
 
     QWidget* const order[] = {txtMaleName,    cboMaleMonth,  CboMaleDate,   cboMaleYear, txtFemaleName,
@@ -238,6 +242,7 @@ void MainWindow::cmdProceed_Click() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!app_.ending()) app_.HandOver();
+    app_.Forget(this);
     event->accept();
 }
 

@@ -18,8 +18,9 @@ public:
     struct SaveDialogRequest {
         QString title;
         QString filter;
-        QString defaultSuffix;
+        QString defaultSuffix;  // added to a name typed without an extension
         bool confirmOverwrite = true;
+        bool folderMustExist = true;
     };
 
     virtual ~Platform() = default;

@@ -30,13 +30,9 @@ int RunProgram(int argc, char* argv[], const std::function<void(QApplication&)>&
 
     QtPlatform platform;
     const SingleInstance instance(QApplication::applicationName());
-    if (!instance.isFirst()) {
-        platform.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information);
-        return 0;
-    }
     ZodiacApp app(platform, BuiltInSiteBase());
     app.SetReportOpener(OpenReportWindow);
-    app.Start();
+    if (!app.Start(!instance.isFirst())) return 0;
     if (started) started(application);
     return QApplication::exec();
 }

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QSettings>
 #include <chrono>
 
@@ -30,6 +33,43 @@ QString QtFilter(const QString& filter) {
     }
     return filters.isEmpty() ? filter : filters.join(QStringLiteral(";;"));
 }
+
+// A save dialog that refuses a file in a folder that does not exist, and stays
+// open for another choice, instead of letting the writing fail afterwards.
+class SaveDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    bool folderMustExist = true;
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (folderMustExist && !files.isEmpty()) {
+            const QFileInfo chosen(files.constFirst());
+            if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     QStringLiteral("The folder %1 does not exist.\nCheck the name and try again.")
+                                         .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+// Qt's dialog offers a page range whenever it can hand page selection to CUPS,
+// even when told not to; the report has no pages to choose from, so it goes.
+class PrintDialog : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+
+    void setVisible(bool visible) override {
+        QPrintDialog::setVisible(visible);
+        if (!visible || testOption(PrintPageRange)) return;
+        for (const char* name : {"printRange", "pagesRadioButton"}) {
+            if (auto* range = findChild<QRadioButton*>(QLatin1String(name))) range->setEnabled(false);
+        }
+    }
+};
 
 }  // namespace
 
@@ -81,7 +121,10 @@ void QtPlatform::setSettingValue(const QString& section, const QString& key, con
 }
 
 QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
-    QFileDialog dialog(parent, request.title, QString{}, QtFilter(request.filter));
+    SaveDialog dialog(parent, request.title, QString{}, QtFilter(request.filter));
+    // Qt's own dialog everywhere, so that every desktop gets the same checks.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.folderMustExist = request.folderMustExist;
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
@@ -90,9 +133,14 @@ QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& re
 }
 
 bool QtPlatform::askPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) {
-    QPrintDialog dialog(&printer, parent);
+    PrintDialog dialog(&printer, parent);
+    // The report is printed whole or as the selection; it has no page range to offer.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionAvailable);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    if (printer.printRange() == QPrinter::PageRange) printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges({});
+    return true;
 }
 
 void QtPlatform::endProcess() { QCoreApplication::exit(0); }

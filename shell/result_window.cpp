@@ -250,7 +250,12 @@ void ResultWindow::BuildPartnerTab(QWidget* tab) {
     int top = 840;
     for (const Row& row : rows) {
         const int height = row.line ? 285 : 735;
-        Place(FieldCaption(row.caption), Frafemale, "", {120, top, 1935, 255});
+        QLabel* caption = Place(FieldCaption(row.caption), Frafemale, "", {120, top, 1935, 255});
+        if (row.line == &txtFemaleFamousPerson) {
+            // Two lines, as on the user's side.
+            caption->setWordWrap(true);
+            caption->setGeometry(Twips{120, top - 130, 1935, 400}.toPixels());
+        }
         const Twips rect{2160, top, 4335, height};
         QWidget* box = row.line ? static_cast<QWidget*>(*row.line = Place(LineBox(), Frafemale, row.name, rect))
                                 : * row.lines = Place(TextBox(), Frafemale, row.name, rect);
@@ -330,6 +335,7 @@ void ResultWindow::cmdExit_Click() { close(); }
 
 void ResultWindow::closeEvent(QCloseEvent* event) {
     if (!backInProgress_ && !app_.ending()) app_.HandOver();
+    app_.Forget(this);
     event->accept();
 }
 

@@ -40,13 +40,14 @@ QString DecodeSetting(const QString& text) { return Shift(text, -kShift); }
 
 QString ReminderDateText(QDate day, const QLocale& locale) {
     QString text;
-    for (const QChar c : locale.toString(day, FourDigitYearFormat(locale))) {
+    // By code point: Chakma and Adlam digits lie beyond the Basic Multilingual Plane.
+    for (const char32_t c : locale.toString(day, FourDigitYearFormat(locale)).toUcs4()) {
         // Plain digits, and nothing the scrambling would drop (such as the
         // direction marks of right-to-left locales).
-        if (c.isDigit()) {
-            text.append(QChar(u'0' + c.digitValue()));
-        } else if (c.unicode() <= 170) {
-            text.append(c);
+        if (QChar::isDigit(c)) {
+            text.append(QChar(u'0' + QChar::digitValue(c)));
+        } else if (c <= 170) {
+            text.append(QChar(static_cast<char16_t>(c)));
         }
     }
     return text;
@@ -64,10 +65,10 @@ std::optional<QDate> ReadReminderDate(const QString& text, const QLocale& locale
     }
     std::vector<std::pair<int, int>> numbers;  // value, digit count
     int value = 0, digits = 0;
-    for (const QChar c : text + QLatin1Char(' ')) {
-        if (c.isDigit()) {
+    for (const char32_t c : QString(text + QLatin1Char(' ')).toUcs4()) {
+        if (QChar::isDigit(c)) {
             if (++digits > 6) return std::nullopt;
-            value = value * 10 + c.digitValue();
+            value = value * 10 + QChar::digitValue(c);
         } else if (digits > 0) {
             numbers.emplace_back(value, digits);
             value = digits = 0;

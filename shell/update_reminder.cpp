@@ -1,5 +1,7 @@
 #include "update_reminder.h"
 
+#include <algorithm>
+
 #include "platform.h"
 #include "settings.h"
 #include "web_links.h"
@@ -11,6 +13,13 @@ const QString kSection = QStringLiteral("Settings");
 const QString kKey = QStringLiteral("Duration");
 constexpr qint64 kQuietDays = 14;
 
+// Earlier versions wrote Chakma and Adlam dates without their digits, leaving
+// only separators such as "//": that is no date at all, as if none were stored.
+bool HoldsAnything(const QString& stored) {
+    const auto codes = stored.toUcs4();
+    return std::any_of(codes.cbegin(), codes.cend(), [](char32_t c) { return QChar::isLetterOrNumber(c); });
+}
+
 }  // namespace
 
 void UpdateReminder(Platform& platform, WebLinks& links, const QLocale& locale) {
@@ -21,7 +30,7 @@ void UpdateReminder(Platform& platform, WebLinks& links, const QLocale& locale) 
     };
 
     const QString stored = DecodeSetting(platform.settingValue(kSection, scrambledKey));
-    if (stored.isEmpty()) {
+    if (!HoldsAnything(stored)) {
         storeToday();
         return;
     }

@@ -22,13 +22,19 @@ ZodiacApp::~ZodiacApp() {
     delete mainWindow_;
 }
 
-void ZodiacApp::Start() {
+bool ZodiacApp::Start(bool anotherCopyRuns) {
+    if (anotherCopyRuns) {
+        platform_.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information);
+        EndApplication();
+        return false;
+    }
     platform_.seedRandom();
     UpdateReminder(platform_, links_);
     MainWindow* window = mainWindow();
     CentreOnScreen(window);
     window->show();
     window->ArrangeAdvertisements(AdvertisingDraw(platform_.random()));
+    return true;
 }
 
 MainWindow* ZodiacApp::mainWindow() {
@@ -64,6 +70,12 @@ void ZodiacApp::HandOver() {
         CentreOnScreen(exitScreen_);
     }
     exitScreen_->show();
+}
+
+void ZodiacApp::Forget(const QWidget* window) {
+    if (window == mainWindow_) mainWindow_ = nullptr;
+    if (window == resultWindow_) resultWindow_ = nullptr;
+    if (window == exitScreen_) exitScreen_ = nullptr;
 }
 
 void ZodiacApp::EndApplication() {

@@ -25,9 +25,10 @@ public:
     ZodiacApp(Platform& platform, QString siteBase);
     ~ZodiacApp() override;
 
-    // Start-up after the single-instance check: seeds the random draw, reminds of
-    // updates, shows the main window and draws which advertisement lies in front.
-    void Start();
+    // Start-up. A second copy only says that the first one runs, and ends. The
+    // first seeds the random draw, reminds of updates, shows the main window and
+    // draws which advertisement lies in front. False when the program ends at once.
+    bool Start(bool anotherCopyRuns = false);
 
     Platform& platform() { return platform_; }
     WebLinks& links() { return links_; }
@@ -36,7 +37,8 @@ public:
     ProfileLookup& profiles() { return profiles_; }
     Compatibility& compatibility() { return compatibility_; }
 
-    // Windows are created on first use; a window that was closed is gone.
+    // Windows are created on first use. A window that has been closed is gone
+    // from the moment it closes, even before Qt deletes it, and is never shown again.
     MainWindow* mainWindow();
     ResultWindow* resultWindow();
     MainWindow* loadedMainWindow() const;
@@ -52,6 +54,8 @@ public:
 
     // A main or result window is closing for good (not Back): the exit screen takes over.
     void HandOver();
+    // Every window of ours calls this as it closes.
+    void Forget(const QWidget* window);
     // Closes every window, each running its own closing, then ends the program.
     void EndApplication();
     bool ending() const { return ending_; }

@@ -17,7 +17,7 @@ inline constexpr std::array<std::string_view, kElementCount> kElementDescription
     // Water
     "You are intuitive, flexible and persuasive, able to flow around obstacles that would stop "
     "others in their tracks. You understand people well and communicate with sympathy and tact, "
-    "which makes you a diplomat. Your imagination is rich and your feelings run deep, though you "
+    "which makes you a natural diplomat. Your imagination is rich and your feelings run deep, though you "
     "may sometimes drift with the current instead of choosing your own course.",
     // Wood
     "You are growth-minded, generous and cooperative, always looking for ways to improve yourself "

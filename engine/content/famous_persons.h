@@ -28,7 +28,7 @@ inline constexpr FamousPerson kOx[] = {
     {"Bruce Springsteen", 1949y / September / 23d},
     {"Barack Obama", 1961y / August / 4d},
     {"George Clooney", 1961y / May / 6d},
-    {"Eddie Murphy", 1961y / April / 3d},
+    {"Ichiro Suzuki", 1973y / October / 22d},
 };
 inline constexpr FamousPerson kTiger[] = {
     {"Stevie Wonder", 1950y / May / 13d},
@@ -36,26 +36,26 @@ inline constexpr FamousPerson kTiger[] = {
     {"Jodie Foster", 1962y / November / 19d},
     {"Leonardo DiCaprio", 1974y / November / 11d},
     {"Lady Gaga", 1986y / March / 28d},
-    {"Usain Bolt", 1986y / August / 21d},
+    {"Hideki Matsui", 1974y / June / 12d},
 };
 inline constexpr FamousPerson kRabbit[] = {
     {"Johnny Depp", 1963y / June / 9d},
     {"Brad Pitt", 1963y / December / 18d},
     {"Angelina Jolie", 1975y / June / 4d},
     {"David Beckham", 1975y / May / 2d},
-    {"Tiger Woods", 1975y / December / 30d},
+    {"Hideo Kojima", 1963y / August / 24d},
     {"Lionel Messi", 1987y / June / 24d},
 };
 inline constexpr FamousPerson kDragon[] = {
     {"John Lennon", 1940y / October / 9d},
     {"Bruce Lee", 1940y / November / 27d},
-    {"Keanu Reeves", 1964y / September / 2d},
+    {"Shigeru Miyamoto", 1952y / November / 16d},
 };
 inline constexpr FamousPerson kSnake[] = {
     {"Bob Dylan", 1941y / May / 24d},
     {"Pierce Brosnan", 1953y / May / 16d},
     {"Robert Downey Jr.", 1965y / April / 4d},
-    {"Ben Stiller", 1965y / November / 30d},
+    {"Tadao Ando", 1941y / September / 13d},
     {"Daniel Radcliffe", 1989y / July / 23d},
     {"Taylor Swift", 1989y / December / 13d},
 };
@@ -63,14 +63,14 @@ inline constexpr FamousPerson kHorse[] = {
     {"Paul McCartney", 1942y / June / 18d},
     {"Harrison Ford", 1942y / July / 13d},
     {"Jackie Chan", 1954y / April / 7d},
-    {"Denzel Washington", 1954y / December / 28d},
+    {"Shinzo Abe", 1954y / September / 21d},
     {"Emma Watson", 1990y / April / 15d},
 };
 inline constexpr FamousPerson kSheep[] = {
     {"Mick Jagger", 1943y / July / 26d},
     {"Robert De Niro", 1943y / August / 17d},
     {"Bill Gates", 1955y / October / 28d},
-    {"Bruce Willis", 1955y / March / 19d},
+    {"Akira Toriyama", 1955y / April / 5d},
     {"Nicole Kidman", 1967y / June / 20d},
     {"Julia Roberts", 1967y / October / 28d},
 };
@@ -80,11 +80,11 @@ inline constexpr FamousPerson kMonkey[] = {
     {"Tom Hanks", 1956y / July / 9d},
     {"Celine Dion", 1968y / March / 30d},
     {"Will Smith", 1968y / September / 25d},
-    {"Hugh Jackman", 1968y / October / 12d},
+    {"Hideo Nomo", 1968y / August / 31d},
 };
 inline constexpr FamousPerson kRooster[] = {
     {"Eric Clapton", 1945y / March / 30d},
-    {"Jennifer Lopez", 1969y / July / 24d},
+    {"Masayoshi Son", 1957y / August / 11d},
     {"Roger Federer", 1981y / August / 8d},
     {"Serena Williams", 1981y / September / 26d},
 };
@@ -96,14 +96,14 @@ inline constexpr FamousPerson kDog[] = {
     {"Sharon Stone", 1958y / March / 10d},
     {"Michael Jackson", 1958y / August / 29d},
     {"Matt Damon", 1970y / October / 8d},
-    {"Naomi Campbell", 1970y / May / 22d},
+    {"Yuzuru Hanyu", 1994y / December / 7d},
 };
 inline constexpr FamousPerson kBoar[] = {
     {"Elton John", 1947y / March / 25d},
     {"Arnold Schwarzenegger", 1947y / July / 30d},
     {"Stephen King", 1947y / September / 21d},
     {"Hillary Clinton", 1947y / October / 26d},
-    {"Ewan McGregor", 1971y / March / 31d},
+    {"Ken Watanabe", 1959y / October / 21d},
 };
 }  // namespace famous
 

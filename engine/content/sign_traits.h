@@ -118,13 +118,12 @@ inline constexpr std::array<SignTraits, kSignCount> kSignTraits = {{
      "grudges quietly and may take revenge in subtle, calculated ways. Your love of luxury can "
      "lead to extravagance, and a lazy streak sometimes keeps you from acting until you are "
      "forced to. Because you reveal so little, people may misread you as cold or scheming, and "
-     "your pride makes it difficult for you to ask for help, even when you badly need it. You can "
-     "also be slow to forgive."},
+     "your pride makes it difficult for you to ask for help, even when you badly need it."},
     // Horse
     {"You are lively, cheerful and independent, with an energy that seems to have no end. You "
      "love freedom, travel and open spaces, and you thrive wherever there is movement and "
      "variety. Your warmth and wit make you popular, and you can chat easily with anyone from a "
-     "shopkeeper to a head of state. You think quickly on your feet and handle several tasks at "
+     "shopkeeper to a head of state. You think on your feet and handle several tasks at "
      "once without losing your good humour. You are hard-working when a project excites you, and "
      "your enthusiasm can carry a whole team through a difficult stretch. Honest and direct, you "
      "say what you mean and expect others to do the same. You enjoy sport, music and crowds, and "
@@ -179,7 +178,7 @@ inline constexpr std::array<SignTraits, kSignCount> kSignTraits = {{
      "promises and meet your deadlines, so others rely on you to run things smoothly. You are "
      "brave when it matters and loyal to friends and family. Your energy and practical "
      "intelligence make you an excellent manager, and you enjoy sharing your knowledge with "
-     "anyone willing to learn. You face problems head on and rarely complain.",
+     "anyone willing to learn. You face problems head-on and rarely complain.",
      "You can be critical and fussy, pointing out flaws in others while overlooking your own. "
      "Your frankness often lacks tact, and you may win an argument but lose a friend. You like to "
      "be admired and can become boastful or vain when you feel unappreciated. Perfectionism makes "

@@ -10,13 +10,36 @@
 namespace zodiac {
 namespace {
 
-TEST(CompatibilityMatrix, ValuesOccurAsOftenAsTheyAlwaysHave) {
-    std::map<int, int> counts;
-    for (const auto& row : kCompatibilityMatrix) {
-        for (const auto n : row) ++counts[n];
+// The matrix as it was written down, row the user's sign and column the partner's,
+// both in the order Rat, Ox, Tiger, Rabbit, Dragon, Snake, Horse, Sheep, Monkey,
+// Rooster, Dog, Boar.
+constexpr const char* kOrder[] = {"Rat",   "Ox",    "Tiger",  "Rabbit",  "Dragon", "Snake",
+                                  "Horse", "Sheep", "Monkey", "Rooster", "Dog",    "Boar"};
+// clang-format off
+constexpr int kWrittenMatrix[12][12] = {
+    { 9,  6,  4,  7, 10,  7,  3,  4, 10,  6,  8,  8},
+    { 6,  8,  4,  8,  7,  9,  5,  2,  4,  9,  7,  7},
+    { 4,  4,  5,  5,  6,  3,  9,  4,  2,  4,  9,  7},
+    { 7,  8,  5,  8,  7,  7,  5,  9,  4,  2,  8,  9},
+    {10,  7,  6,  7,  9,  8,  8,  7, 10,  9,  2,  8},
+    { 7,  9,  3,  7,  8,  8,  4,  7,  4,  9,  8,  4},
+    { 3,  5,  9,  5,  8,  4,  8,  8,  5,  6,  9,  6},
+    { 4,  2,  4,  9,  7,  7,  8,  9,  5,  5,  4,  9},
+    {10,  4,  2,  4, 10,  4,  5,  5,  9,  4,  8,  7},
+    { 6,  9,  4,  2,  9,  9,  6,  5,  4,  4,  5,  5},
+    { 8,  7,  9,  8,  2,  8,  9,  4,  8,  5,  7,  7},
+    { 8,  7,  7,  9,  8,  4,  6,  9,  7,  5,  7,  8},
+};
+// clang-format on
+
+TEST(CompatibilityMatrix, EveryCellIsTheWrittenNumber) {
+    Compatibility compatibility;
+    for (std::size_t i = 0; i < 12; ++i) {
+        for (std::size_t j = 0; j < 12; ++j) {
+            EXPECT_EQ(compatibility.GetCompatibilityNumber(kOrder[i], kOrder[j]), kWrittenMatrix[i][j])
+                << kOrder[i] << " with " << kOrder[j];
+        }
     }
-    const std::map<int, int> expected = {{2, 8}, {3, 4}, {4, 25}, {5, 17}, {6, 10}, {7, 25}, {8, 25}, {9, 24}, {10, 6}};
-    EXPECT_EQ(counts, expected);
 }
 
 struct PairCase {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <set>
 
 #include "content/famous_persons.h"
@@ -114,6 +116,56 @@ TEST(FamousPersons, EachWasBornInAYearOfTheirSign) {
             EXPECT_EQ(SignLookup{}.GetAnimalSign(person.born), Name(sign)) << person.name;
             EXPECT_EQ(person.name.find(','), std::string_view::npos) << person.name;
             EXPECT_TRUE(everyone.insert(person.name).second) << person.name << " is listed twice";
+        }
+    }
+}
+
+struct JapaneseCase {
+    AnimalSign sign;
+    std::string_view name;
+    std::chrono::year_month_day born;
+};
+
+// Typed from public biographies: one person from Japan each list of two or more names must hold.
+const JapaneseCase kPersonFromJapan[] = {
+    {AnimalSign::Ox, "Ichiro Suzuki", std::chrono::year{1973} / 10 / 22},
+    {AnimalSign::Tiger, "Hideki Matsui", std::chrono::year{1974} / 6 / 12},
+    {AnimalSign::Rabbit, "Hideo Kojima", std::chrono::year{1963} / 8 / 24},
+    {AnimalSign::Dragon, "Shigeru Miyamoto", std::chrono::year{1952} / 11 / 16},
+    {AnimalSign::Snake, "Tadao Ando", std::chrono::year{1941} / 9 / 13},
+    {AnimalSign::Horse, "Shinzo Abe", std::chrono::year{1954} / 9 / 21},
+    {AnimalSign::Sheep, "Akira Toriyama", std::chrono::year{1955} / 4 / 5},
+    {AnimalSign::Monkey, "Hideo Nomo", std::chrono::year{1968} / 8 / 31},
+    {AnimalSign::Rooster, "Masayoshi Son", std::chrono::year{1957} / 8 / 11},
+    {AnimalSign::Dog, "Yuzuru Hanyu", std::chrono::year{1994} / 12 / 7},
+    {AnimalSign::Boar, "Ken Watanabe", std::chrono::year{1959} / 10 / 21},
+};
+
+TEST(FamousPersons, EveryListOfTwoOrMoreHoldsSomeoneFromJapan) {
+    std::set<AnimalSign> covered;
+    for (const auto& expected : kPersonFromJapan) {
+        covered.insert(expected.sign);
+        const auto& list = content::kFamousPersons[Index(expected.sign)];
+        const auto found = std::ranges::find(list, expected.name, &content::FamousPerson::name);
+        ASSERT_NE(found, list.end()) << expected.name << " is missing from " << Name(expected.sign);
+        EXPECT_EQ(found->born, expected.born) << expected.name;
+    }
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        const auto sign = static_cast<AnimalSign>(i);
+        if (content::kFamousPersons[i].size() >= 2) {
+            EXPECT_TRUE(covered.contains(sign)) << Name(sign) << " names nobody from Japan";
+        }
+    }
+}
+
+// Someone born before the lunar new year would belong to a different sign under
+// a 1 January year start, so nobody listed may be born that early in the year.
+TEST(FamousPersons, NobodyIsBornBeforeLateFebruary) {
+    using namespace std::chrono;
+    for (const auto& list : content::kFamousPersons) {
+        for (const auto& person : list) {
+            EXPECT_NE(person.born.month(), January) << person.name;
+            EXPECT_FALSE(person.born.month() == February && person.born.day() < day{20}) << person.name;
         }
     }
 }

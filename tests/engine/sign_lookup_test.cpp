@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lunar_new_years.h"
 #include "new_year_table.h"
 
 namespace zodiac {
@@ -39,6 +40,59 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{2008y / December / 31d, "Rat", "Earth"},
         // Leap days.
         DateCase{1936y / February / 29d, "Rat", "Fire"}, DateCase{2000y / February / 29d, "Dragon", "Metal"}));
+
+// Typed here, not taken from the engine: a Rat year began in 1900, and the
+// element follows the last digit of the year the lunar year begins in.
+constexpr const char* kCycleFrom1900[] = {"Rat",   "Ox",    "Tiger",  "Rabbit",  "Dragon", "Snake",
+                                          "Horse", "Sheep", "Monkey", "Rooster", "Dog",    "Boar"};
+constexpr const char* kElementByLastDigit[] = {"Metal", "Metal", "Water", "Water", "Wood",
+                                               "Wood",  "Fire",  "Fire",  "Earth", "Earth"};
+// The lunar years the windows' dates fall in: the one that holds January 1936 to
+// the one that holds December 2008.
+constexpr int kFirstLunarYear = 1935, kLastLunarYear = 2008;
+
+sys_days LunarNewYear(int y) {
+    for (const auto& row : reference::kLunarNewYears) {
+        if (row.year == y) return sys_days{year{y} / month{row.month} / day{row.day}};
+    }
+    ADD_FAILURE() << "no reference new year for " << y;
+    return {};
+}
+
+const char* SignOf(int lunarYear) { return kCycleFrom1900[(lunarYear - 1900) % 12]; }
+const char* ElementOf(int lunarYear) { return kElementByLastDigit[lunarYear % 10]; }
+
+TEST(NewYearTable, EveryRowRunsFromOneLunarNewYearToTheDayBeforeTheNext) {
+    ASSERT_EQ(static_cast<int>(kNewYearTable.front().year), kFirstLunarYear);
+    ASSERT_EQ(static_cast<int>(kNewYearTable.back().year), kLastLunarYear);
+    for (const auto& row : kNewYearTable) {
+        const int y = static_cast<int>(row.year);
+        SCOPED_TRACE(y);
+        EXPECT_EQ(sys_days{row.first}, LunarNewYear(y));
+        EXPECT_EQ(sys_days{row.last}, LunarNewYear(y + 1) - days{1});
+    }
+}
+
+TEST(SignLookup, EachLunarNewYearAndTheDayBeforeItFindTheirOwnYears) {
+    for (int y = kFirstLunarYear; y <= kLastLunarYear + 1; ++y) {
+        SCOPED_TRACE(y);
+        const sys_days first = LunarNewYear(y);
+        // A fresh lookup for each date, so that no kept result can stand in for a find.
+        if (y <= kLastLunarYear) {
+            EXPECT_EQ(SignLookup{}.GetAnimalSign(year_month_day{first}), SignOf(y));
+            EXPECT_EQ(SignLookup{}.GetElement(year_month_day{first}), ElementOf(y));
+        } else {
+            EXPECT_EQ(SignLookup{}.GetAnimalSign(year_month_day{first}), "");
+        }
+        const year_month_day before{first - days{1}};
+        if (y > kFirstLunarYear) {
+            EXPECT_EQ(SignLookup{}.GetAnimalSign(before), SignOf(y - 1));
+            EXPECT_EQ(SignLookup{}.GetElement(before), ElementOf(y - 1));
+        } else {
+            EXPECT_EQ(SignLookup{}.GetAnimalSign(before), "");
+        }
+    }
+}
 
 TEST(NewYearTable, EveryRowsFirstAndLastDayFindThatRow) {
     SignLookup lookup;

@@ -41,16 +41,7 @@ class AccessibilityTest : public QObject {
 
 private slots:
     void everyWindowNamesItsControls() {
-        Program program;
-        ExpectEveryControlNamed(program.main());
-        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ExpectEveryControlNamed(program.app.loadedResultWindow());
-        AboutBox about(program.app.links());
-        ExpectEveryControlNamed(&about);
-        ReportWindow report(program.platform, program.app.links(), program.app.state(), QStringLiteral("Usagi"));
-        ExpectEveryControlNamed(&report);
-        program.app.loadedResultWindow()->close();
-        ExpectEveryControlNamed(program.app.loadedExitScreen());
+        ForEveryWindow(ExpectEveryControlNamed);
     }
 
     void theAccessKeysWork() {

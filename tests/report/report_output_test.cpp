@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -72,13 +73,14 @@ private slots:
     void theSaveDialogIsAskedAsAlways() {
         ReportFixture f;
         ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        window.cmdSave_Click();  // the fake cancels
+        window.cmdSave->click();  // the fake cancels
         QCOMPARE(f.platform.saveRequests.size(), 1u);
         const auto& request = f.platform.saveRequests[0];
         QCOMPARE(request.filter, QStringLiteral("Rich Text Format | *.rtf "));
         QCOMPARE(request.defaultSuffix, QStringLiteral("txt"));
         QCOMPARE(request.title, QStringLiteral("Qorvel Japanese Zodiac"));
         QVERIFY(request.confirmOverwrite);
+        QVERIFY(request.folderMustExist);
         QVERIFY(f.platform.messages.empty());  // cancelling is silent
     }
 
@@ -220,9 +222,22 @@ private slots:
         window.RTB->setTextCursor(cursor);
         const QString text = PrintToPdf(f.platform, window, QStringLiteral("selection.pdf"));
         QCOMPARE(f.platform.printRequests, std::vector<bool>{true});
+        QCOMPARE(f.platform.printRangesOffered, std::vector<QPrinter::PrintRange>{QPrinter::Selection});
         QVERIFY2(text.contains(QStringLiteral("Lucky Color: Pale Green")), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("Name:")));
         QVERIFY(!text.contains(QStringLiteral("Energy")));
+    }
+
+    void switchingFromTheSelectionToAllPrintsTheWholeReport() {
+        ReportFixture f;
+        f.platform.printRangeChosen = QPrinter::AllPages;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        window.RTB->setTextCursor(window.RTB->document()->find(QStringLiteral("Lucky Color: Pale Green")));
+        const QString text = PrintToPdf(f.platform, window, QStringLiteral("switched.pdf"));
+        QCOMPARE(f.platform.printRangesOffered, std::vector<QPrinter::PrintRange>{QPrinter::Selection});
+        QVERIFY2(text.contains(QStringLiteral("Name: Ann")), qPrintable(text.left(300)));
+        QVERIFY(text.contains(QStringLiteral("Lucky Color: Pale Green")));
+        QVERIFY(text.contains(QStringLiteral("Famous Persons of this Star Sign are:")));
     }
 
     void aCancelledPrintDialogPrintsNothing() {

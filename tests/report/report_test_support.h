@@ -1,9 +1,15 @@
 #pragma once
 
+#include <functional>
+
+#include "about_box.h"
 #include "compatibility.h"
+#include "exit_screen.h"
 #include "fake_platform.h"
 #include "profiles.h"
 #include "report_window.h"
+#include "result_window.h"
+#include "shell_test_support.h"
 #include "sign_lookup.h"
 #include "web_links.h"
 #include "zodiac_state.h"
@@ -33,5 +39,20 @@ struct ReportFixture {
     FakePlatform platform;
     WebLinks links{platform, QStringLiteral("https://zodiac.example.test")};
 };
+
+// Hands each of the program's windows to `check`, after a run for Ann: the main
+// window, the result window, the About box, the report window and the exit screen.
+inline void ForEveryWindow(const std::function<void(QWidget*)>& check) {
+    Program program;
+    check(program.main());
+    program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+    check(program.app.loadedResultWindow());
+    AboutBox about(program.app.links());
+    check(&about);
+    ReportWindow report(program.platform, program.app.links(), program.app.state(), QStringLiteral("Usagi"));
+    check(&report);
+    program.app.loadedResultWindow()->close();
+    check(program.app.loadedExitScreen());
+}
 
 }  // namespace zodiac::testing

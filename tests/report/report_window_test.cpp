@@ -1,12 +1,20 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
 
 #include "link_label.h"
 #include "report_links.h"
 #include "report_test_support.h"
 #include "report_text.h"
+#include "result_window.h"
+#include "rtf_reader.h"
+#include "shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -94,6 +102,61 @@ private slots:
         QVERIFY(lines[8].startsWith(QStringLiteral("Element: Wood: You")));
         QVERIFY(!window.RTB->textCursor().hasSelection());
         QVERIFY(window.RTB->textCursor().atEnd());
+    }
+
+    // From the result window's Print button through the report window's Save to
+    // the file, read back by an RTF reader of the tests' own.
+    void printThenSaveCarriesEveryEntryToTheFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ann.rtf"));
+        Program program;
+        program.app.SetReportOpener(OpenReportWindow);
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ResultWindow* result = program.app.loadedResultWindow();
+        program.platform.saveAnswers = {path};
+        bool sawReport = false;
+        QTimer::singleShot(0, [&] {
+            auto* report = qobject_cast<ReportWindow*>(QApplication::activeModalWidget());
+            sawReport = report != nullptr;
+            if (!report) return;
+            report->cmdSave->click();
+            report->reject();
+        });
+        result->cmdPrint->click();  // returns once the report window has closed
+        QVERIFY(sawReport);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines =
+            QString::fromStdString(ReadRtfText(file.readAll().toStdString())).split(QLatin1Char('\n'));
+        // Ann, born on 5 March 1975, is a Wood Rabbit; the prose is what the result window shows.
+        const QStringList expected = {
+            "Name: Ann",
+            "Date of Birth: 5 March 1975",
+            "Japanese Sign: Usagi",
+            "English Name : Rabbit",
+            "Element: Wood: " + result->txtMaleElementDescription->toPlainText(),
+            "Ruling Planet: Jupiter",
+            "Western Zodiac Sign: Pisces",
+            "Positive Traits: " + result->txtMalePositiveTraits->toPlainText(),
+            "Negative Traits: " + result->txtMaleNegativeTraits->toPlainText(),
+            "GemStone: Chrysolite",
+            "Lucky Color: Pale Green",
+            "Energy: Yin (positive)",
+            "Lucky Seasons: Mid Spring",
+            "Favourable Month: March",
+            "Lucky Number: 1, 3, 5, 9, 15, 19 and 35",
+            "Most Compatible Sign: Sheep, Boar",
+            "Least Compatible Sign: Rooster",
+            "Famous Persons of this Star Sign are: " + result->txtMaleFamousPersonBorn->text(),
+        };
+        QCOMPARE(lines.size(), 37);
+        for (int i = 0; i < 18; ++i) {
+            QCOMPARE(lines[2 * i], expected[i]);
+            QCOMPARE(lines[2 * i + 1], QString());
+        }
+        QVERIFY(result->txtMalePositiveTraits->toPlainText().size() > 500);
+        QVERIFY(result->txtMaleFamousPersonBorn->text().contains(QStringLiteral(", ")));
     }
 
     void anEmptyNameLeavesTheLabelAlone() {

@@ -2,8 +2,11 @@
 
 #include <QDate>
 #include <QMap>
+#include <QPrinter>
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform.h"
@@ -21,7 +24,8 @@ public:
 
     std::vector<Message> messages;
     std::vector<Message> questions;
-    std::deque<bool> answers;  // next Yes/No answers; No when empty
+    std::deque<bool> answers;           // next Yes/No answers; No when empty
+    std::function<void()> whileAsking;  // runs while a question is open
     QStringList opened;
     QDate todayIs{2026, 12, 7};
     std::deque<double> draws;  // next random numbers; 0 when empty
@@ -29,13 +33,16 @@ public:
     QMap<QString, QString> settings;
     std::vector<SaveDialogRequest> saveRequests;
     std::deque<QString> saveAnswers;
-    std::vector<bool> printRequests;  // selectionAvailable of each print dialog
+    std::vector<bool> printRequests;                       // selectionAvailable of each print dialog
+    std::vector<QPrinter::PrintRange> printRangesOffered;  // what each print dialog opened with
+    std::optional<QPrinter::PrintRange> printRangeChosen;  // the user's choice in the dialog, if any
     bool printAnswer = true;
     int ended = 0;
 
     void showMessage(QWidget*, const QString& text, Icon icon) override { messages.push_back({text, icon}); }
     bool askYesNo(QWidget*, const QString& text, Icon icon) override {
         questions.push_back({text, icon});
+        if (whileAsking) whileAsking();
         if (answers.empty()) return false;
         const bool answer = answers.front();
         answers.pop_front();
@@ -63,8 +70,10 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
-    bool askPrintSettings(QWidget*, QPrinter&, bool selectionAvailable) override {
+    bool askPrintSettings(QWidget*, QPrinter& printer, bool selectionAvailable) override {
         printRequests.push_back(selectionAvailable);
+        printRangesOffered.push_back(printer.printRange());
+        if (printRangeChosen) printer.setPrintRange(*printRangeChosen);
         return printAnswer;
     }
     void endProcess() override { ++ended; }

@@ -4,19 +4,117 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
+#include <chrono>
 
 #include "exit_screen.h"
 #include "link_label.h"
 #include "result_window.h"
+#include "settings.h"
 #include "shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
 
+namespace {
+
+// The stored day of the last reminder, 20 days before the fake's today (7 December
+// 2026), as an American locale writes it, scrambled as the settings store keeps it.
+const QString kTwentyDaysAgo = EncodeSetting(QStringLiteral("11/17/2026"));
+
+void StoreTwentyDaysAgo(FakePlatform& platform) {
+    platform.settings[QStringLiteral("Settings/") + EncodeSetting(QStringLiteral("Duration"))] = kTwentyDaysAgo;
+}
+
+QString StoredReminder(FakePlatform& platform) {
+    return platform.settings.value(QStringLiteral("Settings/") + EncodeSetting(QStringLiteral("Duration")));
+}
+
+}  // namespace
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void aSecondCopyOnlySaysSoAndEnds() {
+        FakePlatform platform;
+        StoreTwentyDaysAgo(platform);
+        ZodiacApp app(platform, QString::fromLatin1(kSiteBase));
+        QVERIFY(!app.Start(true));
+        QCOMPARE(platform.messages,
+                 (std::vector<FakePlatform::Message>{
+                     {QStringLiteral("Application is already running"), Platform::Icon::Information}}));
+        QVERIFY(platform.questions.empty());  // the reminder never ran
+        QCOMPARE(StoredReminder(platform), kTwentyDaysAgo);
+        QVERIFY(!app.loadedMainWindow());
+        QCOMPARE(platform.ended, 1);
+    }
+
+    void theFirstCopyRemindsBeforeItShowsTheMainWindow() {
+        FakePlatform platform;
+        StoreTwentyDaysAgo(platform);
+        ZodiacApp app(platform, QString::fromLatin1(kSiteBase));
+        bool windowUpWhileAsking = false;
+        platform.whileAsking = [&] {
+            windowUpWhileAsking = app.loadedMainWindow() && app.loadedMainWindow()->isVisible();
+        };
+        QVERIFY(app.Start());
+        QCOMPARE(platform.questions.size(), 1u);
+        QVERIFY(!windowUpWhileAsking);
+        QVERIFY(app.loadedMainWindow() && app.loadedMainWindow()->isVisible());
+        QVERIFY(platform.messages.empty());
+        QCOMPARE(platform.ended, 0);
+        QVERIFY(StoredReminder(platform) != kTwentyDaysAgo);  // the reminder moved on to today
+    }
+
+    void everyDayOfEveryMonthOfEveryListedYearIsJudgedByTheCalendar() {
+        Program program;
+        MainWindow* w = program.main();
+        w->txtMaleName->setText(QStringLiteral("Ann"));
+        int accepted = 0;
+        for (int y = 0; y < w->cboMaleYear->count(); ++y) {
+            w->cboMaleYear->setCurrentIndex(y);
+            const int yearNumber = w->cboMaleYear->itemText(y).toInt();
+            for (int m = 0; m < 12; ++m) {
+                w->cboMaleMonth->setCurrentIndex(m);
+                for (int d = 0; d < 31; ++d) {
+                    w->CboMaleDate->setCurrentIndex(d);
+                    program.platform.messages.clear();
+                    const std::chrono::year_month_day date{std::chrono::year{yearNumber},
+                                                           std::chrono::month{static_cast<unsigned>(m + 1)},
+                                                           std::chrono::day{static_cast<unsigned>(d + 1)}};
+                    const bool valid = w->ValidateInput();
+                    if (valid != date.ok()) {
+                        QFAIL(qPrintable(
+                            QStringLiteral("%1 %2 %3 judged %4").arg(d + 1).arg(m + 1).arg(yearNumber).arg(valid)));
+                    }
+                    accepted += valid;
+                    if (!valid) {
+                        const QString expected = m == 1 ? QStringLiteral("Please Enter Correct Date Or Month!")
+                                                        : QStringLiteral("Please Enter Correct Date Or Month !");
+                        QCOMPARE(program.platform.messages.size(), 1u);
+                        QCOMPARE(program.platform.messages[0].text, expected);
+                    }
+                }
+            }
+        }
+        QCOMPARE(accepted, 26664);  // the days from 1 January 1936 to 31 December 2008
+    }
+
+    void thePartnersSectionKeepsTheSystemsColours() {
+        Program program;
+        MainWindow* w = program.main();
+        const QPalette system = QApplication::palette();
+        for (QWidget* widget :
+             std::initializer_list<QWidget*>{w->Frame2, w->Label6, w->txtFemaleName, w->cboFemaleYear}) {
+            for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text}) {
+                QCOMPARE(widget->palette().color(role), system.color(role));
+            }
+        }
+        QVERIFY(system.color(QPalette::Window) != QColor(14, 41, 128));
+        QCOMPARE(w->Frame1->palette().color(QPalette::Window), QColor(14, 41, 128));
+    }
     void listsOfferEveryDayMonthAndYearStartingAtTheFirst() {
         Program program;
         MainWindow* w = program.main();

@@ -29,6 +29,63 @@ class ResultWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Typed here: each animal's picture and Japanese sign, and a birthday in one of its years.
+    void eachSignShowsItsOwnPictureAndSymbol_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<QString>("japanese");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("symbol");
+        const struct {
+            int year;
+            const char *sign, *japanese, *file;
+        } rows[] = {
+            {1948, "Rat", "Nezumi", "rat"},      {1961, "Ox", "Ushi", "ox"},
+            {1974, "Tiger", "Tora", "tiger"},    {1987, "Rabbit", "Usagi", "rabbit"},
+            {2000, "Dragon", "Tatsu", "dragon"}, {1953, "Snake", "Hebi", "snake"},
+            {1966, "Horse", "Uma", "horse"},     {1979, "Sheep", "Hitsuji", "sheep"},
+            {1992, "Monkey", "Saru", "monkey"},  {2005, "Rooster", "Tori", "rooster"},
+            {1946, "Dog", "Inu", "dog"},         {1959, "Boar", "Inoshishi", "boar"},
+        };
+        for (const auto& row : rows) {
+            QTest::newRow(row.sign) << row.year << row.sign << row.japanese
+                                    << QStringLiteral(":/animals/%1.png").arg(QLatin1String(row.file))
+                                    << QStringLiteral(":/symbols/%1.png").arg(QLatin1String(row.file));
+        }
+    }
+
+    void eachSignShowsItsOwnPictureAndSymbol() {
+        QFETCH(int, year);
+        QFETCH(QString, sign);
+        QFETCH(QString, japanese);
+        QFETCH(QString, picture);
+        QFETCH(QString, symbol);
+        Program program;
+        program.Run(QStringLiteral("Ann"), 15, 6, year);  // mid-June lies well inside the lunar year
+        ResultWindow* r = program.app.loadedResultWindow();
+        QVERIFY(r && r->isVisible());
+        QCOMPARE(r->lblMaleChinesesign->text(), sign);
+        QCOMPARE(r->lblJapaneseSign->text(), japanese);
+        QVERIFY2(SamePicture(r->YourPicture, QPixmap(picture)), qPrintable(picture));
+        QVERIFY2(SamePicture(r->picJapaneseSignSymbol, QPixmap(symbol)), qPrintable(symbol));
+    }
+
+    void backFollowedAtOnceByTheMainCommandShowsAFreshWindowThatStays() {
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        QPointer<ResultWindow> first = program.app.loadedResultWindow();
+        first->cmdBack->click();
+        // Faster than a hand: before the event loop has deleted the closed window.
+        program.Run(QStringLiteral("Bob"), 10, 8, 1990);
+        QPointer<ResultWindow> second = program.app.loadedResultWindow();
+        QVERIFY(second && second != first);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+        QVERIFY(second && second->isVisible());
+        QCOMPARE(second->lblMaleChinesesign->text(), QStringLiteral("Horse"));
+        QVERIFY(!program.main()->isVisible());
+    }
+
     void theRoadOfOneRequest() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
@@ -82,7 +139,7 @@ private slots:
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         QPointer<ResultWindow> first = program.app.loadedResultWindow();
-        first->cmdBack_Click();
+        first->cmdBack->click();
         QVERIFY(program.main()->isVisible());
         QCOMPARE(program.main()->txtMaleName->text(), QStringLiteral("Ann"));
         QTRY_VERIFY(!first);                       // unloaded

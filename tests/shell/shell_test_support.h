@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "fake_platform.h"
 #include "main_window.h"
@@ -19,10 +20,10 @@ struct Program {
     Program() { app.Start(); }
     MainWindow* main() { return app.mainWindow(); }
 
-    // Enters the user's section (month 1 to 12) and runs the main command.
+    // Enters the user's section (month 1 to 12) and presses the main command's button.
     void Run(const QString& name, int day, int month, int year) {
         Enter(name, day, month, year);
-        main()->cmdProceed_Click();
+        main()->cmdProceed->click();
     }
     void Enter(const QString& name, int day, int month, int year) {
         MainWindow* window = main();

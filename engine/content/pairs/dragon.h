@@ -21,7 +21,7 @@ inline constexpr PairRow kDragon = {{
     {Ox,
      "The Ox moves at its own deliberate speed, and a Dragon used to sweeping everyone along may "
      "find that oddly restful once the first impatience passes. Both signs are strong-willed and "
-     "hardworking, so respect comes easily; the Dragon admires the Ox's endurance, while the Ox "
+     "hard-working, so respect comes easily; the Dragon admires the Ox's endurance, while the Ox "
      "quietly enjoys the Dragon's warmth and daring. Friction appears when the Dragon wants to "
      "leap and the Ox insists on checking the ground first, and neither likes being told what to "
      "do. In a shared household the Ox keeps the foundations solid and the bills paid, leaving "
@@ -92,7 +92,7 @@ inline constexpr PairRow kDragon = {{
      "suitcase by the stairs suit them perfectly.",
      "On the compatibility scale of one to ten, Dragon and Horse reach a lively eight."},
     {Sheep,
-     "A Dragon often feels unexpectedly tender toward the Sheep, whose kindness, artistic streak "
+     "A Dragon often feels unexpectedly tender towards the Sheep, whose kindness, artistic streak "
      "and soft manners bring out its protective side. The Sheep, in turn, appreciates the "
      "Dragon's strength and the sense of security it offers, and likes having a confident partner "
      "to lean on. Their home can be very pleasant, with the Sheep creating beauty and calm while "
@@ -149,7 +149,7 @@ inline constexpr PairRow kDragon = {{
      "the Dragon a safe harbour, while the Dragon brings excitement and direction into the Boar's "
      "life. The main risk is that the Dragon takes the Boar's good nature for granted, or that "
      "the Boar's indulgent habits frustrate the Dragon's plans. At work the Boar is a reliable, "
-     "hardworking partner who will carry the Dragon's big ideas through to the end. Kindness "
+     "hard-working partner who will carry the Dragon's big ideas through to the end. Kindness "
      "flows both ways here, and the match is strong.",
      "On the compatibility scale of one to ten, Dragon and Boar score a warm eight."},
 }};

@@ -44,7 +44,7 @@ inline constexpr PairRow kOx = {{
      "On the compatibility scale of one to ten, Ox and Tiger have a strained score of four."},
     {Rabbit,
      "The Ox and the Rabbit share a love of peace, order and home comforts, and that common "
-     "ground makes them a well matched pair. The Ox provides strength and dependability, which "
+     "ground makes them a well-matched pair. The Ox provides strength and dependability, which "
      "helps the cautious Rabbit feel secure, while the Rabbit adds grace, tact and a gentle sense "
      "of beauty to the Ox's practical world. Neither seeks drama, so the household tends to be "
      "calm and well kept, with shared pleasures like good meals and quiet evenings among close "
@@ -98,7 +98,7 @@ inline constexpr PairRow kOx = {{
      "in need of tender attention. The Ox may regard the Sheep as moody, impractical or careless "
      "with money, while the Sheep finds the Ox cold, critical and too attached to rules. Neither "
      "easily understands what the other wants from love, and both can withdraw into hurt silence "
-     "rather than talk things through. Day to day decisions, from spending to household duties, "
+     "rather than talk things through. Day-to-day decisions, from spending to household duties, "
      "can become small battlegrounds. Friends and relatives may try to help, but the gap is one "
      "only the couple can close. A relationship here is not impossible, yet it demands unusual "
      "patience: the Ox must learn to offer warmth without being asked, and the Sheep must accept "
@@ -117,7 +117,7 @@ inline constexpr PairRow kOx = {{
      "the money are agreed in writing from the very beginning.",
      "On the compatibility scale of one to ten, Ox and Monkey have a low score of four."},
     {Rooster,
-     "The Ox and the Rooster are a natural fit. Both are hard working, orderly and proud of doing "
+     "The Ox and the Rooster are a natural fit. Both are hard-working, orderly and proud of doing "
      "things properly, and they share a straightforward approach to life that leaves little room "
      "for misunderstanding. The Rooster's sharp eye for detail and confident presentation pair "
      "well with the Ox's endurance and dependability, making them formidable partners at work and "

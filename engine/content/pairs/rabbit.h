@@ -19,7 +19,7 @@ inline constexpr PairRow kRabbit = {{
      "On the compatibility scale of one to ten, Rabbit and Rat score a pleasant seven."},
     {Ox,
      "For a Rabbit, the Ox offers something precious: calm, reliable stability. The Ox is "
-     "patient, hardworking and devoted to home, and it never springs unpleasant surprises, which "
+     "patient, hard-working and devoted to home, and it never springs unpleasant surprises, which "
      "lets the Rabbit relax completely. The Rabbit brings warmth, charm and a refined eye, "
      "turning the Ox's practical household into a place of beauty and comfort. Both dislike drama "
      "and prefer quiet evenings to loud parties, so weekends tend to pass in contented, unhurried "

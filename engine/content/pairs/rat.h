@@ -87,7 +87,7 @@ inline constexpr PairRow kRat = {{
      "Horse sees as spontaneity the Rat sees as recklessness, and what the Rat calls prudence the "
      "Horse calls fussing. Both are outspoken, so disagreements can turn sharp and personal "
      "quickly, and neither is good at backing down gracefully. Romance may start with a spark of "
-     "attraction, yet day to day living tends to expose their different rhythms, especially over "
+     "attraction, yet day-to-day living tends to expose their different rhythms, especially over "
      "money and commitments. Friendship is more manageable when kept light and occasional. If "
      "they do choose each other, the Rat must loosen its grip and the Horse must learn to stay "
      "put long enough to keep its promises.",
@@ -96,7 +96,7 @@ inline constexpr PairRow kRat = {{
      "The Rat is practical and brisk, the Sheep dreamy and tender, and while that contrast can be "
      "charming at first, it creates steady strain over time. The Sheep needs reassurance, "
      "patience and a good deal of emotional attention, while the Rat tends to show love through "
-     "planning, providing and problem solving rather than long heart to heart talks. The Rat may "
+     "planning, providing and problem solving rather than long heart-to-heart talks. The Rat may "
      "come to see the Sheep as indecisive or extravagant, and the Sheep may feel that the Rat is "
      "cold or forever counting the cost. On the positive side, the Sheep's artistic eye and "
      "kindness can soften the Rat's world, and the Rat can give the Sheep a sense of security it "
@@ -107,7 +107,7 @@ inline constexpr PairRow kRat = {{
     {Monkey,
      "Put a Rat and a Monkey in the same room and the conversation never runs dry. Both are "
      "quick, inventive and fond of a clever plan, and they spark ideas off each other with real "
-     "delight. The Monkey's playful daring thrills the Rat, and the Rat's shrewd judgment keeps "
+     "delight. The Monkey's playful daring thrills the Rat, and the Rat's shrewd judgement keeps "
      "the Monkey's wilder schemes from falling apart. In love they are lively, affectionate and "
      "endlessly entertaining to each other, with a shared sense of humour that carries them "
      "through difficult patches. Their working partnership can be remarkably productive, since "
@@ -132,8 +132,8 @@ inline constexpr PairRow kRat = {{
     {Dog, kDog[Index(Rat)].description, kDog[Index(Rat)].scoreSentence},
     {Boar,
      "The Rat and the Boar form a warm and generous bond. The Boar is sincere, easygoing and "
-     "openhearted, and it gives the Rat the kind of uncomplicated affection that lets a watchful "
-     "Rat finally relax. In return the Rat brings sharp judgment and a talent for making plans "
+     "open-hearted, and it gives the Rat the kind of uncomplicated affection that lets a watchful "
+     "Rat finally relax. In return the Rat brings sharp judgement and a talent for making plans "
      "work, which helps the trusting Boar avoid being taken advantage of. They both enjoy good "
      "food, good company and a comfortable home, so their social life is full and their evenings "
      "cosy. The Rat should take care never to exploit the Boar's good nature, because once the "

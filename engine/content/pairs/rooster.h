@@ -119,7 +119,7 @@ inline constexpr PairRow kRooster = {{
      "appearance and hard work, and at first this shared outlook feels like a relief. Soon, "
      "though, each notices the other's mistakes, and neither is shy about mentioning them. Both "
      "crave admiration, and both dislike being corrected, which turns ordinary discussions into "
-     "tests of pride. In romance they can be loyal and well matched in values, yet tender moments "
+     "tests of pride. In romance they can be loyal and well-matched in values, yet tender moments "
      "get crowded out by debates. As friends they do better, enjoying frank conversation and "
      "mutual standards without daily contact. At work they are productive but prone to turf wars. "
      "The partnership improves greatly if they divide responsibilities clearly and agree to "

@@ -36,7 +36,7 @@ inline constexpr PairRow kSheep = {{
      "security and a partner who stays close. When the Tiger charges ahead without consulting "
      "anyone, the Sheep feels overlooked; when the Sheep frets or sulks, the Tiger feels "
      "smothered and impatient. Friendship is easier than romance, since neither has to depend on "
-     "the other day to day. At work the Tiger may lead, with the Sheep adding polish. For love to "
+     "the other in day-to-day life. At work the Tiger may lead, with the Sheep adding polish. For love to "
      "hold, the Tiger must slow down and listen, and the Sheep must find the courage to speak up "
      "rather than wait to be noticed.",
      "On the compatibility scale of one to ten, Sheep and Tiger reach only a fragile four."},

@@ -82,7 +82,7 @@ inline constexpr PairRow kTiger = {{
      "Few pairings suit the Tiger as well as the Horse does. Both are lovers of freedom, motion "
      "and the open road, and neither expects the other to sit at home waiting. The Horse's "
      "cheerful, sociable nature brightens the Tiger's more intense moods, while the Tiger's "
-     "courage and idealism give the Horse something worth galloping toward. They understand each "
+     "courage and idealism give the Horse something worth galloping towards. They understand each "
      "other's need for space without having to explain it, which spares them a great deal of "
      "jealousy and argument. Their romance has warmth, laughter and a shared appetite for new "
      "experiences; as pals they are the ones planning the spontaneous road trip. Occasional "
@@ -91,7 +91,7 @@ inline constexpr PairRow kTiger = {{
      "each other young, and their friends often envy the easy rhythm they share.",
      "On the compatibility scale of one to ten, Tiger and Horse score a splendid nine."},
     {Sheep,
-     "The Tiger often feels a protective tenderness toward the Sheep, and the Sheep appreciates "
+     "The Tiger often feels a protective tenderness towards the Sheep, and the Sheep appreciates "
      "having such a bold champion in its corner. Beyond that first warmth, though, their needs "
      "pull in different directions. The Sheep longs for security, reassurance and a peaceful "
      "home, and it worries about things the Tiger has never even considered. The Tiger, eager for "

@@ -1,0 +1,156 @@
+// The real dialogs behind the platform layer, each driven by timers as a person
+// would answer it; a watchdog closes anything left open, so nothing ever blocks.
+#include "qt_platform.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+using namespace zodiac;
+
+namespace {
+
+// Runs `step` as soon as the event loop turns, with whatever dialog is on top.
+void OnTopDialog(std::function<void(QWidget*)> step) {
+    QTimer::singleShot(0, [step = std::move(step)] { step(QApplication::activeModalWidget()); });
+}
+
+// Types a name into an open save dialog and presses Return there, as a person would.
+void TypeAndEnter(QWidget* dialog, const QString& name) {
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setText(name);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+Platform::SaveDialogRequest ReportRequest() {
+    Platform::SaveDialogRequest request;
+    request.title = QStringLiteral("Qorvel Japanese Zodiac");
+    request.filter = QStringLiteral("Rich Text Format | *.rtf ");
+    request.defaultSuffix = QStringLiteral("txt");
+    return request;
+}
+
+}  // namespace
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QTimer watchdog_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        watchdog_.setInterval(20000);
+        connect(&watchdog_, &QTimer::timeout, [] {
+            while (QWidget* open = QApplication::activeModalWidget()) open->close();
+            QFAIL("a dialog was left open");
+        });
+    }
+    void init() { watchdog_.start(); }
+    void cleanup() { watchdog_.stop(); }
+
+    void aNameTypedWithoutExtensionGetsTxt() {
+        QtPlatform platform(dir_.filePath(QStringLiteral("settings.ini")));
+        QString title;
+        OnTopDialog([&](QWidget* dialog) {
+            QVERIFY(qobject_cast<QFileDialog*>(dialog));
+            title = dialog->windowTitle();
+            TypeAndEnter(dialog, dir_.filePath(QStringLiteral("ann")));
+        });
+        QCOMPARE(platform.askSaveFileName(nullptr, ReportRequest()), dir_.filePath(QStringLiteral("ann.txt")));
+        QCOMPARE(title, QStringLiteral("Qorvel Japanese Zodiac"));
+    }
+
+    void aNameWithAnExtensionKeepsIt() {
+        QtPlatform platform(dir_.filePath(QStringLiteral("settings.ini")));
+        OnTopDialog([&](QWidget* dialog) { TypeAndEnter(dialog, dir_.filePath(QStringLiteral("ann.rtf"))); });
+        QCOMPARE(platform.askSaveFileName(nullptr, ReportRequest()), dir_.filePath(QStringLiteral("ann.rtf")));
+    }
+
+    void aFolderThatDoesNotExistIsRefusedAndTheDialogStays() {
+        QtPlatform platform(dir_.filePath(QStringLiteral("settings.ini")));
+        QString refusal;
+        bool stayedOpen = false;
+        OnTopDialog([&](QWidget* dialog) {
+            OnTopDialog([&](QWidget* box) {
+                auto* message = qobject_cast<QMessageBox*>(box);
+                QVERIFY(message);
+                refusal = message->text();
+                message->button(QMessageBox::Ok)->click();
+            });
+            TypeAndEnter(dialog, dir_.filePath(QStringLiteral("no-such-folder/ann")));
+            stayedOpen = dialog->isVisible();
+            TypeAndEnter(dialog, dir_.filePath(QStringLiteral("ann-here")));
+        });
+        QCOMPARE(platform.askSaveFileName(nullptr, ReportRequest()), dir_.filePath(QStringLiteral("ann-here.txt")));
+        QVERIFY(stayedOpen);
+        QVERIFY2(
+            refusal.contains(QStringLiteral("no-such-folder")) && refusal.contains(QStringLiteral("does not exist")),
+            qPrintable(refusal));
+    }
+
+    void savingOverAFileAsksAndNoReturnsToTheDialog() {
+        QtPlatform platform(dir_.filePath(QStringLiteral("settings.ini")));
+        QFile existing(dir_.filePath(QStringLiteral("old.txt")));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        bool asked = false, stayedOpen = false;
+        OnTopDialog([&](QWidget* dialog) {
+            OnTopDialog([&](QWidget* box) {
+                auto* question = qobject_cast<QMessageBox*>(box);
+                QVERIFY(question);
+                asked = question->text().contains(QStringLiteral("old.txt"));
+                question->button(QMessageBox::No)->click();
+            });
+            TypeAndEnter(dialog, dir_.filePath(QStringLiteral("old")));
+            stayedOpen = dialog->isVisible();
+            static_cast<QDialog*>(dialog)->reject();  // then the user cancels
+        });
+        QCOMPARE(platform.askSaveFileName(nullptr, ReportRequest()), QString());
+        QVERIFY(asked);
+        QVERIFY(stayedOpen);
+    }
+
+    void thePrintDialogOffersNoPageRangeAndTheSelectionOnlyWhenThereIsOne() {
+        for (const bool selection : {true, false}) {
+            QtPlatform platform(dir_.filePath(QStringLiteral("settings.ini")));
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
+            bool pageRange = true, offersSelection = !selection, selectionChosen = !selection;
+            OnTopDialog([&](QWidget* top) {
+                auto* dialog = qobject_cast<QPrintDialog*>(top);
+                QVERIFY(dialog);
+                // Qt's own widgets, by the names its dialog gives them.
+                const auto offered = [dialog](const char* name) {
+                    const auto* radio = dialog->findChild<QRadioButton*>(QLatin1String(name));
+                    return radio && !radio->isHidden() && radio->isEnabled();
+                };
+                pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange) || offered("printRange") ||
+                            offered("pagesRadioButton");
+                offersSelection = dialog->testOption(QAbstractPrintDialog::PrintSelection) && offered("printSelection");
+                selectionChosen =
+                    offersSelection && dialog->findChild<QRadioButton*>(QStringLiteral("printSelection"))->isChecked();
+                dialog->reject();
+            });
+            QVERIFY(!platform.askPrintSettings(nullptr, printer, selection));
+            QVERIFY(!pageRange);
+            QCOMPARE(offersSelection, selection);
+            QCOMPARE(selectionChosen, selection);
+        }
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "qt_platform_test.moc"
