@@ -9,7 +9,8 @@ packages=(
     qt6-base-dev fonts-dejavu-core                                         # the windows
     libreoffice-writer-nogui poppler-utils unrtf                           # read saved and printed reports back
     clang libclang-rt-14-dev                                               # fuzzing
-    xvfb xauth xdotool imagemagick openbox xclip x11-utils                 # end-to-end runs and their screenshots
+    xvfb xauth xdotool imagemagick openbox x11-utils                       # end-to-end runs and their screenshots
+    dbus-daemon at-spi2-core python3-dbus                                  # reading a message box's text in them
     python3-lunardate                                                      # an independent lunar calendar for the tests
     desktop-file-utils appstream dpkg-dev file                             # checking the installation and package
 )

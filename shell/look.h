@@ -50,6 +50,9 @@ void FixClientSize(QWidget* window, int widthTwips, int heightTwips);
 // The text of a one-line or multi-line box; a one-line box shows its start.
 QString BoxText(const QObject* box);
 void SetBoxText(QObject* box, const QString& text);
+// Centres the window's frame, title bar and borders included, on the screen. A
+// window not yet shown has no frame: it is placed with the margins of a window
+// framed before, and set right once, when first exposed, if those were wrong.
 void CentreOnScreen(QWidget* window);
 
 // Keeps every label's text whole where the stand-in font runs wider than the

@@ -2,6 +2,8 @@
 # Drives the real program from outside, by keyboard as a person would, under a
 # virtual X display with a window manager, and keeps a screenshot of every step.
 # usage: run_e2e.sh PROGRAM SHOTS_FOLDER
+# needs: xvfb, xauth, openbox, xdotool, x11-utils, imagemagick, unrtf, and to read
+# a message box's text dbus-daemon, at-spi2-core and python3-dbus.
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ] || [ -z "${E2E_INSIDE:-}" ]; then
     export E2E_INSIDE=1
@@ -22,6 +24,13 @@ pids=()
 cleanup() { kill "${pids[@]}" "$wm" 2>/dev/null || true; rm -rf "$scratch"; }
 trap cleanup EXIT
 
+# The screen xvfb-run was given above; openbox keeps no panel on it.
+screen_width=1280 screen_height=1024
+# The height of the menu bar of the main and result windows, measured once on this
+# machine (Fusion style, DejaVu Sans); their client windows include it.
+menu_bar=19
+blue=0E2980 white=FFFFFF
+
 step=0
 fail() {
     echo "FAILED: $*" >&2
@@ -30,12 +39,15 @@ fail() {
     exit 1
 }
 shot() { step=$((step + 1)); import -window root "$shots/$(printf '%02d' "$step")-$1.png"; }
-# The id of a visible window whose title matches, waiting for it to appear.
+# The id of a visible window whose title matches and which is none of the ids
+# given after the title, waiting for it to appear.
 window() {
-    local pattern="$1" id=""
+    local pattern="$1" id
+    shift
     for _ in $(seq 200); do
-        id="$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | tail -n 1 || true)"
-        [ -n "$id" ] && { echo "$id"; return 0; }
+        for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | tac); do
+            [[ " $* " == *" $id "* ]] || { echo "$id"; return 0; }
+        done
         sleep 0.1
     done
     return 1
@@ -47,18 +59,118 @@ gone() {
     done
     return 1
 }
-size_of() { xdotool getwindowgeometry --shell "$1" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}'; }
+# Waits for a window, by id, to be no longer on the screen.
+unmapped() {
+    for _ in $(seq 50); do
+        xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+        sleep 0.1
+    done
+    return 1
+}
+ended() {
+    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+size_of() { xdotool getwindowgeometry --shell "$1" | awk -F= '/WIDTH/ {w = $2} /HEIGHT/ {h = $2} END {print w "x" h}'; }
+# usage: expect_size WHAT ID WIDTH HEIGHT, the client window's size as xdotool tells it
+expect_size() {
+    local measured
+    measured="$(size_of "$2")"
+    [ "$measured" = "$3x$4" ] || fail "$1 measures $measured, designed $3x$4"
+}
+# usage: expect_colour WHAT ID COLOUR X,Y... - the window's own picture, as RRGGBB at
+# points of its background.
+expect_colour() {
+    local what="$1" id="$2" colour="$3" picture point found
+    shift 3
+    picture="$shots/window-${what// /-}.png"
+    import -window "$id" "$picture"
+    for point in "$@"; do
+        found="$(convert "$picture" -format "%[hex:u.p{$point}]" info:)"
+        [ "$found" = "$colour" ] || fail "$what has $found at $point, not $colour"
+    done
+}
+# usage: expect_centred WHAT ID - the frame, title bar and borders included, has its
+# centre within 2 pixels of the screen's; given a moment, as the program sets a
+# window right once it is framed.
+expect_centred() {
+    local x y w h left right top bottom dx="" dy=""
+    for _ in $(seq 20); do
+        read -r x y w h < <(xwininfo -id "$2" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                                                    /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}')
+        read -r left right top bottom < <(xprop -id "$2" _NET_FRAME_EXTENTS | awk -F'= ' '{gsub(",", ""); print $2}')
+        [ -n "$bottom" ] || { sleep 0.1; continue; }
+        x=$((x - left)) y=$((y - top)) w=$((w + left + right)) h=$((h + top + bottom))
+        # Twice the distances, to stay in whole pixels.
+        dx=$((2 * x + w - screen_width)) dy=$((2 * y + h - screen_height))
+        [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ] && return 0
+        sleep 0.1
+    done
+    [ -n "$dx" ] || fail "$1 has no frame"
+    fail "$1's frame is ${w}x$h at $x,$y: its centre is off the screen's by $((dx / 2)),$((dy / 2)) pixels"
+}
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
 message_box='^Qorvel Japanese Zodiac$'
 windows='^Qorvel Japanese Zodiac v1.15$'
 
+# Qt under X11 puts no message box text on the clipboard (Ctrl+C copies it on
+# Windows only), so the text is read from the accessibility tree over AT-SPI:
+# a private session bus starts the accessibility bus, and Python walks the tree.
+python=""
+for candidate in python3 /usr/bin/python3; do
+    "$candidate" -c 'import dbus' 2>/dev/null && { python="$candidate"; break; }
+done
+[ -n "$python" ] || fail "no Python 3 with its dbus module, to read what a window says"
+session_bus="unix:path=$scratch/session-bus"
+# Every name and description the running programs' windows show, one a line.
+window_texts() {
+    DBUS_SESSION_BUS_ADDRESS="$session_bus" "$python" - <<'EOF'
+import dbus
+session = dbus.SessionBus()
+address = session.get_object("org.a11y.Bus", "/org/a11y/bus").GetAddress(dbus_interface="org.a11y.Bus")
+bus = dbus.bus.BusConnection(address)
+ACCESSIBLE = "org.a11y.atspi.Accessible"
+seen = set()
+def walk(name, path, depth):
+    # The registry lists the applications again as its children: each node once.
+    if depth > 20 or (name, path) in seen:
+        return
+    seen.add((name, path))
+    node = bus.get_object(name, path, introspect=False)
+    try:
+        for what in ("Name", "Description"):
+            text = node.Get(ACCESSIBLE, what, dbus_interface=dbus.PROPERTIES_IFACE, timeout=2)
+            if text:
+                print(text)
+        children = node.GetChildren(dbus_interface=ACCESSIBLE, timeout=2)
+    except dbus.DBusException:
+        return  # not an accessible application, or gone meanwhile
+    for child_name, child_path in children:
+        walk(str(child_name), str(child_path), depth + 1)
+for name in bus.list_names():
+    if name.startswith(":") and name != bus.get_unique_name():
+        walk(str(name), "/org/a11y/atspi/accessible/root", 0)
+EOF
+}
+
 echo "start"
 "$program" & pids+=($!)
 main="$(window "$windows")" || fail "no main window"
-[ "$(size_of "$main")" = "353 306 " ] || echo "note: main window outer size $(size_of "$main")"
 xdotool windowactivate --sync "$main"
+expect_size "the main window" "$main" 353 $((306 + menu_bar))
+expect_colour "main window" "$main" "$blue" "2,$((menu_bar + 2))" "350,$((menu_bar + 303))"
+expect_centred "the main window" "$main"
 shot main-window
+
+echo "About Software"
+keys alt+h a
+about="$(window "$windows" "$main")" || fail "no About box"
+expect_size "the About box" "$about" 454 251
+expect_centred "the About box" "$about"
+shot about-box
+keys Return
+unmapped "$about" || fail "the About box stayed"
 
 echo "an empty name"
 keys alt+j
@@ -80,9 +192,11 @@ keys shift+Tab Home m Tab 5 Tab
 type_text "1975"
 shot ann-entered
 keys alt+j
-sleep 0.5
-result="$(window "$windows")" || fail "no result window"
-[ "$result" != "$main" ] || fail "the result window did not open"
+result="$(window "$windows" "$main")" || fail "no result window"
+unmapped "$main" || fail "the main window stayed"
+expect_size "the result window" "$result" 666 $((531 + menu_bar))
+expect_colour "result window" "$result" "$blue" "2,$((menu_bar + 2))" "663,$((menu_bar + 528))"
+expect_centred "the result window" "$result"
 shot result-window
 
 echo "Back and a second run"
@@ -91,49 +205,82 @@ sleep 0.5
 shot back-to-main
 keys alt+j
 sleep 0.5
-result="$(window "$windows")" || fail "no result window the second time"
+result="$(window "$windows" "$main")" || fail "no result window the second time"
 shot second-result
 
 echo "Print and Save"
 keys alt+p
-sleep 0.8
+report="$(window "$windows" "$result")" || fail "no report window"
+expect_size "the report window" "$report" 515 505
+expect_centred "the report window" "$report"
 shot report-window
 keys alt+s
 sleep 1
 shot save-dialog
 type_text "$scratch/ann-report"
 keys Return
-sleep 0.8
 saved="$scratch/ann-report.txt"
-[ -f "$saved" ] || saved="$(ls "$scratch"/ann-report* 2>/dev/null | head -n 1)"
-[ -n "$saved" ] && [ -f "$saved" ] || fail "no saved report"
+for _ in $(seq 30); do [ -f "$saved" ] && break; sleep 0.1; done
+[ -f "$saved" ] || fail "no $saved; saved instead: $(find "$scratch" -maxdepth 1 -name 'ann-report*' -printf '%f ')"
 unrtf --text "$saved" > "$shots/saved-report.txt" 2>/dev/null || true
 grep -q "Name: Ann" "$shots/saved-report.txt" || fail "the saved report lacks the name"
+grep -q "Japanese Sign: Usagi" "$shots/saved-report.txt" || fail "the saved report lacks the Japanese sign"
 grep -q "English Name : Rabbit" "$shots/saved-report.txt" || fail "the saved report lacks the sign"
 shot report-saved
 keys Escape
-sleep 0.5
+unmapped "$report" || fail "the report window stayed"
 
 echo "Exit to the exit screen, then end"
 keys alt+x
-sleep 0.8
+# Every window bears the same caption: the exit screen is known by its size and
+# its white background.
+exit_screen="$(window "$windows" "$result")" || fail "no exit screen"
+expect_size "the exit screen" "$exit_screen" 741 315
+expect_colour "exit screen" "$exit_screen" "$white" 3,3 300,200 739,3 739,313
+expect_centred "the exit screen" "$exit_screen"
 shot exit-screen
-window "$windows" >/dev/null || fail "no exit screen"
 keys alt+x
-for _ in $(seq 50); do kill -0 "${pids[0]}" 2>/dev/null || break; sleep 0.1; done
-kill -0 "${pids[0]}" 2>/dev/null && fail "the program did not end"
+ended "${pids[0]}" || fail "the program did not end"
 shot ended
 
 echo "a second copy is refused"
-"$program" & pids+=($!)
-window "$windows" >/dev/null || fail "no first copy"
-"$program" & second=$!
+"$program" & first_copy=$!
+pids+=("$first_copy")
+first="$(window "$windows")" || fail "no first copy"
+dbus-daemon --session --nofork --address="$session_bus" >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 50); do [ -S "$scratch/session-bus" ] && break; sleep 0.1; done
+# The accessibility bus is started first: the program looks for it as it starts.
+bus_error="$(window_texts 2>&1 >/dev/null)" || fail "no accessibility bus: $(tail -n 1 <<<"$bus_error")"
+DBUS_SESSION_BUS_ADDRESS="$session_bus" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" & second=$!
 pids+=("$second")
 window "$message_box" >/dev/null || fail "no message for the second copy"
 shot second-copy-refused
+said=""
+for _ in $(seq 30); do
+    said="$(window_texts 2>/dev/null || true)"
+    grep -qF "Application is already running" <<<"$said" && break
+    sleep 0.1
+done
+grep -qF "Application is already running" <<<"$said" ||
+    fail "the second copy's message says: $(tr '\n' '|' <<<"$said")"
 keys Return
-for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$second" 2>/dev/null && fail "the second copy did not end"
-kill -0 "${pids[-2]}" 2>/dev/null || fail "the first copy ended too"
+ended "$second" || fail "the second copy did not end"
+kill -0 "$first_copy" 2>/dev/null || fail "the first copy ended too"
+
+echo "the first copy ends by its exit screen"
+xdotool windowactivate --sync "$first"
+# The main window has no Exit button: File, Exit.
+keys alt+f x
+exit_screen="$(window "$windows" "$first")" || fail "no exit screen for the first copy"
+expect_size "the first copy's exit screen" "$exit_screen" 741 315
+keys alt+x
+ended "$first_copy" || fail "the first copy did not end"
+# Only this run's: another run may use the same program at the same time.
+left=""
+for pid in $(pgrep -fx -- "$program" || true); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$scratch/runtime" && left+=" $pid"
+done
+[ -z "$left" ] || fail "processes of the program left behind:$left"
+shot all-ended
 
 echo "e2e: all steps passed; screenshots in $shots"

@@ -241,6 +241,25 @@ private slots:
         QCOMPARE(f.platform.opened.size(), 1);
     }
 
+    void theMouseShowsAHandOverAnAddressOnly() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTextCursor(window.RTB->document()).insertText(QStringLiteral("Visit www.example.com today\n"));
+        const QString line = window.RTB->document()->begin().text();
+        // The move as the window system delivers it; QTest's moves the cursor, which offscreen has none of.
+        const auto moveTo = [&](int position) {
+            const QPoint point = PointOf(window.RTB, position);
+            QMouseEvent move(QEvent::MouseMove, point, window.RTB->viewport()->mapToGlobal(point), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(window.RTB->viewport(), &move);
+            return window.RTB->viewport()->cursor().shape();
+        };
+        QCOMPARE(moveTo(line.indexOf("example")), Qt::PointingHandCursor);
+        QCOMPARE(moveTo(line.indexOf("today")), Qt::IBeamCursor);
+    }
+
     void anOverlongAddressIsShownButNotOpened() {
         ReportFixture f;
         ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));

@@ -108,6 +108,14 @@ private slots:
         QCOMPARE(program.app.state().userBirthText, QStringLiteral("5 March 1975"));
     }
 
+    void everyOneLineBoxShowsTheStartOfItsText() {
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        const auto boxes = program.app.loadedResultWindow()->findChildren<QLineEdit*>();
+        QVERIFY(boxes.size() >= 22);  // eleven one-line fields a person
+        for (const QLineEdit* box : boxes) QVERIFY2(box->cursorPosition() == 0, qPrintable(box->objectName()));
+    }
+
     void theHiddenSectionIsBelowTheClientAreaAndFilled() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);

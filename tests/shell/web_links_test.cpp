@@ -108,6 +108,13 @@ private slots:
         QVERIFY(program.platform.opened.isEmpty());
     }
 
+    void pressingAndDraggingOffALinkOpensNothing() {
+        Program program;
+        QTest::mousePress(program.main()->Label1, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(program.main()->Label1, Qt::LeftButton, {}, QPoint(-20, -20));
+        QVERIFY(program.platform.opened.isEmpty());
+    }
+
     void theAboutBoxIsModalAndItsLinksOpenTheirPages() {
         Program program;
         bool sawModalAbout = false;
