@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "compatibility.h"
-#include "profiles.h"
-#include "sign_lookup.h"
+#include "engine/compatibility.h"
+#include "engine/profiles.h"
+#include "engine/sign_lookup.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "../tests/shell/fake_platform.h"
-#include "main_window.h"
-#include "result_window.h"
-#include "zodiac_app.h"
+#include "shell/main_window.h"
+#include "shell/result_window.h"
+#include "shell/zodiac_app.h"
+#include "tests/shell/fake_platform.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "../tests/shell/fake_platform.h"
-#include "profiles.h"
-#include "report_output.h"
-#include "report_window.h"
-#include "sign_lookup.h"
-#include "web_links.h"
-#include "zodiac_state.h"
+#include "core/zodiac_state.h"
+#include "engine/profiles.h"
+#include "engine/sign_lookup.h"
+#include "report/report_output.h"
+#include "report/report_window.h"
+#include "shell/web_links.h"
+#include "tests/shell/fake_platform.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "first_paint.h"
+#include "bench/first_paint.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -1,8 +1,8 @@
 // The real program's start-up, ending once its main window has been painted.
 #include <QWidget>
 
-#include "first_paint.h"
-#include "program.h"
+#include "app/program.h"
+#include "bench/first_paint.h"
 
 int main(int argc, char* argv[]) {
     return zodiac::RunProgram(argc, argv, [](QApplication&) {

@@ -1,7 +1,7 @@
-#include "compatibility.h"
+#include "engine/compatibility.h"
 
-#include "compatibility_tables.h"
-#include "content/pair_texts.h"
+#include "engine/compatibility_tables.h"
+#include "engine/content/pair_texts.h"
 
 namespace zodiac {
 

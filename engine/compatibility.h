@@ -5,13 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "animal_sign.h"
+#include "engine/animal_sign.h"
 
 namespace zodiac {
 
 struct JapaneseSign {
     std::string_view name;
-    int symbol;  // 1-based position in the result window's symbol pictures
+    int symbol;              // 1-based position in the result window's symbol pictures
+    std::string_view kanji;  // the character the symbol shows, UTF-8
 };
 
 // The engine never touches a window: the shell shows userJapaneseSign, when

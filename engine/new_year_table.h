@@ -2,8 +2,9 @@
 
 #include <array>
 #include <chrono>
+#include <span>
 
-#include "animal_sign.h"
+#include "engine/animal_sign.h"
 
 namespace zodiac {
 
@@ -25,7 +26,7 @@ using Element = ZodiacElement;
 // weeks of January 1936, and the Earth Rat year of 2008 runs into 2009, so that
 // every date the lists can form lies in a row.
 // clang-format off
-inline constexpr std::array<NewYearRow, 74> kNewYearTable = {{
+inline constexpr std::array<NewYearRow, 74> kLunarYears = {{
     {1935y, 1935y / February / 4d,  1936y / January / 23d,  Sign::Boar,    Element::Wood},
     {1936y, 1936y / January / 24d,  1937y / February / 10d, Sign::Rat,     Element::Fire},
     {1937y, 1937y / February / 11d, 1938y / January / 30d,  Sign::Ox,      Element::Fire},
@@ -104,7 +105,11 @@ inline constexpr std::array<NewYearRow, 74> kNewYearTable = {{
 // clang-format on
 }  // namespace detail
 
-using detail::kNewYearTable;
+using detail::kLunarYears;
+
+// The rows the windows' lookup knows: the year that holds January 1936 to the one
+// that holds December 2008.
+inline constexpr std::span<const NewYearRow> kNewYearTable{kLunarYears};
 
 namespace detail {
 // A row's sign follows the twelve-year cycle and its element the last digit of its year.
@@ -118,12 +123,12 @@ constexpr bool RowFollowsCycle(const NewYearRow& row) {
 }
 
 constexpr bool TableIsContiguous() {
-    for (std::size_t k = 0; k < kNewYearTable.size(); ++k) {
-        const auto& row = kNewYearTable[k];
+    for (std::size_t k = 0; k < kLunarYears.size(); ++k) {
+        const auto& row = kLunarYears[k];
         if (!row.first.ok() || !row.last.ok() || !RowFollowsCycle(row)) return false;
         const auto span = (sys_days{row.last} - sys_days{row.first}).count() + 1;
         if (span < 353 || span > 385) return false;
-        if (k + 1 < kNewYearTable.size() && sys_days{kNewYearTable[k + 1].first} != sys_days{row.last} + days{1})
+        if (k + 1 < kLunarYears.size() && sys_days{kLunarYears[k + 1].first} != sys_days{row.last} + days{1})
             return false;
     }
     return true;

@@ -1,9 +1,9 @@
-#include "profiles.h"
+#include "engine/profiles.h"
 
-#include "content/element_descriptions.h"
-#include "content/famous_persons.h"
-#include "content/sign_traits.h"
-#include "profile_table.h"
+#include "engine/content/element_descriptions.h"
+#include "engine/content/famous_persons.h"
+#include "engine/content/sign_traits.h"
+#include "engine/profile_table.h"
 
 namespace zodiac {
 namespace {

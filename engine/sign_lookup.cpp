@@ -1,8 +1,8 @@
-#include "sign_lookup.h"
+#include "engine/sign_lookup.h"
 
 #include <algorithm>
 
-#include "new_year_table.h"
+#include "engine/new_year_table.h"
 
 namespace zodiac {
 namespace {

@@ -1,11 +1,11 @@
-#include "report_links.h"
+#include "report/report_links.h"
 
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "platform.h"
+#include "shell/platform.h"
 
 namespace zodiac {
 namespace {

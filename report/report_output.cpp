@@ -1,4 +1,4 @@
-#include "report_output.h"
+#include "report/report_output.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -10,20 +10,14 @@
 #include <QScreen>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
-#include <cmath>
 #include <memory>
 
-#include "platform.h"
-#include "report_text.h"
-#include "rtf_writer.h"
+#include "core/report_text.h"
+#include "report/report_runs.h"
+#include "shell/platform.h"
 
 namespace zodiac {
 namespace {
-
-RtfColour ToRtf(const QColor& colour) {
-    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-            static_cast<std::uint8_t>(colour.blue())};
-}
 
 // What is printed: the selection as a document of its own, or the whole report.
 std::unique_ptr<QTextDocument> PrintedDocument(const QTextEdit& box, bool onlySelection) {
@@ -41,15 +35,7 @@ std::unique_ptr<QTextDocument> PrintedDocument(const QTextEdit& box, bool onlySe
 
 }  // namespace
 
-QByteArray ReportRtf(const QTextEdit& box) {
-    RtfDocument document;
-    document.fontName = report_style::kFont.toStdString();
-    document.halfPoints = static_cast<int>(std::lround(report_style::kPoints * 2));
-    for (const ReportRun& run : RunsOf(*box.document())) {
-        document.runs.push_back({run.text.toStdString(), run.bold, ToRtf(run.colour)});
-    }
-    return QByteArray::fromStdString(WriteRtf(document));
-}
+QByteArray ReportRtf(const QTextEdit& box) { return QByteArray::fromStdString(ReportRtf(RunsOf(*box.document()))); }
 
 void SaveReport(Platform& platform, QWidget* parent, const QTextEdit& box) {
     Platform::SaveDialogRequest request;

@@ -1,23 +1,25 @@
-#include "report_window.h"
+#include "report/report_window.h"
 
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "advertising.h"
-#include "link_label.h"
-#include "look.h"
-#include "platform.h"
-#include "report_links.h"
-#include "report_output.h"
-#include "report_text.h"
-#include "web_links.h"
-#include "zodiac_app.h"
+#include "core/report_text.h"
+#include "report/report_links.h"
+#include "report/report_output.h"
+#include "shell/advertising.h"
+#include "shell/link_label.h"
+#include "shell/look.h"
+#include "shell/platform.h"
+#include "shell/web_links.h"
+#include "shell/zodiac_app.h"
 
 namespace zodiac {
 namespace {
 
 // In points, not pixels: the report is printed as well as shown.
+QColor ToQt(const RtfColour& colour) { return {colour.red, colour.green, colour.blue}; }
+
 QFont ReportFont() {
     QFont font = Verdana();
     font.setPointSizeF(report_style::kPoints);
@@ -57,7 +59,7 @@ ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const ZodiacStat
     RTB->setAcceptRichText(false);
     RTB->setAccessibleName(QStringLiteral("Report"));
     RTB->document()->setDefaultFont(ReportFont());
-    SetColours(RTB, report_style::kValue, Qt::white);
+    SetColours(RTB, ToQt(report_style::kValue), Qt::white);
     FitLabels(this);
 
     connect(Label14, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
@@ -74,10 +76,10 @@ ReportWindow::~ReportWindow() { reportLinks_->DisableReportLinks(); }
 
 void ReportWindow::Compose(const ZodiacState& state, const QString& japaneseSign) {
     QTextCursor cursor(RTB->document());
-    for (const ReportRun& run : ComposeReport(state, japaneseSign)) {
+    for (const ReportRun& run : ComposeReport(FactsOf(state, japaneseSign))) {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-        format.setForeground(run.colour);
+        format.setForeground(ToQt(run.colour));
         QString text = run.text;
         cursor.insertText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")), format);
     }

@@ -1,14 +1,14 @@
-#include "about_box.h"
+#include "shell/about_box.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
 
-#include "link_label.h"
-#include "look.h"
-#include "platform.h"
-#include "web_links.h"
+#include "shell/link_label.h"
+#include "shell/look.h"
+#include "shell/platform.h"
+#include "shell/web_links.h"
 
 namespace zodiac {
 namespace {

@@ -1,4 +1,4 @@
-#include "exit_screen.h"
+#include "shell/exit_screen.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "link_label.h"
-#include "look.h"
-#include "platform.h"
-#include "zodiac_app.h"
+#include "shell/link_label.h"
+#include "shell/look.h"
+#include "shell/platform.h"
+#include "shell/zodiac_app.h"
 
 namespace zodiac {
 

@@ -1,4 +1,4 @@
-#include "image_list.h"
+#include "shell/image_list.h"
 
 #include <QPixmapCache>
 

@@ -1,11 +1,11 @@
-#include "link_label.h"
+#include "shell/link_label.h"
 
 #include <QBitmap>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include "look.h"
+#include "shell/look.h"
 
 namespace zodiac {
 namespace {

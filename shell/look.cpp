@@ -1,4 +1,4 @@
-#include "look.h"
+#include "shell/look.h"
 
 #include <QEvent>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "shell/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,12 +12,12 @@
 #include <cmath>
 #include <iterator>
 
-#include "advertising.h"
-#include "link_label.h"
-#include "look.h"
-#include "platform.h"
-#include "result_window.h"
-#include "zodiac_app.h"
+#include "shell/advertising.h"
+#include "shell/link_label.h"
+#include "shell/look.h"
+#include "shell/platform.h"
+#include "shell/result_window.h"
+#include "shell/zodiac_app.h"
 
 namespace zodiac {
 namespace {
@@ -202,38 +202,10 @@ void MainWindow::cmdProceed_Click() {
     if (!ValidateInput()) return;
     const PersonEntry user = ReadPerson(txtMaleName, CboMaleDate, cboMaleMonth, cboMaleYear);
     const PersonEntry partner = ReadPerson(txtFemaleName, cboFemaleDate, cboFemaleMonth, cboFemaleYear);
-    ZodiacState& state = app_.state();
-    state.userName = user.name;
-    state.userBirthText = user.birthText;
-    state.partnerName = partner.name;
-    state.partnerBirthText = partner.birthText;
-
-    // The partner's section is never checked: a day its month lacks leaves that
-    // person's results as the last run left them.
-    SignLookup& signs = app_.signs();
-    if (user.birthDate) state.userSign = signs.GetAnimalSign(*user.birthDate);
-    if (partner.birthDate) state.partnerSign = signs.GetAnimalSign(*partner.birthDate);
-    if (user.birthDate) state.userElement = signs.GetElement(*user.birthDate);
-    if (partner.birthDate) state.partnerElement = signs.GetElement(*partner.birthDate);
-
-    ProfileLookup& profiles = app_.profiles();
-    state.userProfile = profiles.GetSignProfile(state.userSign);
-    state.partnerProfile = profiles.GetSignProfile(state.partnerSign);
-    state.userElementDescription = profiles.GetElementDescription(state.userElement);
-    state.partnerElementDescription = profiles.GetElementDescription(state.partnerElement);
-
-    Compatibility& compatibility = app_.compatibility();
-    CompatibilityResult& result = state.compatibility;
-    result.number = compatibility.GetCompatibilityNumber(state.userSign, state.partnerSign);
-    const PairText pair = compatibility.GetCompatibilityText(state.userSign, state.partnerSign);
-    result.text = pair.text;
+    const ZodiacState& state = app_.state();
+    const auto japaneseSign = app_.command().Run(user, partner, app_.state());
     ResultWindow* window = app_.resultWindow();
-    if (pair.userJapaneseSign) window->ShowJapaneseSign(*pair.userJapaneseSign);
-    if (const auto rating = compatibility.RateCompatibility(result.number)) {
-        result.percentage = rating->percentage;
-        result.rating = rating->rating;
-    }
-
+    if (japaneseSign) window->ShowJapaneseSign(*japaneseSign);
     window->Fill(state);
     window->PickPictures();
     window->show();

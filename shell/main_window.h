@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zodiac_window.h"
+#include "shell/zodiac_window.h"
 
 class QAction;
 class QComboBox;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "core/version.h"
+
 class QPrinter;
 class QWidget;
 
@@ -47,6 +49,6 @@ public:
 // The title of every message box.
 inline const QString kApplicationTitle = QStringLiteral("Qorvel Japanese Zodiac");
 // The caption of every window.
-inline const QString kWindowCaption = QStringLiteral("Qorvel Japanese Zodiac v1.15");
+inline const QString kWindowCaption = kApplicationTitle + QStringLiteral(" v") + QLatin1String(version::kVersion);
 
 }  // namespace zodiac

@@ -1,4 +1,4 @@
-#include "qt_platform.h"
+#include "shell/qt_platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>

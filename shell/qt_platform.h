@@ -3,7 +3,7 @@
 #include <memory>
 #include <random>
 
-#include "platform.h"
+#include "shell/platform.h"
 
 class QSettings;
 

@@ -1,4 +1,4 @@
-#include "result_window.h"
+#include "shell/result_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -10,15 +10,15 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "advertising.h"
-#include "compatibility.h"
-#include "image_list.h"
-#include "link_label.h"
-#include "look.h"
-#include "main_window.h"
-#include "platform.h"
-#include "zodiac_app.h"
-#include "zodiac_state.h"
+#include "core/zodiac_state.h"
+#include "engine/compatibility.h"
+#include "shell/advertising.h"
+#include "shell/image_list.h"
+#include "shell/link_label.h"
+#include "shell/look.h"
+#include "shell/main_window.h"
+#include "shell/platform.h"
+#include "shell/zodiac_app.h"
 
 namespace zodiac {
 namespace {

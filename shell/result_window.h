@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "profiles.h"
-#include "zodiac_window.h"
+#include "engine/profiles.h"
+#include "shell/zodiac_window.h"
 
 class QAction;
 class QGroupBox;

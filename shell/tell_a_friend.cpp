@@ -1,4 +1,4 @@
-#include "tell_a_friend.h"
+#include "shell/tell_a_friend.h"
 
 namespace zodiac {
 namespace {

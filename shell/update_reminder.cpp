@@ -1,10 +1,10 @@
-#include "update_reminder.h"
+#include "shell/update_reminder.h"
 
 #include <algorithm>
 
-#include "platform.h"
-#include "settings.h"
-#include "web_links.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+#include "shell/web_links.h"
 
 namespace zodiac {
 namespace {

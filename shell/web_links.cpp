@@ -1,6 +1,6 @@
-#include "web_links.h"
+#include "shell/web_links.h"
 
-#include "platform.h"
+#include "shell/platform.h"
 
 namespace zodiac {
 

@@ -1,15 +1,15 @@
-#include "zodiac_app.h"
+#include "shell/zodiac_app.h"
 
 #include <QApplication>
 #include <QMenu>
 
-#include "about_box.h"
-#include "exit_screen.h"
-#include "look.h"
-#include "main_window.h"
-#include "platform.h"
-#include "result_window.h"
-#include "update_reminder.h"
+#include "shell/about_box.h"
+#include "shell/exit_screen.h"
+#include "shell/look.h"
+#include "shell/main_window.h"
+#include "shell/platform.h"
+#include "shell/result_window.h"
+#include "shell/update_reminder.h"
 
 namespace zodiac {
 

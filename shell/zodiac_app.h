@@ -5,11 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "compatibility.h"
-#include "profiles.h"
-#include "sign_lookup.h"
-#include "web_links.h"
-#include "zodiac_state.h"
+#include "core/main_command.h"
+#include "core/zodiac_state.h"
+#include "shell/web_links.h"
 
 namespace zodiac {
 
@@ -33,9 +31,7 @@ public:
     Platform& platform() { return platform_; }
     WebLinks& links() { return links_; }
     ZodiacState& state() { return state_; }
-    SignLookup& signs() { return signs_; }
-    ProfileLookup& profiles() { return profiles_; }
-    Compatibility& compatibility() { return compatibility_; }
+    MainCommand& command() { return command_; }
 
     // Windows are created on first use. A window that has been closed is gone
     // from the moment it closes, even before Qt deletes it, and is never shown again.
@@ -64,9 +60,7 @@ private:
     Platform& platform_;
     WebLinks links_;
     ZodiacState state_;
-    SignLookup signs_;
-    ProfileLookup profiles_;
-    Compatibility compatibility_;
+    MainCommand command_;
     QPointer<MainWindow> mainWindow_;
     QPointer<ResultWindow> resultWindow_;
     QPointer<ExitScreen> exitScreen_;

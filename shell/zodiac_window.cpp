@@ -1,11 +1,11 @@
-#include "zodiac_window.h"
+#include "shell/zodiac_window.h"
 
 #include <QAction>
 #include <QMenuBar>
 
-#include "look.h"
-#include "platform.h"
-#include "zodiac_app.h"
+#include "shell/look.h"
+#include "shell/platform.h"
+#include "shell/zodiac_app.h"
 
 namespace zodiac {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "../animal_sign.h"
+#include "engine/animal_sign.h"
 
 namespace zodiac::content {
 

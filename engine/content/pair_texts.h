@@ -2,18 +2,18 @@
 
 #include <string>
 
-#include "pairs/boar.h"
-#include "pairs/dog.h"
-#include "pairs/dragon.h"
-#include "pairs/horse.h"
-#include "pairs/monkey.h"
-#include "pairs/ox.h"
-#include "pairs/rabbit.h"
-#include "pairs/rat.h"
-#include "pairs/rooster.h"
-#include "pairs/sheep.h"
-#include "pairs/snake.h"
-#include "pairs/tiger.h"
+#include "engine/content/pairs/boar.h"
+#include "engine/content/pairs/dog.h"
+#include "engine/content/pairs/dragon.h"
+#include "engine/content/pairs/horse.h"
+#include "engine/content/pairs/monkey.h"
+#include "engine/content/pairs/ox.h"
+#include "engine/content/pairs/rabbit.h"
+#include "engine/content/pairs/rat.h"
+#include "engine/content/pairs/rooster.h"
+#include "engine/content/pairs/sheep.h"
+#include "engine/content/pairs/snake.h"
+#include "engine/content/pairs/tiger.h"
 
 namespace zodiac::content {
 

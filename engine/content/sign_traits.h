@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "../animal_sign.h"
+#include "engine/animal_sign.h"
 
 namespace zodiac::content {
 

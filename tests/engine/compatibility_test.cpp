@@ -1,11 +1,11 @@
-#include "compatibility.h"
+#include "engine/compatibility.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 
-#include "compatibility_tables.h"
+#include "engine/compatibility_tables.h"
 
 namespace zodiac {
 namespace {

@@ -1,4 +1,4 @@
-#include "content/pair_texts.h"
+#include "engine/content/pair_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <regex>
 #include <set>
 
-#include "compatibility.h"
-#include "compatibility_tables.h"
+#include "engine/compatibility.h"
+#include "engine/compatibility_tables.h"
 
 namespace zodiac {
 namespace {

@@ -1,4 +1,4 @@
-#include "profiles.h"
+#include "engine/profiles.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <chrono>
 #include <set>
 
-#include "content/famous_persons.h"
-#include "sign_lookup.h"
+#include "engine/content/famous_persons.h"
+#include "engine/sign_lookup.h"
 
 namespace zodiac {
 namespace {

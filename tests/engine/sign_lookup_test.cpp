@@ -1,9 +1,9 @@
-#include "sign_lookup.h"
+#include "engine/sign_lookup.h"
 
 #include <gtest/gtest.h>
 
-#include "lunar_new_years.h"
-#include "new_year_table.h"
+#include "engine/new_year_table.h"
+#include "tests/engine/lunar_new_years.h"
 
 namespace zodiac {
 namespace {

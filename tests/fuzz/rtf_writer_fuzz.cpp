@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "rtf_reader.h"
-#include "rtf_writer.h"
+#include "core/rtf_writer.h"
+#include "tests/core/rtf_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

@@ -7,11 +7,11 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "about_box.h"
-#include "exit_screen.h"
-#include "report_test_support.h"
-#include "result_window.h"
-#include "shell_test_support.h"
+#include "shell/about_box.h"
+#include "shell/exit_screen.h"
+#include "shell/result_window.h"
+#include "tests/report/report_test_support.h"
+#include "tests/shell/shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -40,9 +40,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyWindowNamesItsControls() {
-        ForEveryWindow(ExpectEveryControlNamed);
-    }
+    void everyWindowNamesItsControls() { ForEveryWindow(ExpectEveryControlNamed); }
 
     void theAccessKeysWork() {
         Program program;

@@ -3,12 +3,12 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "about_box.h"
-#include "exit_screen.h"
-#include "look.h"
-#include "report_test_support.h"
-#include "result_window.h"
-#include "shell_test_support.h"
+#include "shell/about_box.h"
+#include "shell/exit_screen.h"
+#include "shell/look.h"
+#include "shell/result_window.h"
+#include "tests/report/report_test_support.h"
+#include "tests/shell/shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -64,9 +64,7 @@ class LabelFittingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void noWindowCutsACaption() {
-        ForEveryWindow(ExpectNothingClipped);
-    }
+    void noWindowCutsACaption() { ForEveryWindow(ExpectNothingClipped); }
 
     // The About box's title is one line with room beside it: it keeps its size and grows.
     void aCaptionWithRoomBesideItGrowsAndKeepsItsSize() {

@@ -1,4 +1,4 @@
-#include "report_output.h"
+#include "report/report_output.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,10 +12,10 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "report_test_support.h"
-#include "result_window.h"
-#include "rtf_reader.h"
-#include "shell_test_support.h"
+#include "shell/result_window.h"
+#include "tests/core/rtf_reader.h"
+#include "tests/report/report_test_support.h"
+#include "tests/shell/shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

@@ -2,31 +2,33 @@
 
 #include <functional>
 
-#include "about_box.h"
-#include "compatibility.h"
-#include "exit_screen.h"
-#include "fake_platform.h"
-#include "profiles.h"
-#include "report_window.h"
-#include "result_window.h"
-#include "shell_test_support.h"
-#include "sign_lookup.h"
-#include "web_links.h"
-#include "zodiac_state.h"
+#include "core/main_command.h"
+#include "core/zodiac_state.h"
+#include "engine/profiles.h"
+#include "engine/sign_lookup.h"
+#include "report/report_window.h"
+#include "shell/about_box.h"
+#include "shell/exit_screen.h"
+#include "shell/result_window.h"
+#include "shell/web_links.h"
+#include "tests/shell/fake_platform.h"
+#include "tests/shell/shell_test_support.h"
 
 namespace zodiac::testing {
 
-// The state the main command leaves for a user born on `birth`.
+// The state the main command leaves for a user born on `birth`, beside the
+// untouched partner's section.
 inline ZodiacState StateFor(const QString& name, std::chrono::year_month_day birth, const QString& birthText) {
+    using namespace std::chrono;
     ZodiacState state;
-    SignLookup signs;
-    ProfileLookup profiles;
-    state.userName = name;
-    state.userBirthText = birthText;
-    state.userSign = signs.GetAnimalSign(birth);
-    state.userElement = signs.GetElement(birth);
-    state.userProfile = profiles.GetSignProfile(state.userSign);
-    state.userElementDescription = profiles.GetElementDescription(state.userElement);
+    const PersonEntry user{name, {}, {}, {}, birthText, birth};
+    const PersonEntry partner{{},
+                              QStringLiteral("1"),
+                              QStringLiteral("January"),
+                              QStringLiteral("1936"),
+                              QStringLiteral("1 January 1936"),
+                              1936y / January / 1d};
+    MainCommand{}.Run(user, partner, state);
     return state;
 }
 

@@ -8,13 +8,13 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "link_label.h"
-#include "report_links.h"
-#include "report_test_support.h"
-#include "report_text.h"
-#include "result_window.h"
-#include "rtf_reader.h"
-#include "shell_test_support.h"
+#include "core/report_text.h"
+#include "report/report_links.h"
+#include "shell/link_label.h"
+#include "shell/result_window.h"
+#include "tests/core/rtf_reader.h"
+#include "tests/report/report_test_support.h"
+#include "tests/shell/shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -57,11 +57,11 @@ class ReportWindowTest : public QObject {
 
 private slots:
     void composesEighteenEntriesInTheirTwoStyles() {
-        const ReportText report = ComposeReport(AnnsState(), QStringLiteral("Usagi"));
+        const ReportText report = ComposeReport(FactsOf(AnnsState(), QStringLiteral("Usagi")));
         QCOMPARE(report.size(), 37u);  // 18 labels, 18 values, and the element's name
         QStringList labels;
         for (const ReportRun& run : report) {
-            QCOMPARE(run.colour, run.bold ? QColor(128, 0, 0) : QColor(0, 0, 128));
+            QVERIFY(run.colour == (run.bold ? RtfColour{128, 0, 0} : RtfColour{0, 0, 128}));
             if (run.bold && run.text != QStringLiteral("Wood: ")) labels << run.text;
             if (!run.bold) QVERIFY(run.text.endsWith(QStringLiteral("\r\n\r\n")));
         }
@@ -81,7 +81,7 @@ private slots:
     void withoutAProfileTheLabelsFollowOneAnother() {
         ZodiacState state = AnnsState();
         state.userProfile.reset();
-        const ReportText report = ComposeReport(state, QString());
+        const ReportText report = ComposeReport(FactsOf(state, QString()));
         QCOMPARE(report.size(), 24u);
         QCOMPARE(report.back().text, QStringLiteral("Famous Persons of this Star Sign are: "));
     }

@@ -1,4 +1,4 @@
-#include "exit_screen.h"
+#include "shell/exit_screen.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -8,9 +8,9 @@
 #include <QUrlQuery>
 #include <QtTest>
 
-#include "link_label.h"
-#include "result_window.h"
-#include "shell_test_support.h"
+#include "shell/link_label.h"
+#include "shell/result_window.h"
+#include "tests/shell/shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

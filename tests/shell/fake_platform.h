@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform.h"
+#include "shell/platform.h"
 
 namespace zodiac::testing {
 

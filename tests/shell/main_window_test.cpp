@@ -6,11 +6,11 @@
 #include <QtTest>
 #include <chrono>
 
-#include "exit_screen.h"
-#include "link_label.h"
-#include "result_window.h"
-#include "settings.h"
-#include "shell_test_support.h"
+#include "shell/exit_screen.h"
+#include "shell/link_label.h"
+#include "shell/result_window.h"
+#include "shell/settings.h"
+#include "tests/shell/shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

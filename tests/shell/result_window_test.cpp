@@ -1,4 +1,4 @@
-#include "result_window.h"
+#include "shell/result_window.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -10,9 +10,9 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "exit_screen.h"
-#include "image_list.h"
-#include "shell_test_support.h"
+#include "shell/exit_screen.h"
+#include "shell/image_list.h"
+#include "tests/shell/shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "fake_platform.h"
-#include "main_window.h"
-#include "zodiac_app.h"
+#include "shell/main_window.h"
+#include "shell/zodiac_app.h"
+#include "tests/shell/fake_platform.h"
 
 namespace zodiac::testing {
 

@@ -1,13 +1,13 @@
-#include "update_reminder.h"
+#include "shell/update_reminder.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "fake_platform.h"
-#include "qt_platform.h"
-#include "settings.h"
-#include "web_links.h"
+#include "shell/qt_platform.h"
+#include "shell/settings.h"
+#include "shell/web_links.h"
+#include "tests/shell/fake_platform.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -64,11 +64,20 @@ private slots:
             const char* name;
             QLocale::Script script;
         } named[] = {
-            {"C", QLocale::AnyScript},           {"en_US", QLocale::LatinScript},   {"de_DE", QLocale::LatinScript},
-            {"ja_JP", QLocale::JapaneseScript},  {"ko_KR", QLocale::KoreanScript},  {"ar_EG", QLocale::ArabicScript},
-            {"fa_IR", QLocale::ArabicScript},    {"hu_HU", QLocale::LatinScript},   {"bg_BG", QLocale::CyrillicScript},
-            {"ccp_BD", QLocale::ChakmaScript},   {"ccp_IN", QLocale::ChakmaScript}, {"ff_Adlm_SN", QLocale::AdlamScript},
-            {"ff_Adlm_GN", QLocale::AdlamScript}, {"ff_Adlm_NG", QLocale::AdlamScript},
+            {"C", QLocale::AnyScript},
+            {"en_US", QLocale::LatinScript},
+            {"de_DE", QLocale::LatinScript},
+            {"ja_JP", QLocale::JapaneseScript},
+            {"ko_KR", QLocale::KoreanScript},
+            {"ar_EG", QLocale::ArabicScript},
+            {"fa_IR", QLocale::ArabicScript},
+            {"hu_HU", QLocale::LatinScript},
+            {"bg_BG", QLocale::CyrillicScript},
+            {"ccp_BD", QLocale::ChakmaScript},
+            {"ccp_IN", QLocale::ChakmaScript},
+            {"ff_Adlm_SN", QLocale::AdlamScript},
+            {"ff_Adlm_GN", QLocale::AdlamScript},
+            {"ff_Adlm_NG", QLocale::AdlamScript},
         };
         for (const auto& row : named) {
             QTest::newRow(row.name) << QLocale(QString::fromLatin1(row.name)) << int(row.script);
@@ -88,10 +97,10 @@ private slots:
         for (const QDate day : {kToday, QDate(2026, 1, 1), QDate(2028, 2, 29), QDate(2026, 12, 31), QDate(1999, 1, 31),
                                 QDate(1999, 7, 4), QDate(2030, 2, 28), QDate(2030, 10, 9), QDate(2001, 11, 3), today}) {
             const QString written = ReminderDateText(day, locale);
-            const QByteArray where = (LocaleTag(locale) + QStringLiteral(" (") +
-                                      locale.dateFormat(QLocale::ShortFormat) + QStringLiteral("), ") +
-                                      day.toString(Qt::ISODate) + QStringLiteral(" written as \"") + written + u'"')
-                                         .toUtf8();
+            const QByteArray where =
+                (LocaleTag(locale) + QStringLiteral(" (") + locale.dateFormat(QLocale::ShortFormat) +
+                 QStringLiteral("), ") + day.toString(Qt::ISODate) + QStringLiteral(" written as \"") + written + u'"')
+                    .toUtf8();
             // Nothing may be lost to the scrambling, and every digit is a plain one.
             QVERIFY2(DecodeSetting(EncodeSetting(written)) == written, where.constData());
             for (const char32_t code : QStringView(written).toUcs4()) {
@@ -141,12 +150,12 @@ private slots:
         QTest::newRow("C, not a month") << c << QStringLiteral("7 Foo 2026") << QDate();
         QTest::newRow("en_US") << QLocale(QStringLiteral("en_US")) << QStringLiteral("12/7/2026") << kToday;
         QTest::newRow("de_DE") << QLocale(QStringLiteral("de_DE")) << QStringLiteral("07.12.2026") << kToday;
-        QTest::newRow("de_DE, two-digit year") << QLocale(QStringLiteral("de_DE")) << QStringLiteral("07.12.26")
-                                               << kToday;
-        QTest::newRow("bg_BG, lost letter") << QLocale(QStringLiteral("bg_BG")) << QStringLiteral("7.12.2026 .")
-                                            << kToday;
-        QTest::newRow("ko_KR, two-digit year") << QLocale(QStringLiteral("ko_KR")) << QStringLiteral("99. 1. 31.")
-                                               << QDate(1999, 1, 31);
+        QTest::newRow("de_DE, two-digit year")
+            << QLocale(QStringLiteral("de_DE")) << QStringLiteral("07.12.26") << kToday;
+        QTest::newRow("bg_BG, lost letter")
+            << QLocale(QStringLiteral("bg_BG")) << QStringLiteral("7.12.2026 .") << kToday;
+        QTest::newRow("ko_KR, two-digit year")
+            << QLocale(QStringLiteral("ko_KR")) << QStringLiteral("99. 1. 31.") << QDate(1999, 1, 31);
         QTest::newRow("ja_JP") << QLocale(QStringLiteral("ja_JP")) << QStringLiteral("2026/12/07") << kToday;
         QTest::newRow("fa_IR") << QLocale(QStringLiteral("fa_IR")) << QStringLiteral("2026/12/7") << kToday;
         // The Chakma date as the locale itself writes it: digits beyond the Basic Multilingual Plane.

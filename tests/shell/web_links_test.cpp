@@ -1,4 +1,4 @@
-#include "web_links.h"
+#include "shell/web_links.h"
 
 #include <QAction>
 #include <QApplication>
@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "about_box.h"
-#include "link_label.h"
-#include "result_window.h"
-#include "shell_test_support.h"
+#include "shell/about_box.h"
+#include "shell/link_label.h"
+#include "shell/result_window.h"
+#include "tests/shell/shell_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pair_prose.h"
-#include "rat.h"  // the Ox and Rat pair shares the Rat and Ox score sentence
+#include "engine/content/pairs/pair_prose.h"
+#include "engine/content/pairs/rat.h"  // the Ox and Rat pair shares the Rat and Ox score sentence
 
 namespace zodiac::content::pairs {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pair_prose.h"
-#include "dog.h"  // the Rat and Dog pair reads the same from both sides
+#include "engine/content/pairs/pair_prose.h"
+#include "engine/content/pairs/dog.h"  // the Rat and Dog pair reads the same from both sides
 
 namespace zodiac::content::pairs {
 

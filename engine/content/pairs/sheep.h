@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pair_prose.h"
+#include "engine/content/pairs/pair_prose.h"
 
 namespace zodiac::content::pairs {
 

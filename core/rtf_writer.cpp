@@ -1,4 +1,4 @@
-#include "rtf_writer.h"
+#include "core/rtf_writer.h"
 
 #include <algorithm>
 #include <string_view>

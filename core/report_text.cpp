@@ -1,10 +1,8 @@
-#include "report_text.h"
+#include "core/report_text.h"
 
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextFragment>
+#include <cmath>
 
-#include "zodiac_state.h"
+#include "core/zodiac_state.h"
 
 namespace zodiac {
 namespace {
@@ -46,19 +44,24 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-ReportText ComposeReport(const ZodiacState& state, const QString& japaneseSign) {
+ReportFacts FactsOf(const ZodiacState& state, const QString& japaneseSign) {
+    return {state.userName,    state.userBirthText,          japaneseSign,     state.userSign,
+            state.userElement, state.userElementDescription, state.userProfile};
+}
+
+ReportText ComposeReport(const ReportFacts& facts) {
     ReportText report;
-    Entry(report, "Name: ", state.userName);
-    Entry(report, "Date of Birth: ", state.userBirthText);
-    Entry(report, "Japanese Sign: ", japaneseSign);
-    Entry(report, "English Name : ", Text(state.userSign));
+    Entry(report, "Name: ", facts.name);
+    Entry(report, "Date of Birth: ", facts.birthText);
+    Entry(report, "Japanese Sign: ", facts.japaneseSign);
+    Entry(report, "English Name : ", Text(facts.sign));
     Label(report, QStringLiteral("Element: "));
-    Label(report, Text(state.userElement) + QStringLiteral(": "));
-    Value(report, Text(state.userElementDescription));
+    Label(report, Text(facts.element) + QStringLiteral(": "));
+    Value(report, Text(facts.elementDescription));
     for (const ProfileEntry& entry : kProfileEntries) {
         // Without a profile the labels stand alone, one after the other.
-        if (state.userProfile) {
-            Entry(report, entry.label, Text((*state.userProfile)[entry.field]));
+        if (facts.profile) {
+            Entry(report, entry.label, Text((*facts.profile)[entry.field]));
         } else {
             Label(report, QString::fromLatin1(entry.label));
         }
@@ -66,27 +69,19 @@ ReportText ComposeReport(const ZodiacState& state, const QString& japaneseSign) 
     return report;
 }
 
-ReportText RunsOf(const QTextDocument& document) {
-    ReportText runs;
-    const auto append = [&runs](const QString& text, bool bold, const QColor& colour) {
-        if (!runs.empty() && runs.back().bold == bold && runs.back().colour == colour) {
-            runs.back().text += text;
+std::string ReportRtf(const ReportText& runs) {
+    RtfDocument document;
+    document.fontName = std::string{report_style::kFont};
+    document.halfPoints = static_cast<int>(std::lround(report_style::kPoints * 2));
+    for (const ReportRun& run : runs) {
+        if (!document.runs.empty() && document.runs.back().bold == run.bold &&
+            document.runs.back().colour == run.colour) {
+            document.runs.back().text += run.text.toStdString();
         } else {
-            runs.push_back({text, bold, colour});
+            document.runs.push_back({run.text.toStdString(), run.bold, run.colour});
         }
-    };
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        ReportRun last{{}, false, report_style::kValue};
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat format = fragment.charFormat();
-            last = {{}, format.fontWeight() >= QFont::Bold, format.foreground().color()};
-            append(fragment.text(), last.bold, last.colour);
-        }
-        // The box keeps an empty paragraph after the last line break.
-        if (block.next().isValid()) append(QStringLiteral("\r\n"), last.bold, last.colour);
     }
-    return runs;
+    return WriteRtf(document);
 }
 
 }  // namespace zodiac

@@ -1,24 +1,25 @@
-#include "program.h"
+#include "app/program.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QStyleFactory>
 
-#include "platform.h"
-#include "qt_platform.h"
-#include "report_window.h"
-#include "single_instance.h"
-#include "web_links.h"
-#include "zodiac_app.h"
+#include "core/version.h"
+#include "report/report_window.h"
+#include "shell/platform.h"
+#include "shell/qt_platform.h"
+#include "shell/single_instance.h"
+#include "shell/web_links.h"
+#include "shell/zodiac_app.h"
 
 namespace zodiac {
 
 int RunProgram(int argc, char* argv[], const std::function<void(QApplication&)>& started) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName());
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.QorvelZodiac"));
+    QApplication::setApplicationVersion(QLatin1String(version::kVersion));
+    QApplication::setDesktopFileName(QLatin1String(version::kDesktopId));
     // Sizes given, so that nothing is decoded before a window needs it.
     QIcon icon;
     icon.addFile(QStringLiteral(":/app_icon_32.png"), QSize(32, 32));

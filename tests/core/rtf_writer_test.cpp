@@ -1,8 +1,8 @@
-#include "rtf_writer.h"
+#include "core/rtf_writer.h"
 
 #include <gtest/gtest.h>
 
-#include "rtf_reader.h"
+#include "tests/core/rtf_reader.h"
 
 namespace zodiac {
 namespace {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "compatibility.h"
-#include "profiles.h"
+#include "engine/compatibility.h"
+#include "engine/profiles.h"
 
 namespace zodiac {
 

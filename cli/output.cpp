@@ -1,0 +1,137 @@
+#include "cli/output.h"
+
+#include <QJsonValue>
+#include <QStringList>
+#include <array>
+
+namespace zodiac::cli {
+namespace {
+
+constexpr int kWidth = 80;
+constexpr int kLabelWidth = 22;  // two blanks of indent, the label, at least one blank
+
+struct Field {
+    ProfileField field;
+    const char* label;
+    const char* key;
+};
+
+// The profile in its own order, with the label a person reads and the key a script reads.
+constexpr std::array<Field, kProfileFieldCount> kFields = {{
+    {ProfileField::RulingPlanet, "Ruling planet", "rulingPlanet"},
+    {ProfileField::PositiveTraits, "Positive traits", "positiveTraits"},
+    {ProfileField::NegativeTraits, "Negative traits", "negativeTraits"},
+    {ProfileField::MostCompatibleSign, "Most compatible", "mostCompatibleSign"},
+    {ProfileField::LeastCompatibleSign, "Least compatible", "leastCompatibleSign"},
+    {ProfileField::LuckyColour, "Lucky colour", "luckyColour"},
+    {ProfileField::GemStone, "Gem stone", "gemStone"},
+    {ProfileField::Energy, "Energy", "energy"},
+    {ProfileField::LuckySeasons, "Lucky seasons", "luckySeasons"},
+    {ProfileField::LuckyMonth, "Lucky month", "luckyMonth"},
+    {ProfileField::FamousPersons, "Famous persons", "famousPersons"},
+    {ProfileField::WesternZodiacSign, "Western sign", "westernZodiacSign"},
+    {ProfileField::LuckyNumber, "Lucky numbers", "luckyNumber"},
+}};
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString IsoDate(std::chrono::year_month_day day) {
+    return QStringLiteral("%1-%2-%3")
+        .arg(static_cast<int>(day.year()), 4, 10, QLatin1Char('0'))
+        .arg(static_cast<unsigned>(day.month()), 2, 10, QLatin1Char('0'))
+        .arg(static_cast<unsigned>(day.day()), 2, 10, QLatin1Char('0'));
+}
+
+QString YearStartName(YearStart start) {
+    return start == YearStart::Lunar ? QStringLiteral("lunar") : QStringLiteral("january");
+}
+
+// Fills lines of `width` with the words of each paragraph; every line but the
+// first starts with `indent`. Paragraphs (CR LF or LF) keep their breaks.
+QString Wrapped(const QString& text, int width, const QString& indent) {
+    QString out;
+    QString line;
+    const auto flush = [&] {
+        if (!out.isEmpty()) out += QLatin1Char('\n') + indent;
+        out += line;
+        line.clear();
+    };
+    const QStringList paragraphs = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    for (const QString& paragraph : paragraphs) {
+        for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > width) flush();
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        flush();  // an empty paragraph gives an empty line
+    }
+    return out;
+}
+
+QString Heading(const Reading& reading) {
+    return QStringLiteral("%1: %2 %3, %4 %5\n")
+        .arg(IsoDate(reading.birth), Text(Name(reading.year.element)), Text(Name(reading.year.sign)),
+             Text(reading.japanese.name), Text(reading.japanese.kanji));
+}
+
+QString YearLine(const Reading& reading) {
+    return QStringLiteral("  %1 year from %2 to %3\n")
+        .arg(reading.yearStart == YearStart::Lunar ? QStringLiteral("Lunar") : QStringLiteral("Calendar"),
+             IsoDate(reading.year.begins), IsoDate(reading.year.ends));
+}
+
+QString Row(const QString& label, const QString& text) {
+    const QString indent(kLabelWidth, u' ');
+    return (QStringLiteral("  ") + label).leftJustified(kLabelWidth, u' ') +
+           Wrapped(text, kWidth - kLabelWidth, indent) + QLatin1Char('\n');
+}
+
+QJsonObject ProfileJson(const SignProfile& profile) {
+    QJsonObject object;
+    for (const Field& field : kFields) object.insert(QLatin1String(field.key), Text(profile[field.field]));
+    return object;
+}
+
+}  // namespace
+
+QByteArray SignText(const Reading& reading) {
+    QString text = Heading(reading) + YearLine(reading) + QLatin1Char('\n');
+    for (const Field& field : kFields) text += Row(QLatin1String(field.label), Text(reading.profile[field.field]));
+    text += Row(QStringLiteral("Element: ") + Text(Name(reading.year.element)), Text(reading.elementDescription));
+    return text.toUtf8();
+}
+
+QByteArray MatchText(const Match& match) {
+    const CompatibilityResult& result = match.compatibility;
+    QString text = Heading(match.first) + Heading(match.second) + QLatin1Char('\n');
+    text += QStringLiteral("Compatibility %1 of 10 (%2): %3\n\n")
+                .arg(result.number)
+                .arg(Text(result.percentage), Text(result.rating).trimmed());
+    text += Wrapped(Text(result.text), kWidth, QString()) + QLatin1Char('\n');
+    return text.toUtf8();
+}
+
+QJsonObject SignJson(const Reading& reading) {
+    return {
+        {QStringLiteral("date"), IsoDate(reading.birth)},
+        {QStringLiteral("yearStart"), YearStartName(reading.yearStart)},
+        {QStringLiteral("sign"), Text(Name(reading.year.sign))},
+        {QStringLiteral("element"), Text(Name(reading.year.element))},
+        {QStringLiteral("japaneseName"), Text(reading.japanese.name)},
+        {QStringLiteral("kanji"), Text(reading.japanese.kanji)},
+        {QStringLiteral("yearBegins"), IsoDate(reading.year.begins)},
+        {QStringLiteral("yearEnds"), IsoDate(reading.year.ends)},
+        {QStringLiteral("profile"), ProfileJson(reading.profile)},
+        {QStringLiteral("elementDescription"), Text(reading.elementDescription)},
+    };
+}
+
+QJsonObject MatchJson(const Match& match) {
+    const CompatibilityResult& result = match.compatibility;
+    return {
+        {QStringLiteral("first"), SignJson(match.first)}, {QStringLiteral("second"), SignJson(match.second)},
+        {QStringLiteral("number"), result.number},        {QStringLiteral("percentage"), Text(result.percentage)},
+        {QStringLiteral("rating"), Text(result.rating)},  {QStringLiteral("text"), Text(result.text)},
+    };
+}
+
+}  // namespace zodiac::cli

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "core/report_text.h"
+#include "engine/compatibility.h"
+#include "engine/profiles.h"
+#include "engine/zodiac_year.h"
+
+namespace zodiac {
+
+// Everything the program tells of one person born on one day.
+struct Reading {
+    QString name;  // blanks trimmed
+    std::chrono::year_month_day birth;
+    QString birthText;  // "5 March 1975", as the windows write it
+    YearStart yearStart;
+    ZodiacYear year;  // its sign and element, first and last day
+    JapaneseSign japanese;
+    SignProfile profile;
+    std::string elementDescription;
+};
+
+// The reading for a birth date; nothing for a date outside what `start` covers
+// or one that does not exist. It keeps nothing between calls.
+std::optional<Reading> ReadingOf(const QString& name, std::chrono::year_month_day birth, YearStart start);
+
+// How two people's signs go together, the first taking the user's side.
+struct Match {
+    Reading first;
+    Reading second;
+    CompatibilityResult compatibility;
+};
+
+Match MatchOf(Reading first, Reading second);
+
+// The day, the month's English name and the four-digit year, as the windows' lists give them.
+QString BirthText(std::chrono::year_month_day birth);
+
+// What the report tells of the person.
+ReportFacts FactsOf(const Reading& reading);
+
+}  // namespace zodiac

@@ -1,3 +1,0 @@
-#include "program.h"
-
-int main(int argc, char* argv[]) { return zodiac::RunProgram(argc, argv); }
