@@ -1,0 +1,314 @@
+// The command line as a user runs it: the real executable, with no display.
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "tests/core/rtf_reader.h"
+#include "tests/report/report_test_support.h"
+
+using namespace zodiac;
+using namespace zodiac::testing;
+
+namespace {
+
+struct Ran {
+    int status;
+    QByteArray out;
+    QString err;
+};
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir home_;
+
+    QProcessEnvironment Environment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.filePath(QStringLiteral("runtime")));
+        return environment;
+    }
+
+    Ran Run(const QStringList& arguments, const QByteArray& input = {}) const {
+        QProcess process;
+        process.setProcessEnvironment(Environment());
+        process.start(QStringLiteral(PROGRAM), arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(20000)) return {-1, {}, QStringLiteral("did not finish")};
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2, process.readAllStandardOutput(),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    static QJsonObject Object(const QByteArray& line) { return QJsonDocument::fromJson(line).object(); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(home_.isValid());
+        QDir(home_.path()).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(home_.filePath(QStringLiteral("runtime")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // Typed from the new-year table and the profiles as written down, and checked
+    // against python3-lunardate for the years beyond the windows' lists.
+    void signAnswersForAnyDateInEitherYearStart_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("expected");  // sign, element, Japanese name, kanji, year begins, year ends
+        QTest::newRow("Ann") << "1975-03-05"
+                             << "lunar" << QStringList{"Rabbit", "Wood", "Usagi", "卯", "1975-02-11", "1976-01-30"};
+        QTest::newRow("January, lunar") << "1975-01-15"
+                                        << "lunar"
+                                        << QStringList{"Tiger", "Wood", "Tora", "寅", "1974-01-23", "1975-02-10"};
+        QTest::newRow("January, 1 January")
+            << "1975-01-15"
+            << "january" << QStringList{"Rabbit", "Wood", "Usagi", "卯", "1975-01-01", "1975-12-31"};
+        QTest::newRow("first lunar day") << "1900-01-31"
+                                         << "lunar"
+                                         << QStringList{"Rat", "Metal", "Nezumi", "子", "1900-01-31", "1901-02-18"};
+        QTest::newRow("last lunar day") << "2100-02-08"
+                                        << "lunar"
+                                        << QStringList{"Sheep", "Earth", "Hitsuji", "未", "2099-01-21", "2100-02-08"};
+        QTest::newRow("first calendar day")
+            << "1900-01-01"
+            << "january" << QStringList{"Rat", "Metal", "Nezumi", "子", "1900-01-01", "1900-12-31"};
+        QTest::newRow("last calendar day")
+            << "2100-12-31"
+            << "january" << QStringList{"Monkey", "Metal", "Saru", "申", "2100-01-01", "2100-12-31"};
+        QTest::newRow("after the windows' years")
+            << "2024-02-10"
+            << "lunar" << QStringList{"Dragon", "Wood", "Tatsu", "辰", "2024-02-10", "2025-01-28"};
+    }
+
+    void signAnswersForAnyDateInEitherYearStart() {
+        QFETCH(QString, date);
+        QFETCH(QString, start);
+        QFETCH(QStringList, expected);
+        const Ran ran = Run({"sign", "--json", "--year-start=" + start, date});
+        QCOMPARE(ran.err, QString());
+        QCOMPARE(ran.status, 0);
+        const QJsonObject sign = Object(ran.out);
+        const QStringList got = {sign["sign"].toString(),         sign["element"].toString(),
+                                 sign["japaneseName"].toString(), sign["kanji"].toString(),
+                                 sign["yearBegins"].toString(),   sign["yearEnds"].toString()};
+        QCOMPARE(got, expected);
+        QCOMPARE(sign["date"].toString(), date);
+        QCOMPARE(sign["yearStart"].toString(), start);
+    }
+
+    void theJsonHasExactlyItsKeys() {
+        const QJsonObject sign = Object(Run({"sign", "--json", "1975-03-05"}).out);
+        QCOMPARE(sign.keys(), (QStringList{"date", "element", "elementDescription", "japaneseName", "kanji", "profile",
+                                           "sign", "yearBegins", "yearEnds", "yearStart"}));
+        const QJsonObject profile = sign["profile"].toObject();
+        QCOMPARE(profile.keys(),
+                 (QStringList{"energy", "famousPersons", "gemStone", "leastCompatibleSign", "luckyColour", "luckyMonth",
+                              "luckyNumber", "luckySeasons", "mostCompatibleSign", "negativeTraits", "positiveTraits",
+                              "rulingPlanet", "westernZodiacSign"}));
+        QCOMPARE(profile["westernZodiacSign"].toString(), QStringLiteral("Pisces"));
+        QCOMPARE(profile["luckyNumber"].toString(), QStringLiteral("1, 3, 5, 9, 15, 19 and 35"));
+        QCOMPARE(profile["leastCompatibleSign"].toString(), QStringLiteral("Rooster"));
+        QVERIFY(profile["positiveTraits"].toString().startsWith(QStringLiteral("You")));
+        QVERIFY(sign["elementDescription"].toString().startsWith(QStringLiteral("You")));
+
+        const QJsonObject match = Object(Run({"match", "--json", "1975-03-05", "1990-08-10"}).out);
+        QCOMPARE(match.keys(), (QStringList{"first", "number", "percentage", "rating", "second", "text"}));
+        QCOMPARE(match["first"].toObject().keys(), sign.keys());
+        QCOMPARE(match["second"].toObject()["sign"].toString(), QStringLiteral("Horse"));
+    }
+
+    void matchGivesThePairsNumberRatingAndText_data() {
+        QTest::addColumn<QStringList>("dates");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("rating");
+        QTest::newRow("Rabbit with Horse") << QStringList{"1975-03-05", "1990-08-10"} << 5 << "A Difficult Match";
+        QTest::newRow("Dog with Dragon") << QStringList{"1982-06-01", "1988-06-01"} << 2 << " A Poor Match";
+        QTest::newRow("Rat with Dragon") << QStringList{"1984-06-01", "1988-06-01"} << 10 << "A Perfect Match";
+    }
+
+    void matchGivesThePairsNumberRatingAndText() {
+        QFETCH(QStringList, dates);
+        QFETCH(int, number);
+        QFETCH(QString, rating);
+        const QJsonObject match = Object(Run(QStringList{"match", "--json"} + dates).out);
+        QCOMPARE(match["number"].toInt(), number);
+        QCOMPARE(match["percentage"].toString(), QStringLiteral("%1%").arg(number * 10));
+        QCOMPARE(match["rating"].toString(), rating);
+        const QString text = match["text"].toString();
+        QVERIFY2(text.contains(QStringLiteral("On the compatibility scale of one to ten, ") +
+                               match["first"].toObject()["sign"].toString()),
+                 qPrintable(text.right(120)));
+        const Ran plain = Run(QStringList{"match"} + dates);
+        QVERIFY(
+            plain.out.contains(QStringLiteral("Compatibility %1 of 10 (%2%)").arg(number).arg(number * 10).toUtf8()));
+    }
+
+    void theTextFormFitsEightyColumns() {
+        for (const QString& command : {QStringLiteral("sign"), QStringLiteral("match")}) {
+            const Ran ran = Run({command, QStringLiteral("1975-03-05"), QStringLiteral("1990-08-10")});
+            QCOMPARE(ran.status, 0);
+            for (const QByteArray& line : ran.out.split('\n')) {
+                const QString text = QString::fromUtf8(line);
+                int columns = 0;
+                for (const QChar c : text) columns += c.unicode() >= 0x2E80 ? 2 : 1;  // CJK takes two
+                QVERIFY2(columns <= 80, qPrintable(text));
+            }
+            QVERIFY(ran.out.contains("Rabbit") && ran.out.contains("Horse"));
+        }
+    }
+
+    void manyDatesFromStandardInput() {
+        const Ran ran = Run({"sign", "--json", "-"}, "1975-03-05\n\n2024-02-10\r\n1900-01-31\n");
+        QCOMPARE(ran.status, 0);
+        const QList<QByteArray> lines = ran.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(Object(lines[1])["sign"].toString(), QStringLiteral("Dragon"));
+        const Ran bad = Run({"sign", "--json", "-"}, "1975-03-05\n2001-02-29\n");
+        QCOMPARE(bad.status, 2);
+        QVERIFY(bad.out.isEmpty());
+        QVERIFY2(bad.err.contains(QStringLiteral("2001-02-29")), qPrintable(bad.err));
+    }
+
+    void badInputSaysWhatAndWritesNothing_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named");  // what the message must name
+        QTest::newRow("no such day") << QStringList{"sign", "2001-02-29"} << "2001-02-29";
+        QTest::newRow("malformed") << QStringList{"sign", "1975-3-5"} << "YYYY-MM-DD";
+        QTest::newRow("before the lunar years") << QStringList{"sign", "1900-01-30"} << "1900-01-31";
+        QTest::newRow("after the lunar years") << QStringList{"sign", "2100-02-09"} << "2100-02-08";
+        QTest::newRow("before the calendar years")
+            << QStringList{"sign", "--year-start=january", "1899-12-31"} << "1900-01-01";
+        QTest::newRow("unknown year start") << QStringList{"sign", "--year-start=solar", "1975-03-05"} << "solar";
+        QTest::newRow("unknown option") << QStringList{"sign", "--colour", "1975-03-05"} << "colour";
+        QTest::newRow("no date") << QStringList{"sign"} << "DATE";
+        QTest::newRow("one date to match") << QStringList{"match", "1975-03-05"} << "two dates";
+        QTest::newRow("three dates to match")
+            << QStringList{"match", "1975-03-05", "1975-03-06", "1975-03-07"} << "two dates";
+        QTest::newRow("report without a name") << QStringList{"report", "1975-03-05", "-o", "-"} << "--name";
+        QTest::newRow("report without -o") << QStringList{"report", "--name", "Ann", "1975-03-05"} << "-o";
+        QTest::newRow("report of two dates")
+            << QStringList{"report", "--name", "Ann", "1975-03-05", "1976-03-05", "-o", "-"} << "one date";
+        QTest::newRow("not a command") << QStringList{"sing", "1975-03-05"} << "sing";
+        QTest::newRow("json for a report")
+            << QStringList{"report", "--json", "--name", "Ann", "1975-03-05", "-o", "-"} << "json";
+    }
+
+    void badInputSaysWhatAndWritesNothing() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        const Ran ran = Run(arguments);
+        QCOMPARE(ran.status, 2);
+        QVERIFY(ran.out.isEmpty());
+        QVERIFY2(ran.err.endsWith(u'\n') && ran.err.count(u'\n') == 1, qPrintable(ran.err));
+        QVERIFY2(ran.err.startsWith(QStringLiteral("qorvel-zodiac: ")), qPrintable(ran.err));
+        QVERIFY2(ran.err.contains(named), qPrintable(ran.err));
+    }
+
+    void helpAndVersion() {
+        const Ran help = Run({"--help"});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.startsWith("Usage: qorvel-zodiac"));
+        for (const char* command : {"sign", "match", "report"}) {
+            const Ran own = Run({QLatin1String(command), QStringLiteral("--help")});
+            QCOMPARE(own.status, 0);
+            QVERIFY(own.out.startsWith(QByteArray("Usage: qorvel-zodiac ") + command));
+        }
+        QCOMPARE(Run({"--version"}).out, QByteArray("qorvel-zodiac 1.15\n"));
+    }
+
+    // The report the windows' Save writes for Ann, and the command line's, byte for byte.
+    void theReportIsTheWindowsSavedFileByteForByte() {
+        const QString windowsFile = home_.filePath(QStringLiteral("windows.rtf"));
+        Program program;
+        program.app.SetReportOpener(OpenReportWindow);
+        program.Run(QStringLiteral("  Ann  "), 5, 3, 1975);
+        program.platform.saveAnswers = {windowsFile};
+        QTimer::singleShot(0, [] {
+            if (auto* report = qobject_cast<ReportWindow*>(QApplication::activeModalWidget())) {
+                report->cmdSave->click();
+                report->reject();
+            }
+        });
+        program.app.loadedResultWindow()->cmdPrint->click();
+        QFile saved(windowsFile);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray expected = saved.readAll();
+        QVERIFY(QString::fromStdString(ReadRtfText(expected.toStdString())).startsWith(QStringLiteral("Name: Ann\n")));
+
+        const Ran toStdout = Run({"report", "--name", "  Ann  ", "1975-03-05", "-o", "-"});
+        QCOMPARE(toStdout.status, 0);
+        QCOMPARE(toStdout.out, expected);
+        const QString cliFile = home_.filePath(QStringLiteral("cli.rtf"));
+        QCOMPARE(Run({"report", "--name", "  Ann  ", "1975-03-05", "-o", cliFile}).status, 0);
+        QFile written(cliFile);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), expected);
+    }
+
+    void aReportThatCannotBeWrittenLeavesTheOldFile() {
+        const QString existing = home_.filePath(QStringLiteral("existing.rtf"));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+        file.close();
+        // A folder that is a file: the write fails whoever runs the test.
+        const QString impossible = existing + QStringLiteral("/report.rtf");
+        const Ran failed = Run({"report", "--name", "Ann", "1975-03-05", "-o", impossible});
+        QCOMPARE(failed.status, 1);
+        QVERIFY2(failed.err.contains(impossible) && failed.err.count(u'\n') == 1, qPrintable(failed.err));
+        // Bad input writes nothing either.
+        QCOMPARE(Run({"report", "--name", "Ann", "2001-02-29", "-o", existing}).status, 2);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep me"));
+        file.close();
+        // A good report replaces it whole.
+        QCOMPARE(Run({"report", "--name", "Ann", "1975-03-05", "-o", existing}).status, 0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("{\\rtf1"));
+    }
+
+    // A window of the program is running; the command line neither waits for it
+    // nor is refused, and never writes the windows' settings.
+    void independentOfTheWindows() {
+        QProcess windows;
+        QProcessEnvironment environment = Environment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        windows.setProcessEnvironment(environment);
+        windows.start(QStringLiteral(PROGRAM), {});
+        QVERIFY(windows.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(home_.filePath(QStringLiteral("runtime"))).entryList({"*.lock"}).isEmpty(),
+                                 10000);
+        const QString settings = home_.filePath(QStringLiteral("config/qorvel-zodiac/qorvel-zodiac.ini"));
+        QTRY_VERIFY(QFile::exists(settings));  // the windows' first start notes its day
+        QFile::remove(settings);
+        const Ran ran = Run({"sign", "1975-03-05"});
+        QCOMPARE(ran.status, 0);
+        QVERIFY(ran.out.startsWith("1975-03-05: Wood Rabbit"));
+        QVERIFY(!QFile::exists(settings));
+        windows.kill();
+        windows.waitForFinished(5000);
+    }
+
+    // Qt's own options still reach the windows, and no command is taken for one.
+    void qtOptionsStartTheWindows() {
+        QProcess windows;
+        windows.setProcessEnvironment(Environment());
+        windows.start(QStringLiteral(PROGRAM), {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+        QVERIFY(windows.waitForStarted(5000));
+        QVERIFY(!windows.waitForFinished(1500));  // the windows wait for a person
+        QCOMPARE(windows.readAllStandardOutput(), QByteArray());
+        windows.kill();
+        windows.waitForFinished(5000);
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(CommandLineTest)
+#include "command_line_test.moc"
