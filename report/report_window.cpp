@@ -8,10 +8,15 @@
 #include "report/report_links.h"
 #include "report/report_output.h"
 #include "shell/advertising.h"
+#include "shell/colours.h"
+#include "shell/fonts.h"
+#include "shell/label_fitting.h"
 #include "shell/link_label.h"
-#include "shell/look.h"
 #include "shell/platform.h"
+#include "shell/twips.h"
 #include "shell/web_links.h"
+#include "shell/window_chrome.h"
+#include "shell/window_placement.h"
 #include "shell/zodiac_app.h"
 
 namespace zodiac {
@@ -31,14 +36,8 @@ QFont ReportFont() {
 ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const ZodiacState& state, const QString& japaneseSign)
     : platform_(platform), reportLinks_(new ReportLinks(platform)) {
     reportLinks_->setParent(this);
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(kWindowCaption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    SetColours(this, Qt::white, colour::kWindow);
-    setFont(VerdanaFont(8.25, false));
-    FixClientSize(this, 7725, 7575);
+    DressWindow(this,
+                {"frmSave", WindowKind::Dialog, Qt::white, colour::kWindow, VerdanaFont(8.25, false), 7725, 7575});
 
     // clang-format off
     Label14  = Place(new LinkLabel(kForumLine),      this, "Label14",  {1440, 0, 4830, 195});

@@ -5,10 +5,14 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "shell/colours.h"
+#include "shell/fonts.h"
+#include "shell/label_fitting.h"
 #include "shell/link_label.h"
-#include "shell/look.h"
 #include "shell/platform.h"
+#include "shell/twips.h"
 #include "shell/web_links.h"
+#include "shell/window_chrome.h"
 
 namespace zodiac {
 namespace {
@@ -24,13 +28,7 @@ QLabel* Text(const QString& text, double points, const QColor& colour) {
 }  // namespace
 
 AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kWindowCaption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    SetColours(this, Qt::white, colour::kWindow);
-    FixClientSize(this, 6810, 3765);
+    DressWindow(this, {"frmAbout", WindowKind::Dialog, Qt::white, colour::kWindow, std::nullopt, 6810, 3765});
 
     const QString site = QUrl(links.siteBase()).host();
     Picture1 = Place(new QLabel, this, "Picture1", {120, 120, 480, 480});

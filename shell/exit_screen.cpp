@@ -10,10 +10,15 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "shell/colours.h"
+#include "shell/fonts.h"
+#include "shell/label_fitting.h"
 #include "shell/link_label.h"
-#include "shell/look.h"
 #include "shell/platform.h"
-#include "shell/zodiac_app.h"
+#include "shell/text_boxes.h"
+#include "shell/twips.h"
+#include "shell/web_links.h"
+#include "shell/window_chrome.h"
 
 namespace zodiac {
 
@@ -47,14 +52,11 @@ QString TrimBlanks(const QString& text) {
 
 }  // namespace
 
-ExitScreen::ExitScreen(ZodiacApp& app) : app_(app) {
-    setObjectName(QStringLiteral("frmNagScreen2"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    SetColours(this, Qt::black, Qt::white);
-    setFont(VerdanaFont(8.25, false));
-    FixClientSize(this, 11115, 4725);
+ExitScreen::ExitScreen(Platform& platform, WebLinks& links, std::function<void()> endProgram,
+                       std::function<void(const QWidget* window)> closing)
+    : platform_(platform), links_(links), endProgram_(std::move(endProgram)), closing_(std::move(closing)) {
+    DressWindow(this,
+                {"frmNagScreen2", WindowKind::OnTop, Qt::black, Qt::white, VerdanaFont(8.25, false), 11115, 4725});
 
     // clang-format off
     picNagscreen2Icon    = Place(new QLabel,                                    this,   "picNagscreen2Icon",    {360, 120, 540, 540});
@@ -77,14 +79,13 @@ ExitScreen::ExitScreen(ZodiacApp& app) : app_(app) {
                                                                                 Frame6, "lblGoToHome",          {120, 3480, 3495, 600});
     // clang-format on
 
-    // Loading: the title and icon, one support message drawn at random, and on top.
-    setWindowTitle(kWindowCaption);
+    // Loading: the title and icon, one support message drawn at random.
     lblNagScreen2Caption->setText(kWindowCaption);
     lblNagScreen2Caption->setFont(VerdanaFont(12, true));
     picNagscreen2Icon->setPixmap(QPixmap(QStringLiteral(":/app_icon_32.png")));
     picNagscreen2Icon->setAlignment(Qt::AlignCenter);
-    app_.platform().seedRandom();
-    const int drawn = static_cast<int>(4 * app_.platform().random());
+    platform_.seedRandom();
+    const int drawn = static_cast<int>(4 * platform_.random());
     Label2->setText(kSupportMessages[std::clamp(drawn, 0, 3)]);
     Label2->setWordWrap(true);
     Label3->setText(QStringLiteral(
@@ -107,12 +108,12 @@ ExitScreen::ExitScreen(ZodiacApp& app) : app_(app) {
         box->installEventFilter(this);
     }
     connect(cmdSubmit, &QPushButton::clicked, this, &ExitScreen::cmdSubmit_Click);
-    connect(cmdClose, &QPushButton::clicked, this, [this] { app_.EndApplication(); });
-    connect(lblGoToHome, &LinkLabel::clicked, this, [this] { app_.links().OpenSoftwarePage(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { endProgram_(); });
+    connect(lblGoToHome, &LinkLabel::clicked, this, [this] { links_.OpenSoftwarePage(); });
     connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) {
         if (!ticked) return;  // unticking below comes back here and does nothing
         Check1->setChecked(false);
-        app_.links().OpenHomePage();
+        links_.OpenHomePage();
     });
 }
 
@@ -134,8 +135,8 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             if ((watched == txtEmail || watched == txtFriendEmail) &&
                 static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
-                app_.platform().showMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
-                                            Platform::Icon::Critical);
+                platform_.showMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
+                                      Platform::Icon::Critical);
                 static_cast<QWidget*>(watched)->setFocus();
                 return true;  // the blank never reaches the box
             }
@@ -146,9 +147,7 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ExitScreen::Refuse(const QString& message) {
-    app_.platform().showMessage(this, message, Platform::Icon::Critical);
-}
+void ExitScreen::Refuse(const QString& message) { platform_.showMessage(this, message, Platform::Icon::Critical); }
 
 void ExitScreen::cmdSubmit_Click() {
     // The message's lines are sent separated by CR LF, as typed in a Windows text box.
@@ -182,13 +181,12 @@ void ExitScreen::SendTellAFriend() {
         if (check.value.isEmpty() || check.value == check.placeholder)
             return Refuse(QString::fromLatin1(check.message));
     }
-    app_.platform().openWebAddress(TellAFriendAddress(app_.links().siteBase(), kept_));
+    platform_.openWebAddress(TellAFriendAddress(links_.siteBase(), kept_));
 }
 
 void ExitScreen::closeEvent(QCloseEvent* event) {
     event->accept();
-    app_.Forget(this);
-    if (!app_.ending()) app_.EndApplication();
+    closing_(this);
 }
 
 }  // namespace zodiac

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 
 #include "shell/tell_a_friend.h"
 
@@ -16,7 +17,8 @@ class QPushButton;
 namespace zodiac {
 
 class LinkLabel;
-class ZodiacApp;
+class Platform;
+class WebLinks;
 
 // frmNagScreen2: shown when the main or result window closes for good. It asks
 // for the user's support, offers the tell-a-friend form, and ends the program
@@ -24,7 +26,9 @@ class ZodiacApp;
 class ExitScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit ExitScreen(ZodiacApp& app);
+    // `endProgram` ends the program; `closing` is told when this screen closes.
+    ExitScreen(Platform& platform, WebLinks& links, std::function<void()> endProgram,
+               std::function<void(const QWidget* window)> closing);
 
     void cmdSubmit_Click();
     void SendTellAFriend();
@@ -53,7 +57,10 @@ protected:
 private:
     void Refuse(const QString& message);
 
-    ZodiacApp& app_;
+    Platform& platform_;
+    WebLinks& links_;
+    std::function<void()> endProgram_;
+    std::function<void(const QWidget* window)> closing_;
     TellAFriend kept_;
 };
 

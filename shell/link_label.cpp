@@ -5,7 +5,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include "shell/look.h"
+#include "shell/colours.h"
+#include "shell/fonts.h"
 
 namespace zodiac {
 namespace {

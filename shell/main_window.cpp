@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,13 +10,17 @@
 #include <QPushButton>
 #include <cmath>
 #include <iterator>
+#include <tuple>
 
+#include "core/main_command.h"
+#include "core/zodiac_state.h"
 #include "shell/advertising.h"
+#include "shell/colours.h"
 #include "shell/link_label.h"
-#include "shell/look.h"
 #include "shell/platform.h"
 #include "shell/result_window.h"
-#include "shell/zodiac_app.h"
+#include "shell/twips.h"
+#include "shell/web_links.h"
 
 namespace zodiac {
 namespace {
@@ -46,11 +49,17 @@ std::optional<std::chrono::year_month_day> DateOf(int day, int month, int year) 
 
 int AdvertisingDraw(double r) { return static_cast<int>(std::nearbyint(6.0 * r + 1.0)); }
 
-MainWindow::MainWindow(ZodiacApp& app) : ZodiacWindow(app, "frmmain") {
+MainWindow::MainWindow(Platform& platform, WebLinks& links, MainCommand& command, ZodiacState& state, WindowCalls calls,
+                       std::function<ResultWindow*()> resultWindow)
+    : ZodiacWindow(links, std::move(calls), "frmmain", 5295, 4590),
+      platform_(platform),
+      command_(command),
+      state_(state),
+      resultWindow_(std::move(resultWindow)) {
     BuildControls();
     BuildMenus();
     FillLists();
-    FinishLayout(5295, 4590);
+    FinishLayout();
     txtMaleName->setFocus();
 }
 
@@ -73,8 +82,7 @@ void MainWindow::BuildControls() {
     cboMaleYear  = Place(new QComboBox,                                 Frame1,       "cboMaleYear",  {3600, 600, 1095, 315});
     cmdProceed   = Place(new QPushButton("Get My &Japanese Zodiac"),    client,       "cmdProceed",   {120, 2880, 5055, 495});
     fraFullBrand = Place(Frame(),                                       client,       "fraFullBrand", {120, 3360, 5055, 1095});
-    lblCobrand   = Place(new LinkLabel(kCoBrandOffer),                  fraFullBrand, "lblCobrand",   {120, 165, 4785, 855});
-    lblFullBrand = Place(new LinkLabel(kFullBrandOffer),                fraFullBrand, "lblFullBrand", {120, 165, 4785, 855});
+    std::tie(lblCobrand, lblFullBrand) = PlaceOffers(fraFullBrand,                                  {120, 165, 4785, 855});
     // The partner's section lies below the client area.
     Frame2         = Place(Frame("Your Partner's Details"),             client,       "Frame2",         {0, 7440, 3135, 1095});
     Label6         = Place(new QLabel("Name"),                          Frame2,       "Label6",         {120, 375, 615, 255});
@@ -101,11 +109,7 @@ void MainWindow::BuildControls() {
     SetTextColour(Frame1, colour::kLightYellow);
     Label5->setAlignment(Qt::AlignCenter);
     Label5->setWordWrap(true);
-    for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
-        label->setAlignment(Qt::AlignCenter);
-        label->setWordWrap(true);
-        SetColours(label, colour::kOrange, colour::kWindow);
-    }
+    for (LinkLabel* label : {lblCobrand, lblFullBrand}) label->setAlignment(Qt::AlignCenter);
     for (QWidget* field : std::initializer_list<QWidget*>{txtMaleName, cboMaleMonth, CboMaleDate, cboMaleYear}) {
         SetColours(field, colour::kOrange, colour::kWindow);
     }
@@ -121,10 +125,8 @@ void MainWindow::BuildControls() {
                               cboFemaleMonth, cboFemaleDate, cboFemaleYear, cmdProceed};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
     connect(cmdProceed, &QPushButton::clicked, this, &MainWindow::cmdProceed_Click);
-    connect(Label1, &LinkLabel::clicked, this, [this] { app_.links().OpenHomePage(); });
-    connect(Label2, &LinkLabel::clicked, this, [this] { app_.links().OpenHomePage(); });
-    connect(lblCobrand, &LinkLabel::clicked, this, [this] { app_.links().OpenCoBrandPage(); });
-    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { app_.links().OpenFullyBrandedPage(); });
+    connect(Label1, &LinkLabel::clicked, this, [this] { links_.OpenHomePage(); });
+    connect(Label2, &LinkLabel::clicked, this, [this] { links_.OpenHomePage(); });
 }
 
 void MainWindow::BuildMenus() {
@@ -165,7 +167,7 @@ bool MainWindow::ValidateInput() {
     // Only the user's own section is checked. A name of blanks passes here and
     // becomes the empty name once trimmed.
     if (txtMaleName->text().isEmpty()) {
-        app_.platform().showMessage(this, QStringLiteral("Please Enter your Name"), Platform::Icon::Information);
+        platform_.showMessage(this, QStringLiteral("Please Enter your Name"), Platform::Icon::Information);
         txtMaleName->setFocus();
         return false;
     }
@@ -174,13 +176,12 @@ bool MainWindow::ValidateInput() {
     const int month = cboMaleMonth->currentIndex();  // 0 for January
     const bool leap = year % 4 == 0;                 // exact for 1936 to 2008
     if (month == 1 && day >= (leap ? 29 : 28)) {
-        app_.platform().showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"),
-                                    Platform::Icon::Information);
+        platform_.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"), Platform::Icon::Information);
         return false;
     }
     if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
-        app_.platform().showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"),
-                                    Platform::Icon::Information);
+        platform_.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"),
+                              Platform::Icon::Information);
         return false;
     }
     return true;
@@ -202,20 +203,13 @@ void MainWindow::cmdProceed_Click() {
     if (!ValidateInput()) return;
     const PersonEntry user = ReadPerson(txtMaleName, CboMaleDate, cboMaleMonth, cboMaleYear);
     const PersonEntry partner = ReadPerson(txtFemaleName, cboFemaleDate, cboFemaleMonth, cboFemaleYear);
-    const ZodiacState& state = app_.state();
-    const auto japaneseSign = app_.command().Run(user, partner, app_.state());
-    ResultWindow* window = app_.resultWindow();
+    const auto japaneseSign = command_.Run(user, partner, state_);
+    ResultWindow* window = resultWindow_();
     if (japaneseSign) window->ShowJapaneseSign(*japaneseSign);
-    window->Fill(state);
+    window->Fill(state_);
     window->PickPictures();
     window->show();
     hide();
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!app_.ending()) app_.HandOver();
-    app_.Forget(this);
-    event->accept();
 }
 
 }  // namespace zodiac

@@ -12,8 +12,11 @@ class QPushButton;
 namespace zodiac {
 
 class LinkLabel;
-class ZodiacApp;
+class MainCommand;
+class Platform;
+class ResultWindow;
 struct PersonEntry;
+struct ZodiacState;
 
 // frmmain: the user enters a name and a birth date and asks for the sign. The
 // partner's section lies below the client area, never seen but still in the tab
@@ -21,7 +24,9 @@ struct PersonEntry;
 class MainWindow : public ZodiacWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(ZodiacApp& app);
+    // The main command leaves its findings in `state` and `resultWindow` shows them.
+    MainWindow(Platform& platform, WebLinks& links, MainCommand& command, ZodiacState& state, WindowCalls calls,
+               std::function<ResultWindow*()> resultWindow);
 
     bool ValidateInput();
     void cmdProceed_Click();
@@ -55,15 +60,17 @@ public:
     QAction* mnuGetJapaneseZodiac;
     QAction* mnuExit;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void BuildControls();
     void BuildMenus();
     void FillLists();
     PersonEntry ReadPerson(const QLineEdit* name, const QComboBox* day, const QComboBox* month,
                            const QComboBox* year) const;
+
+    Platform& platform_;
+    MainCommand& command_;
+    ZodiacState& state_;
+    std::function<ResultWindow*()> resultWindow_;
 };
 
 // The advertising draw: 6r + 1 rounded half to even, so 1 to 7 for r in [0, 1).

@@ -1,7 +1,6 @@
 #include "shell/result_window.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,16 +8,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <tuple>
 
 #include "core/zodiac_state.h"
 #include "engine/compatibility.h"
 #include "shell/advertising.h"
+#include "shell/colours.h"
+#include "shell/fonts.h"
 #include "shell/image_list.h"
 #include "shell/link_label.h"
-#include "shell/look.h"
-#include "shell/main_window.h"
-#include "shell/platform.h"
-#include "shell/zodiac_app.h"
+#include "shell/text_boxes.h"
+#include "shell/twips.h"
+#include "shell/web_links.h"
 
 namespace zodiac {
 namespace {
@@ -69,9 +70,105 @@ void ShowPicture(QLabel* box, const QString& westernSign) {
     if (const auto position = AnimalPictures().find(westernSign)) box->setPixmap(AnimalPictures().picture(*position));
 }
 
+using R = ResultWindow;
+
+// One person's box for a profile field: its name, and the member that keeps it,
+// which holds one line or, for the traits, several.
+struct ProfileBox {
+    ProfileBox(const char* name, QLineEdit* R::*line) : name(name), line(line) {}
+    ProfileBox(const char* name, QPlainTextEdit* R::*lines) : name(name), lines(lines) {}
+
+    const char* name;
+    QLineEdit* R::*line = nullptr;
+    QPlainTextEdit* R::*lines = nullptr;
+};
+
+// The thirteen profile fields, top to bottom as both sides show them. The user's
+// side places each caption and box by hand; the partner's lays them out in rows
+// with captions of its own.
+struct ProfileRow {
+    ProfileField field;
+    const char* caption;
+    const char* captionName;
+    Twips captionRect;
+    Twips boxRect;
+    ProfileBox user;
+    const char* partnerCaption;
+    ProfileBox partner;
+};
+
+const char* const kFamous = "Famous Personalities Born Under This Sign";
+
+// clang-format off
+const ProfileRow kProfileRows[] = {
+    {ProfileField::RulingPlanet,        "Ruling Planet",         "Label2",  {120, 885, 1110, 195},  {2160, 840, 4335, 285},
+     {"txtMaleRulingPlanet", &R::txtMaleRulingPlanet},
+     "Ruling Planets", {"txtFemaleRulingPlanet", &R::txtFemaleRulingPlanet}},
+    {ProfileField::WesternZodiacSign,   "Western Zodiac Sign",   "Label14", {120, 1245, 1770, 195}, {2160, 1200, 4335, 285},
+     {"txtMaleWesternZodiacSign", &R::txtMaleWesternZodiacSign},
+     "Western Zodiac Sign", {"txtFemaleWesternZodiacSign", &R::txtFemaleWesternZodiacSign}},
+    {ProfileField::PositiveTraits,      "Positive Traits",       "Label3",  {120, 1830, 1200, 195}, {2160, 1560, 4335, 735},
+     {"txtMalePositiveTraits", &R::txtMalePositiveTraits},
+     "Positive Traits", {"txtFemalePositiveTraits", &R::txtFemalePositiveTraits}},
+    {ProfileField::NegativeTraits,      "Negative Traits",       "Label5",  {120, 2670, 1290, 195}, {2160, 2400, 4335, 735},
+     {"txtMaleNegativeTraits", &R::txtMaleNegativeTraits},
+     "Negative Traits", {"txtFemaleNegativeTraits", &R::txtFemaleNegativeTraits}},
+    {ProfileField::GemStone,            "Gem Stone",             "Label6",  {120, 3285, 960, 195},  {2160, 3240, 4335, 285},
+     {"txtMaleGemStone", &R::txtMaleGemStone},
+     "Gem Stone", {"txtFemaleGemStone", &R::txtFemaleGemStone}},
+    {ProfileField::LuckyColour,         "Lucky Color",           "Label4",  {120, 3615, 1215, 255}, {2160, 3600, 4335, 285},
+     {"txtMaleLuckycolour", &R::txtMaleLuckycolour},
+     "Lucky Colour", {"txtFemaleLuckycolour", &R::txtFemaleLuckycolour}},
+    {ProfileField::Energy,              "Energy",                "Label7",  {120, 4005, 600, 195},  {2160, 3960, 4335, 285},
+     {"txtMaleEnergy", &R::txtMaleEnergy},
+     "Energy", {"txtFemaleEnergy", &R::txtFemaleEnergy}},
+    {ProfileField::LuckySeasons,        "Lucky Seasons",         "Label8",  {120, 4365, 1275, 195}, {2160, 4320, 4335, 285},
+     {"txtMaleLuckySeasons", &R::txtMaleLuckySeasons},
+     "Lucky Seasons", {"txtFemaleLuckySeasons", &R::txtFemaleLuckySeasons}},
+    {ProfileField::LuckyMonth,          "Lucky Month",           "Label9",  {120, 4725, 1065, 195}, {2160, 4680, 4335, 285},
+     {"txtMaleLuckyMonth", &R::txtMaleLuckyMonth},
+     "Lucky Month", {"txtFemaleLuckyMonth", &R::txtFemaleLuckyMonth}},
+    {ProfileField::LuckyNumber,         "Lucky Number",          "Label17", {120, 5085, 1230, 195}, {2160, 5040, 4335, 285},
+     {"txtMaleLuckyNumber", &R::txtMaleLuckyNumber},
+     "Lucky Number", {"txtFemaleLuckyNumber", &R::txtFemaleLuckyNumber}},
+    {ProfileField::MostCompatibleSign,  "Most Compatible Sign",  "Label10", {120, 5445, 1860, 195}, {2160, 5400, 4335, 285},
+     {"txtMaleMostCompatibleSign", &R::txtMaleMostCompatibleSign},
+     "Most Compatible Sign", {"txtFemaleMostCompatibleSign", &R::txtFemaleMostCompatibleSign}},
+    {ProfileField::LeastCompatibleSign, "Least Compatible Sign", "Label11", {120, 5760, 1920, 195}, {2160, 5760, 4335, 285},
+     {"txtMAleLeastCompatibleSign", &R::txtMAleLeastCompatibleSign},
+     "Least Compatible Sign", {"txtFemaleLeastCompitibleSign", &R::txtFemaleLeastCompitibleSign}},
+    {ProfileField::FamousPersons,       kFamous,                 "Label12", {120, 5990, 1935, 400}, {2160, 6120, 4335, 285},
+     {"txtMaleFamousPersonBorn", &R::txtMaleFamousPersonBorn},
+     kFamous, {"txtFemaleFamousPerson", &R::txtFemaleFamousPerson}},
+};
+// clang-format on
+
+// Makes the box, keeps it in its member and names it by its caption for screen readers.
+QWidget* PlaceProfileBox(ResultWindow& window, const ProfileBox& box, const char* caption, QWidget* parent,
+                         Twips rect) {
+    QWidget* placed = box.line ? static_cast<QWidget*>(window.*box.line = Place(LineBox(), parent, box.name, rect))
+                               : window.*box.lines = Place(TextBox(), parent, box.name, rect);
+    placed->setAccessibleName(QString::fromLatin1(caption));
+    return placed;
+}
+
+// The famous people's caption takes two lines, on both sides.
+bool TwoLineCaption(const ProfileRow& row) { return row.field == ProfileField::FamousPersons; }
+
+void PlaceCaption(const ProfileRow& row, const char* text, QWidget* parent, const char* name, Twips rect) {
+    QLabel* caption = Place(FieldCaption(text), parent, name, rect);
+    if (TwoLineCaption(row)) caption->setWordWrap(true);
+}
+
+std::size_t Position(ProfileField field) { return static_cast<std::size_t>(field); }
+
 }  // namespace
 
-ResultWindow::ResultWindow(ZodiacApp& app) : ZodiacWindow(app, "frmchiness") {
+ResultWindow::ResultWindow(WebLinks& links, WindowCalls calls, std::function<void()> showMainWindow,
+                           std::function<void(const QString& japaneseSign)> openReport)
+    : ZodiacWindow(links, std::move(calls), "frmchiness", 9990, 7965),
+      showMainWindow_(std::move(showMainWindow)),
+      openReport_(std::move(openReport)) {
     QWidget* const client = this->client();
     BuildVisible(client);
 
@@ -90,7 +187,7 @@ ResultWindow::ResultWindow(ZodiacApp& app) : ZodiacWindow(app, "frmchiness") {
     SSTab->hide();
 
     BuildMenus();
-    FinishLayout(9990, 7965);
+    FinishLayout();
 }
 
 void ResultWindow::BuildVisible(QWidget* client) {
@@ -101,32 +198,12 @@ void ResultWindow::BuildVisible(QWidget* client) {
     SetTextColour(Framale, colour::kLightYellow);
     Place(FieldCaption("English Name"),                                            Framale,  "Label13",                    {120, 398, 1155, 195});
     lblMaleChinesesign         = Place(ValueLabel(12, colour::kLightYellow),      Framale,  "lblMaleChinesesign",         {2160, 360, 1755, 270});
-    Place(FieldCaption("Ruling Planet"),                                           Framale,  "Label2",                     {120, 885, 1110, 195});
-    txtMaleRulingPlanet        = Place(LineBox(),                                 Framale,  "txtMaleRulingPlanet",        {2160, 840, 4335, 285});
-    Place(FieldCaption("Western Zodiac Sign"),                                     Framale,  "Label14",                    {120, 1245, 1770, 195});
-    txtMaleWesternZodiacSign   = Place(LineBox(),                                 Framale,  "txtMaleWesternZodiacSign",   {2160, 1200, 4335, 285});
-    Place(FieldCaption("Positive Traits"),                                         Framale,  "Label3",                     {120, 1830, 1200, 195});
-    txtMalePositiveTraits      = Place(TextBox(),                                 Framale,  "txtMalePositiveTraits",      {2160, 1560, 4335, 735});
-    Place(FieldCaption("Negative Traits"),                                         Framale,  "Label5",                     {120, 2670, 1290, 195});
-    txtMaleNegativeTraits      = Place(TextBox(),                                 Framale,  "txtMaleNegativeTraits",      {2160, 2400, 4335, 735});
-    Place(FieldCaption("Gem Stone"),                                               Framale,  "Label6",                     {120, 3285, 960, 195});
-    txtMaleGemStone            = Place(LineBox(),                                 Framale,  "txtMaleGemStone",            {2160, 3240, 4335, 285});
-    Place(FieldCaption("Lucky Color"),                                             Framale,  "Label4",                     {120, 3615, 1215, 255});
-    txtMaleLuckycolour         = Place(LineBox(),                                 Framale,  "txtMaleLuckycolour",         {2160, 3600, 4335, 285});
-    Place(FieldCaption("Energy"),                                                  Framale,  "Label7",                     {120, 4005, 600, 195});
-    txtMaleEnergy              = Place(LineBox(),                                 Framale,  "txtMaleEnergy",              {2160, 3960, 4335, 285});
-    Place(FieldCaption("Lucky Seasons"),                                           Framale,  "Label8",                     {120, 4365, 1275, 195});
-    txtMaleLuckySeasons        = Place(LineBox(),                                 Framale,  "txtMaleLuckySeasons",        {2160, 4320, 4335, 285});
-    Place(FieldCaption("Lucky Month"),                                             Framale,  "Label9",                     {120, 4725, 1065, 195});
-    txtMaleLuckyMonth          = Place(LineBox(),                                 Framale,  "txtMaleLuckyMonth",          {2160, 4680, 4335, 285});
-    Place(FieldCaption("Lucky Number"),                                            Framale,  "Label17",                    {120, 5085, 1230, 195});
-    txtMaleLuckyNumber         = Place(LineBox(),                                 Framale,  "txtMaleLuckyNumber",         {2160, 5040, 4335, 285});
-    Place(FieldCaption("Most Compatible Sign"),                                    Framale,  "Label10",                    {120, 5445, 1860, 195});
-    txtMaleMostCompatibleSign  = Place(LineBox(),                                 Framale,  "txtMaleMostCompatibleSign",  {2160, 5400, 4335, 285});
-    Place(FieldCaption("Least Compatible Sign"),                                   Framale,  "Label11",                    {120, 5760, 1920, 195});
-    txtMAleLeastCompatibleSign = Place(LineBox(),                                 Framale,  "txtMAleLeastCompatibleSign", {2160, 5760, 4335, 285});
-    auto* famousCaption = Place(FieldCaption("Famous Personalities Born Under This Sign"), Framale, "Label12",             {120, 5990, 1935, 400});
-    txtMaleFamousPersonBorn    = Place(LineBox(),                                 Framale,  "txtMaleFamousPersonBorn",    {2160, 6120, 4335, 285});
+    // clang-format on
+    for (const ProfileRow& row : kProfileRows) {
+        PlaceCaption(row, row.caption, Framale, row.captionName, row.captionRect);
+        userBoxes_[Position(row.field)] = PlaceProfileBox(*this, row.user, row.caption, Framale, row.boxRect);
+    }
+    // clang-format off
     YourPicture                = Place(new QLabel,                                Framale,  "YourPicture",                {6600, 240, 3030, 3030});
     Picture1                   = Place(Panel(),                                   Framale,  "Picture1",                   {6600, 3390, 3015, 1095});
     Place(FieldCaption("Japanese Sign"),                                           Picture1, "Label39",                    {120, 240, 1395, 195});
@@ -138,14 +215,12 @@ void ResultWindow::BuildVisible(QWidget* client) {
     Place(FieldCaption("Element  Description"),                                    Picture2, "Label18",                    {120, 540, 2025, 195});
     txtMaleElementDescription  = Place(TextBox(),                                 Picture2, "txtMaleElementDescription",  {120, 800, 2775, 950});
     Frame1                     = Place(new QGroupBox,                             client,   "Frame1",                     {120, 6960, 9735, 855});
-    lblCobrand                 = Place(new LinkLabel(kCoBrandOffer),              Frame1,   "lblCobrand",                 {120, 160, 5985, 615});
-    lblFullBrand               = Place(new LinkLabel(kFullBrandOffer),            Frame1,   "lblFullBrand",               {120, 160, 5985, 615});
+    std::tie(lblCobrand, lblFullBrand) = PlaceOffers(Frame1,                                                        {120, 160, 5985, 615});
     cmdBack                    = Place(new QPushButton("&Back"),                  Frame1,   "cmdBack",                    {6480, 280, 975, 375});
     cmdPrint                   = Place(new QPushButton("&Print"),                 Frame1,   "cmdPrint",                   {7560, 280, 975, 375});
     cmdExit                    = Place(new QPushButton("E&xit"),                  Frame1,   "cmdExit",                    {8640, 280, 975, 375});
     // clang-format on
 
-    famousCaption->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
     lblMaleChinesesign->setText(QStringLiteral("English Name"));
@@ -153,28 +228,11 @@ void ResultWindow::BuildVisible(QWidget* client) {
     lblMaleChineseElements->setText(QStringLiteral("Japanese Elements"));
     YourPicture->setAlignment(Qt::AlignCenter);
     picJapaneseSignSymbol->setAlignment(Qt::AlignCenter);
-    for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
-        label->setWordWrap(true);
-        SetColours(label, colour::kOrange, colour::kWindow);
-    }
     for (QPushButton* button : {cmdBack, cmdPrint, cmdExit}) SetColours(button, Qt::black, colour::kButtonFace);
 
     // Each box is named by its caption, for screen readers.
     const std::pair<const char*, QWidget*> captions[] = {
         {"Label13", lblMaleChinesesign},
-        {"Label2", txtMaleRulingPlanet},
-        {"Label14", txtMaleWesternZodiacSign},
-        {"Label3", txtMalePositiveTraits},
-        {"Label5", txtMaleNegativeTraits},
-        {"Label6", txtMaleGemStone},
-        {"Label4", txtMaleLuckycolour},
-        {"Label7", txtMaleEnergy},
-        {"Label8", txtMaleLuckySeasons},
-        {"Label9", txtMaleLuckyMonth},
-        {"Label17", txtMaleLuckyNumber},
-        {"Label10", txtMaleMostCompatibleSign},
-        {"Label11", txtMAleLeastCompatibleSign},
-        {"Label12", txtMaleFamousPersonBorn},
         {"Label39", lblJapaneseSign},
         {"Label15", lblMaleChineseElements},
         {"Label18", txtMaleElementDescription},
@@ -185,14 +243,7 @@ void ResultWindow::BuildVisible(QWidget* client) {
     YourPicture->setAccessibleName(QStringLiteral("Picture of your animal sign"));
     picJapaneseSignSymbol->setAccessibleName(QStringLiteral("Japanese sign symbol"));
 
-    userBoxes_ = {txtMaleRulingPlanet,        txtMalePositiveTraits, txtMaleNegativeTraits,   txtMaleMostCompatibleSign,
-                  txtMAleLeastCompatibleSign, txtMaleLuckycolour,    txtMaleGemStone,         txtMaleEnergy,
-                  txtMaleLuckySeasons,        txtMaleLuckyMonth,     txtMaleFamousPersonBorn, txtMaleWesternZodiacSign,
-                  txtMaleLuckyNumber};
-
-    connect(Label1, &LinkLabel::clicked, this, [this] { app_.links().OpenHomePage(); });
-    connect(lblCobrand, &LinkLabel::clicked, this, [this] { app_.links().OpenCoBrandPage(); });
-    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { app_.links().OpenFullyBrandedPage(); });
+    connect(Label1, &LinkLabel::clicked, this, [this] { links_.OpenHomePage(); });
     connect(cmdBack, &QPushButton::clicked, this, &ResultWindow::cmdBack_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ResultWindow::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &ResultWindow::cmdExit_Click);
@@ -223,43 +274,17 @@ void ResultWindow::BuildCompatibilityTab(QWidget* tab) {
 
 void ResultWindow::BuildPartnerTab(QWidget* tab) {
     Frafemale = Place(new QGroupBox("Your Start Sign"), tab, "Frafemale", {120, 120, 9735, 6495});
-    struct Row {
-        const char* caption;
-        const char* name;
-        QLineEdit** line;
-        QPlainTextEdit** lines;
-    };
-    const Row rows[] = {
-        {"Ruling Planets", "txtFemaleRulingPlanet", &txtFemaleRulingPlanet, nullptr},
-        {"Western Zodiac Sign", "txtFemaleWesternZodiacSign", &txtFemaleWesternZodiacSign, nullptr},
-        {"Positive Traits", "txtFemalePositiveTraits", nullptr, &txtFemalePositiveTraits},
-        {"Negative Traits", "txtFemaleNegativeTraits", nullptr, &txtFemaleNegativeTraits},
-        {"Gem Stone", "txtFemaleGemStone", &txtFemaleGemStone, nullptr},
-        {"Lucky Colour", "txtFemaleLuckycolour", &txtFemaleLuckycolour, nullptr},
-        {"Energy", "txtFemaleEnergy", &txtFemaleEnergy, nullptr},
-        {"Lucky Seasons", "txtFemaleLuckySeasons", &txtFemaleLuckySeasons, nullptr},
-        {"Lucky Month", "txtFemaleLuckyMonth", &txtFemaleLuckyMonth, nullptr},
-        {"Lucky Number", "txtFemaleLuckyNumber", &txtFemaleLuckyNumber, nullptr},
-        {"Most Compatible Sign", "txtFemaleMostCompatibleSign", &txtFemaleMostCompatibleSign, nullptr},
-        {"Least Compatible Sign", "txtFemaleLeastCompitibleSign", &txtFemaleLeastCompitibleSign, nullptr},
-        {"Famous Personalities Born Under This Sign", "txtFemaleFamousPerson", &txtFemaleFamousPerson, nullptr},
-    };
     Place(FieldCaption("Chinese Sign"), Frafemale, "lblPartnerSignCaption", {120, 360, 1935, 255});
     lblFemaleChineseSign =
         Place(ValueLabel(12, colour::kLightYellow), Frafemale, "lblFemaleChineseSign", {2160, 360, 1755, 270});
     int top = 840;
-    for (const Row& row : rows) {
-        const int height = row.line ? 285 : 735;
-        QLabel* caption = Place(FieldCaption(row.caption), Frafemale, "", {120, top, 1935, 255});
-        if (row.line == &txtFemaleFamousPerson) {
-            // Two lines, as on the user's side.
-            caption->setWordWrap(true);
-            caption->setGeometry(Twips{120, top - 130, 1935, 400}.toPixels());
-        }
-        const Twips rect{2160, top, 4335, height};
-        QWidget* box = row.line ? static_cast<QWidget*>(*row.line = Place(LineBox(), Frafemale, row.name, rect))
-                                : * row.lines = Place(TextBox(), Frafemale, row.name, rect);
-        box->setAccessibleName(QString::fromLatin1(row.caption));
+    for (const ProfileRow& row : kProfileRows) {
+        const int height = row.partner.line ? 285 : 735;
+        // A two-line caption starts higher, centred on its box as on the user's side.
+        const Twips captionRect = TwoLineCaption(row) ? Twips{120, top - 130, 1935, 400} : Twips{120, top, 1935, 255};
+        PlaceCaption(row, row.partnerCaption, Frafemale, "", captionRect);
+        partnerBoxes_[Position(row.field)] =
+            PlaceProfileBox(*this, row.partner, row.partnerCaption, Frafemale, {2160, top, 4335, height});
         top += height + 75;
     }
     YourPartnerPicture = Place(new QLabel, Frafemale, "YourPartnerPicture", {6600, 240, 3030, 3030});
@@ -270,12 +295,6 @@ void ResultWindow::BuildPartnerTab(QWidget* tab) {
     Place(FieldCaption("Element  Description"), Frafemale, "lblPartnerDescriptionCaption", {6600, 3990, 2025, 195});
     txtFemaleelementDescription = Place(TextBox(), Frafemale, "txtFemaleelementDescription", {6600, 4230, 2775, 950});
     txtFemaleelementDescription->setAccessibleName(QStringLiteral("Element Description"));
-
-    partnerBoxes_ = {
-        txtFemaleRulingPlanet,        txtFemalePositiveTraits, txtFemaleNegativeTraits, txtFemaleMostCompatibleSign,
-        txtFemaleLeastCompitibleSign, txtFemaleLuckycolour,    txtFemaleGemStone,       txtFemaleEnergy,
-        txtFemaleLuckySeasons,        txtFemaleLuckyMonth,     txtFemaleFamousPerson,   txtFemaleWesternZodiacSign,
-        txtFemaleLuckyNumber};
 }
 
 void ResultWindow::BuildMenus() {
@@ -324,19 +343,12 @@ void ResultWindow::PickPictures() {
 }
 
 void ResultWindow::cmdBack_Click() {
-    app_.mainWindow()->show();
-    backInProgress_ = true;
-    close();
+    showMainWindow_();
+    CloseToGoBack();
 }
 
-void ResultWindow::cmdPrint_Click() { app_.OpenReport(lblJapaneseSign->text()); }
+void ResultWindow::cmdPrint_Click() { openReport_(lblJapaneseSign->text()); }
 
 void ResultWindow::cmdExit_Click() { close(); }
-
-void ResultWindow::closeEvent(QCloseEvent* event) {
-    if (!backInProgress_ && !app_.ending()) app_.HandOver();
-    app_.Forget(this);
-    event->accept();
-}
 
 }  // namespace zodiac

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "engine/profiles.h"
 #include "shell/zodiac_window.h"
@@ -17,7 +18,6 @@ class QWidget;
 namespace zodiac {
 
 class LinkLabel;
-class ZodiacApp;
 struct JapaneseSign;
 struct ZodiacState;
 
@@ -27,7 +27,9 @@ struct ZodiacState;
 class ResultWindow : public ZodiacWindow {
     Q_OBJECT
 public:
-    explicit ResultWindow(ZodiacApp& app);
+    // Back shows the main window again; Print opens the report of the sign shown.
+    ResultWindow(WebLinks& links, WindowCalls calls, std::function<void()> showMainWindow,
+                 std::function<void(const QString& japaneseSign)> openReport);
 
     void ShowJapaneseSign(const JapaneseSign& sign);
     void Fill(const ZodiacState& state);
@@ -98,9 +100,6 @@ public:
     QAction* mnuPrint;
     QAction* mnuExit;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void BuildVisible(QWidget* client);
     void BuildCompatibilityTab(QWidget* tab);
@@ -110,7 +109,8 @@ private:
     // The profile boxes in the order of the profile's positions.
     std::array<QWidget*, kProfileFieldCount> userBoxes_{};
     std::array<QWidget*, kProfileFieldCount> partnerBoxes_{};
-    bool backInProgress_ = false;
+    std::function<void()> showMainWindow_;
+    std::function<void(const QString& japaneseSign)> openReport_;
 };
 
 }  // namespace zodiac

@@ -5,11 +5,12 @@
 
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
-#include "shell/look.h"
 #include "shell/main_window.h"
 #include "shell/platform.h"
 #include "shell/result_window.h"
 #include "shell/update_reminder.h"
+#include "shell/window_placement.h"
+#include "shell/zodiac_window.h"
 
 namespace zodiac {
 
@@ -38,7 +39,10 @@ bool ZodiacApp::Start(bool anotherCopyRuns) {
 }
 
 MainWindow* ZodiacApp::mainWindow() {
-    if (!mainWindow_) mainWindow_ = new MainWindow(*this);
+    if (!mainWindow_) {
+        mainWindow_ =
+            new MainWindow(platform_, links_, command_, state_, windowCalls(), [this] { return resultWindow(); });
+    }
     return mainWindow_;
 }
 
@@ -48,7 +52,9 @@ ExitScreen* ZodiacApp::loadedExitScreen() const { return exitScreen_; }
 
 ResultWindow* ZodiacApp::resultWindow() {
     if (!resultWindow_) {
-        resultWindow_ = new ResultWindow(*this);
+        resultWindow_ = new ResultWindow(
+            links_, windowCalls(), [this] { mainWindow()->show(); },
+            [this](const QString& japaneseSign) { OpenReport(japaneseSign); });
         CentreOnScreen(resultWindow_);
     }
     return resultWindow_;
@@ -66,10 +72,25 @@ void ZodiacApp::OpenReport(const QString& japaneseSign) {
 
 void ZodiacApp::HandOver() {
     if (!exitScreen_) {
-        exitScreen_ = new ExitScreen(*this);
+        exitScreen_ = new ExitScreen(
+            platform_, links_, [this] { EndApplication(); },
+            [this](const QWidget* window) {
+                Forget(window);
+                if (!ending_) EndApplication();
+            });
         CentreOnScreen(exitScreen_);
     }
     exitScreen_->show();
+}
+
+WindowCalls ZodiacApp::windowCalls() {
+    return {[this](QWidget* parent) { ShowAbout(parent); },
+            [this](const QWidget* window, bool forGood) { WindowClosing(window, forGood); }};
+}
+
+void ZodiacApp::WindowClosing(const QWidget* window, bool forGood) {
+    if (forGood && !ending_) HandOver();
+    Forget(window);
 }
 
 void ZodiacApp::Forget(const QWidget* window) {

@@ -15,6 +15,7 @@ class ExitScreen;
 class MainWindow;
 class Platform;
 class ResultWindow;
+struct WindowCalls;
 
 // The program's windows and the state they share, for as long as the program runs.
 class ZodiacApp : public QObject {
@@ -31,7 +32,6 @@ public:
     Platform& platform() { return platform_; }
     WebLinks& links() { return links_; }
     ZodiacState& state() { return state_; }
-    MainCommand& command() { return command_; }
 
     // Windows are created on first use. A window that has been closed is gone
     // from the moment it closes, even before Qt deletes it, and is never shown again.
@@ -50,13 +50,18 @@ public:
 
     // A main or result window is closing for good (not Back): the exit screen takes over.
     void HandOver();
-    // Every window of ours calls this as it closes.
+    // Every window of ours is forgotten as it closes.
     void Forget(const QWidget* window);
     // Closes every window, each running its own closing, then ends the program.
     void EndApplication();
     bool ending() const { return ending_; }
 
 private:
+    // What the main and result windows ask of the program.
+    WindowCalls windowCalls();
+    // A main or result window is closing: for good, the exit screen takes over.
+    void WindowClosing(const QWidget* window, bool forGood);
+
     Platform& platform_;
     WebLinks links_;
     ZodiacState state_;

@@ -1,23 +1,25 @@
 #include "shell/zodiac_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenuBar>
 
-#include "shell/look.h"
-#include "shell/platform.h"
-#include "shell/zodiac_app.h"
+#include "shell/advertising.h"
+#include "shell/colours.h"
+#include "shell/fonts.h"
+#include "shell/label_fitting.h"
+#include "shell/link_label.h"
+#include "shell/web_links.h"
+#include "shell/window_chrome.h"
 
 namespace zodiac {
 
-ZodiacWindow::ZodiacWindow(ZodiacApp& app, const char* name) : app_(app), client_(new QWidget) {
-    setObjectName(QString::fromLatin1(name));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kWindowCaption);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+ZodiacWindow::ZodiacWindow(WebLinks& links, WindowCalls calls, const char* name, int widthTwips, int heightTwips)
+    : links_(links), calls_(std::move(calls)), client_(new QWidget) {
     client_->setObjectName(QStringLiteral("client"));
-    SetColours(client_, Qt::white, colour::kWindow);
-    client_->setFont(VerdanaFont(8.25, true));
+    DressWindow(
+        this, {name, WindowKind::Window, Qt::white, colour::kWindow, VerdanaFont(8.25, true), widthTwips, heightTwips},
+        client_);
     setCentralWidget(client_);
 }
 
@@ -25,17 +27,16 @@ void ZodiacWindow::AddWebMenus(const QString& updateCaption, const char* helpSep
     const auto name = [](QObject* object, const char* objectName) { object->setObjectName(QLatin1String(objectName)); };
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     name(help, "mnuHelp");
-    WebLinks& links = app_.links();
-    mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [&links] { links.OpenHelpPage(); });
-    mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [&links] { links.OpenHomePage(); });
+    mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [this] { links_.OpenHelpPage(); });
+    mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [this] { links_.OpenHomePage(); });
     name(help->addSeparator(), helpSeparator);
-    mnuUpdate = help->addAction(updateCaption, this, [&links] { links.OpenDownloadPage(); });
+    mnuUpdate = help->addAction(updateCaption, this, [this] { links_.OpenDownloadPage(); });
     name(help->addSeparator(), updateSeparator);
-    mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [this] { app_.ShowAbout(this); });
-    mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"), this, [&links] { links.OpenDonatePage(); });
+    mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [this] { calls_.showAbout(this); });
+    mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"), this, [this] { links_.OpenDonatePage(); });
     // Switched off, as it has always been; nothing switches it on.
     mnumakemoney =
-        menuBar()->addAction(QStringLiteral("Make Money &Online"), this, [&links] { links.OpenFullyBrandedPage(); });
+        menuBar()->addAction(QStringLiteral("Make Money &Online"), this, [this] { links_.OpenFullyBrandedPage(); });
     mnumakemoney->setEnabled(false);
     name(mnuOnline, "mnuOnline");
     name(mnuVisit, "mnuVisit");
@@ -45,10 +46,31 @@ void ZodiacWindow::AddWebMenus(const QString& updateCaption, const char* helpSep
     name(mnumakemoney, "mnumakemoney");
 }
 
-void ZodiacWindow::FinishLayout(int widthTwips, int heightTwips) {
-    client_->setFixedSize(Px(widthTwips), Px(heightTwips));
-    setFixedSize(Px(widthTwips), Px(heightTwips) + menuBar()->sizeHint().height());
+std::pair<LinkLabel*, LinkLabel*> ZodiacWindow::PlaceOffers(QWidget* frame, Twips rect) {
+    auto* coBrand = Place(new LinkLabel(kCoBrandOffer), frame, "lblCobrand", rect);
+    auto* fullBrand = Place(new LinkLabel(kFullBrandOffer), frame, "lblFullBrand", rect);
+    for (LinkLabel* label : {coBrand, fullBrand}) {
+        label->setWordWrap(true);
+        SetColours(label, colour::kOrange, colour::kWindow);
+    }
+    connect(coBrand, &LinkLabel::clicked, this, [this] { links_.OpenCoBrandPage(); });
+    connect(fullBrand, &LinkLabel::clicked, this, [this] { links_.OpenFullyBrandedPage(); });
+    return {coBrand, fullBrand};
+}
+
+void ZodiacWindow::FinishLayout() {
+    setFixedSize(client_->width(), client_->height() + menuBar()->sizeHint().height());
     FitLabels(this);
+}
+
+void ZodiacWindow::CloseToGoBack() {
+    goingBack_ = true;
+    close();
+}
+
+void ZodiacWindow::closeEvent(QCloseEvent* event) {
+    calls_.closing(this, !goingBack_);
+    event->accept();
 }
 
 }  // namespace zodiac

@@ -1,15 +1,29 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+#include <utility>
+
+#include "shell/twips.h"
 
 class QAction;
 
 namespace zodiac {
 
-class ZodiacApp;
+class LinkLabel;
+class WebLinks;
 
-// What the main and result windows share: caption, fixed size, colours, and the
-// Help, Donate and Make Money menus that open the maker's pages.
+// What the main and result windows ask of the program that owns them.
+struct WindowCalls {
+    std::function<void(QWidget* parent)> showAbout;
+    // The window is closing, for good or (not `forGood`) only to go back to the
+    // main window; either way it is gone.
+    std::function<void(const QWidget* window, bool forGood)> closing;
+};
+
+// What the main and result windows share: caption, fixed size, colours, the
+// Help, Donate and Make Money menus that open the maker's pages, the advertising
+// offers, and how they close.
 class ZodiacWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -21,18 +35,28 @@ public:
     QAction* mnumakemoney = nullptr;
 
 protected:
-    ZodiacWindow(ZodiacApp& app, const char* name);
+    // The client area has a fixed size; the window adds the menu bar above it.
+    ZodiacWindow(WebLinks& links, WindowCalls calls, const char* name, int widthTwips, int heightTwips);
 
     // The area below the menu bar, where the controls live.
     QWidget* client() const { return client_; }
     void AddWebMenus(const QString& updateCaption, const char* helpSeparator, const char* updateSeparator);
-    // Fixes the client area's size and keeps every label's text whole in it.
-    void FinishLayout(int widthTwips, int heightTwips);
+    // The co-branding and full-branding offers, one over the other in the same
+    // place, each opening its page; the one placed last lies in front.
+    std::pair<LinkLabel*, LinkLabel*> PlaceOffers(QWidget* frame, Twips rect);
+    // Fixes the window's size, menus in, and keeps every label's text whole.
+    void FinishLayout();
+    // Closes the window for Back: the main window takes over, not the exit screen.
+    void CloseToGoBack();
 
-    ZodiacApp& app_;
+    void closeEvent(QCloseEvent* event) override;
+
+    WebLinks& links_;
 
 private:
+    WindowCalls calls_;
     QWidget* client_;
+    bool goingBack_ = false;
 };
 
 }  // namespace zodiac

@@ -1,11 +1,13 @@
 // No caption is cut off, in any window, in the fonts this machine has.
+#include "shell/label_fitting.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QtTest>
 
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
-#include "shell/look.h"
+#include "shell/fonts.h"
 #include "shell/result_window.h"
 #include "tests/report/report_test_support.h"
 #include "tests/shell/shell_test_support.h"

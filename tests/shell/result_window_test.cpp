@@ -10,8 +10,11 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "core/zodiac_state.h"
+#include "engine/profiles.h"
 #include "shell/exit_screen.h"
 #include "shell/image_list.h"
+#include "shell/text_boxes.h"
 #include "tests/shell/shell_test_support.h"
 
 using namespace zodiac;
@@ -135,6 +138,37 @@ private slots:
         QCOMPARE(r->lblChineseRating->text(), QStringLiteral("A Great Match"));
         QCOMPARE(r->lblMatchingDescription->text(), QStringLiteral("Compatibility Of Rabbit With  Boar :-"));
         QVERIFY(r->txtMatchingDescription->toPlainText().endsWith(QStringLiteral("nine.")));
+    }
+
+    // Both people's thirteen boxes, each against its own field of that person's profile.
+    void everyProfileBoxShowsItsOwnField() {
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ResultWindow* r = program.app.loadedResultWindow();
+        const ZodiacState& state = program.app.state();
+        QVERIFY(state.userProfile && state.partnerProfile);
+        const struct {
+            ProfileField field;
+            QWidget *user, *partner;
+        } boxes[] = {
+            {ProfileField::RulingPlanet, r->txtMaleRulingPlanet, r->txtFemaleRulingPlanet},
+            {ProfileField::PositiveTraits, r->txtMalePositiveTraits, r->txtFemalePositiveTraits},
+            {ProfileField::NegativeTraits, r->txtMaleNegativeTraits, r->txtFemaleNegativeTraits},
+            {ProfileField::MostCompatibleSign, r->txtMaleMostCompatibleSign, r->txtFemaleMostCompatibleSign},
+            {ProfileField::LeastCompatibleSign, r->txtMAleLeastCompatibleSign, r->txtFemaleLeastCompitibleSign},
+            {ProfileField::LuckyColour, r->txtMaleLuckycolour, r->txtFemaleLuckycolour},
+            {ProfileField::GemStone, r->txtMaleGemStone, r->txtFemaleGemStone},
+            {ProfileField::Energy, r->txtMaleEnergy, r->txtFemaleEnergy},
+            {ProfileField::LuckySeasons, r->txtMaleLuckySeasons, r->txtFemaleLuckySeasons},
+            {ProfileField::LuckyMonth, r->txtMaleLuckyMonth, r->txtFemaleLuckyMonth},
+            {ProfileField::FamousPersons, r->txtMaleFamousPersonBorn, r->txtFemaleFamousPerson},
+            {ProfileField::WesternZodiacSign, r->txtMaleWesternZodiacSign, r->txtFemaleWesternZodiacSign},
+            {ProfileField::LuckyNumber, r->txtMaleLuckyNumber, r->txtFemaleLuckyNumber},
+        };
+        for (const auto& [field, user, partner] : boxes) {
+            QCOMPARE(BoxText(user), QString::fromStdString((*state.userProfile)[field]));
+            QCOMPARE(BoxText(partner), QString::fromStdString((*state.partnerProfile)[field]));
+        }
     }
 
     void aNameOfBlanksGivesACaptionStartingWithTheApostrophe() {

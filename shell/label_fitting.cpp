@@ -1,0 +1,78 @@
+#include "shell/label_fitting.h"
+
+#include <QFontMetrics>
+#include <QHash>
+#include <QLabel>
+#include <QWidget>
+#include <algorithm>
+
+namespace zodiac {
+namespace {
+
+constexpr int kSmallestPixelSize = 8;
+
+// How far a label may grow to the right before it meets a sibling beside it.
+int FreeWidth(const QLabel* label) {
+    const QWidget* parent = label->parentWidget();
+    const QRect own = label->geometry();
+    int right = parent->width() - 4;
+    for (const QObject* child : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (!sibling || sibling == label) continue;
+        const QRect other = sibling->geometry();
+        const bool beside = other.top() < own.bottom() && other.bottom() > own.top();
+        if (beside && other.left() >= own.right()) right = std::min(right, other.left() - 2);
+    }
+    return std::max(own.width(), right - own.left());
+}
+
+bool Fits(const QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    if (label->wordWrap()) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 10000),
+                                                  Qt::TextWordWrap | label->alignment(), label->text());
+        return needed.height() <= label->height();
+    }
+    return metrics.horizontalAdvance(label->text()) <= label->width();
+}
+
+void Fit(QLabel* label) {
+    if (label->text().isEmpty()) return;
+    // Windows are built afresh on every run with the same texts: remember the fit.
+    struct Fitted {
+        int width, pixelSize;
+    };
+    static QHash<QString, Fitted> fitted;
+    const QString key = label->text() + QLatin1Char('\x1f') + label->font().key() + QLatin1Char('\x1f') +
+                        QString::number(label->width()) + QLatin1Char('x') + QString::number(label->height()) +
+                        QLatin1Char('x') + QString::number(FreeWidth(label)) + (label->wordWrap() ? u'w' : u'l');
+    if (const auto known = fitted.constFind(key); known != fitted.constEnd()) {
+        label->resize(known->width, label->height());
+        if (known->pixelSize != label->font().pixelSize()) {
+            QFont font = label->font();
+            font.setPixelSize(known->pixelSize);
+            label->setFont(font);
+        }
+        return;
+    }
+    if (!Fits(label)) {
+        if (!label->wordWrap()) {
+            const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 1;
+            label->resize(std::min(needed, FreeWidth(label)), label->height());
+        }
+        QFont font = label->font();
+        while (!Fits(label) && font.pixelSize() > kSmallestPixelSize) {
+            font.setPixelSize(font.pixelSize() - 1);
+            label->setFont(font);
+        }
+    }
+    fitted.insert(key, {label->width(), label->font().pixelSize()});
+}
+
+}  // namespace
+
+void FitLabels(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) Fit(label);
+}
+
+}  // namespace zodiac

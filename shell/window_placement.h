@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace zodiac {
+
+// Centres the window's frame, title bar and borders included, on the screen. A
+// window not yet shown has no frame: it is placed with the margins of a window
+// framed before, and set right once, when first exposed, if those were wrong.
+void CentreOnScreen(QWidget* window);
+
+}  // namespace zodiac
