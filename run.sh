@@ -13,6 +13,7 @@ packages=(
     dbus-daemon at-spi2-core python3-dbus                                  # reading a message box's text in them
     python3-lunardate                                                      # an independent lunar calendar for the tests
     desktop-file-utils appstream dpkg-dev file                             # checking the installation and package
+    groff-base                                                             # checking the manual page
 )
 
 missing=()
@@ -31,7 +32,7 @@ cmake --build build -j"$(nproc)"
 
 case "${1:-test}" in
     test) ctest --test-dir build --output-on-failure --no-tests=error ;;
-    start) exec build/shell/qorvel-zodiac ;;
+    start) exec build/app/qorvel-zodiac ;;
     build) ;;
     *) echo "usage: $0 [test|start|build]" >&2; exit 2 ;;
 esac

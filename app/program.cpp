@@ -3,14 +3,15 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
-#include <QStyleFactory>
 
 #include "core/version.h"
 #include "report/report_window.h"
+#include "shell/image_list.h"
 #include "shell/platform.h"
 #include "shell/qt_platform.h"
 #include "shell/single_instance.h"
 #include "shell/web_links.h"
+#include "shell/window_style.h"
 #include "shell/zodiac_app.h"
 
 namespace zodiac {
@@ -20,12 +21,12 @@ int RunProgram(int argc, char* argv[], const std::function<void(QApplication&)>&
     QApplication::setApplicationName(QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName());
     QApplication::setApplicationVersion(QLatin1String(version::kVersion));
     QApplication::setDesktopFileName(QLatin1String(version::kDesktopId));
-    // Sizes given, so that nothing is decoded before a window needs it.
+    // From pixmaps: given files, QIcon would load every image plugin to learn their format.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/app_icon_32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/64.png"), QSize(64, 64));
+    icon.addPixmap(CompiledPng(QStringLiteral(":/app_icon_32.png")));
+    icon.addPixmap(CompiledPng(QStringLiteral(":/icons/64.png")));
     QApplication::setWindowIcon(icon);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new WindowStyle);
     // The windows hide and show each other; the program ends only by EndApplication.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -165,7 +165,10 @@ int Sign(const Command& command) {
 }
 
 int MatchSigns(const Command& command) {
-    if (command.dates.size() != 2 || command.dates.contains(QStringLiteral("-"))) {
+    if (command.dates.contains(QStringLiteral("-"))) {
+        BadInput(QStringLiteral("match reads no dates from standard input; give two dates (YYYY-MM-DD)"));
+    }
+    if (command.dates.size() != 2) {
         BadInput(QStringLiteral("match needs two dates (YYYY-MM-DD), the first taking the user's side; got %1")
                      .arg(command.dates.size()));
     }
@@ -179,7 +182,10 @@ int Report(const Command& command) {
     if (command.personName.isNull()) BadInput(QStringLiteral("report needs --name NAME"));
     if (command.personName.isEmpty()) BadInput(QStringLiteral("the name is empty; expected --name NAME"));
     if (command.output.isEmpty()) BadInput(QStringLiteral("report needs -o FILE, or -o - for standard output"));
-    if (command.dates.size() != 1 || command.dates[0] == u"-") {
+    if (command.dates.contains(QStringLiteral("-"))) {
+        BadInput(QStringLiteral("report reads no date from standard input; give one date (YYYY-MM-DD)"));
+    }
+    if (command.dates.size() != 1) {
         BadInput(QStringLiteral("report needs one date (YYYY-MM-DD); got %1").arg(command.dates.size()));
     }
     const Reading reading = ReadingFor(command.personName, command.dates[0], command.start);
@@ -207,6 +213,11 @@ int RunCommand(const QStringList& arguments) {
         Write(stdout, QByteArray("qorvel-zodiac ") + version::kVersion + '\n');
         return kDone;
     }
+    if (first.startsWith(u'-')) {
+        BadInput(QStringLiteral("%1 goes after the command, as in qorvel-zodiac sign --json 1975-03-05 "
+                                "(see qorvel-zodiac --help)")
+                     .arg(first));
+    }
     if (first != u"sign" && first != u"match" && first != u"report") {
         BadInput(QStringLiteral("'%1' is not a command; expected sign, match or report (see qorvel-zodiac --help)")
                      .arg(first));
@@ -226,10 +237,13 @@ int RunCommand(const QStringList& arguments) {
 bool Wanted(int argc, char* argv[]) {
     if (argc < 2) return false;
     const std::string_view first = argv[1];
-    for (const std::string_view ours : {"sign", "match", "report", "-h", "-v"}) {
+    for (const std::string_view ours : {"-h", "-v", "-o", "--json", "--version"}) {
         if (first == ours) return true;
     }
-    if (first.starts_with("--help") || first == "--version") return true;
+    // Ours even when misplaced before the command, so that they get an answer rather than open the windows.
+    for (const std::string_view ours : {"--help", "--year-start", "--name", "--output"}) {
+        if (first.starts_with(ours)) return true;
+    }
     return !first.starts_with('-');
 }
 

@@ -128,9 +128,13 @@ QJsonObject SignJson(const Reading& reading) {
 QJsonObject MatchJson(const Match& match) {
     const CompatibilityResult& result = match.compatibility;
     return {
-        {QStringLiteral("first"), SignJson(match.first)}, {QStringLiteral("second"), SignJson(match.second)},
-        {QStringLiteral("number"), result.number},        {QStringLiteral("percentage"), Text(result.percentage)},
-        {QStringLiteral("rating"), Text(result.rating)},  {QStringLiteral("text"), Text(result.text)},
+        {QStringLiteral("first"), SignJson(match.first)},
+        {QStringLiteral("second"), SignJson(match.second)},
+        {QStringLiteral("number"), result.number},
+        {QStringLiteral("percentage"), Text(result.percentage)},
+        // The lowest rating has always carried a leading blank; a script should not have to know.
+        {QStringLiteral("rating"), Text(result.rating).trimmed()},
+        {QStringLiteral("text"), Text(result.text)},
     };
 }
 

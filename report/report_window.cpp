@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 
 #include "core/report_text.h"
@@ -83,6 +84,12 @@ void ReportWindow::Compose(const ZodiacState& state, const QString& japaneseSign
         cursor.insertText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")), format);
     }
     RTB->setTextCursor(cursor);  // at the end, nothing selected
+}
+
+void ReportWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The insertion point waits at the end for anything typed, but the reader starts with the name.
+    RTB->verticalScrollBar()->setValue(RTB->verticalScrollBar()->minimum());
 }
 
 void ReportWindow::cmdSave_Click() { SaveReport(platform_, this, *RTB); }

@@ -35,6 +35,7 @@ public:
 
 protected:
     void done(int result) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Compose(const ZodiacState& state, const QString& japaneseSign);

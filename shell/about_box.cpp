@@ -7,6 +7,7 @@
 
 #include "shell/colours.h"
 #include "shell/fonts.h"
+#include "shell/image_list.h"
 #include "shell/label_fitting.h"
 #include "shell/link_label.h"
 #include "shell/platform.h"
@@ -32,7 +33,7 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
 
     const QString site = QUrl(links.siteBase()).host();
     Picture1 = Place(new QLabel, this, "Picture1", {120, 120, 480, 480});
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/app_icon_32.png")));
+    Picture1->setPixmap(CompiledPng(QStringLiteral(":/app_icon_32.png")));
     Picture1->setAccessibleName(QStringLiteral("Program icon"));
     Label2 = Place(Text(kWindowCaption, 9.75, colour::kOrange), this, "Label2", {840, 240, 2880, 240});
     Label2->setFont(VerdanaFont(9.75, true));

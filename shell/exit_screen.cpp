@@ -12,6 +12,7 @@
 
 #include "shell/colours.h"
 #include "shell/fonts.h"
+#include "shell/image_list.h"
 #include "shell/label_fitting.h"
 #include "shell/link_label.h"
 #include "shell/platform.h"
@@ -82,7 +83,7 @@ ExitScreen::ExitScreen(Platform& platform, WebLinks& links, std::function<void()
     // Loading: the title and icon, one support message drawn at random.
     lblNagScreen2Caption->setText(kWindowCaption);
     lblNagScreen2Caption->setFont(VerdanaFont(12, true));
-    picNagscreen2Icon->setPixmap(QPixmap(QStringLiteral(":/app_icon_32.png")));
+    picNagscreen2Icon->setPixmap(CompiledPng(QStringLiteral(":/app_icon_32.png")));
     picNagscreen2Icon->setAlignment(Qt::AlignCenter);
     platform_.seedRandom();
     const int drawn = static_cast<int>(4 * platform_.random());

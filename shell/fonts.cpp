@@ -1,18 +1,20 @@
 #include "shell/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 #include <cmath>
 
 namespace zodiac {
 
 QFont Verdana() {
-    static const bool standIn = [] {
-        QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-        return true;
+    // Asked once: looking up a family the system lacks costs a font match each time.
+    static const QString family = [] {
+        for (const QString& candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (QFontDatabase::hasFamily(candidate)) return candidate;
+        }
+        return QStringLiteral("Sans Serif");
     }();
-    Q_UNUSED(standIn);
-    return QFont(QStringLiteral("Verdana"));
+    return QFont(family);
 }
 
 QFont VerdanaFont(double points, bool bold, bool underline) {

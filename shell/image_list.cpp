@@ -1,19 +1,23 @@
 #include "shell/image_list.h"
 
+#include <QImageReader>
 #include <QPixmapCache>
 
 namespace zodiac {
 
-QPixmap ImageList::picture(int position) const {
-    // Decoded once; every later result window shows the same pixmap.
-    const QString& resource = entry(position).resource;
+QPixmap CompiledPng(const QString& resource) {
+    // Decoded once; every later window shows the same pixmap.
     QPixmap picture;
     if (!QPixmapCache::find(resource, &picture)) {
-        picture.load(resource);
+        QImageReader reader(resource, "png");
+        reader.setAutoDetectImageFormat(false);
+        picture = QPixmap::fromImage(reader.read());
         QPixmapCache::insert(resource, picture);
     }
     return picture;
 }
+
+QPixmap ImageList::picture(int position) const { return CompiledPng(entry(position).resource); }
 
 std::optional<int> ImageList::find(const QString& key) const {
     for (int position = 1; position <= count(); ++position) {

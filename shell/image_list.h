@@ -28,6 +28,11 @@ private:
     std::vector<Entry> entries_;
 };
 
+// A PNG picture of the compiled-in resources, decoded once. Qt's own PNG reader,
+// asked for by name, spares loading every image plugin (libjpeg too) to ask
+// each whether it reads the file.
+QPixmap CompiledPng(const QString& resource);
+
 // Animal pictures keyed by the western sign of each animal's profile.
 const ImageList& AnimalPictures();
 // Sign characters keyed by the English animal name, in alphabetical order.

@@ -1,18 +1,18 @@
 #include "shell/link_label.h"
 
-#include <QBitmap>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPixmap>
 
 #include "shell/colours.h"
 #include "shell/fonts.h"
+#include "shell/image_list.h"
 
 namespace zodiac {
 namespace {
 
 const QCursor& HandCursor() {
-    static const QCursor cursor{QPixmap(QStringLiteral(":/link_cursor.png")), 11, 1};
+    static const QCursor cursor{CompiledPng(QStringLiteral(":/link_cursor.png")), 11, 1};
     return cursor;
 }
 
@@ -22,7 +22,12 @@ LinkLabel::LinkLabel(const QString& text, double points, QWidget* parent) : QLab
     setFont(VerdanaFont(points, true, true));
     SetTextColour(this, colour::kOrange);
     setTextFormat(Qt::PlainText);
-    setCursor(HandCursor());
+}
+
+void LinkLabel::enterEvent(QEnterEvent* event) {
+    // Made when the mouse first comes, not with every window: most labels are never pointed at.
+    if (!testAttribute(Qt::WA_SetCursor)) setCursor(HandCursor());
+    QLabel::enterEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

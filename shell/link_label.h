@@ -14,6 +14,7 @@ signals:
     void clicked();
 
 protected:
+    void enterEvent(QEnterEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

@@ -142,16 +142,19 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::FillLists() {
-    for (int day = 1; day <= 31; ++day) {
-        CboMaleDate->addItem(QString::number(day));
-        cboFemaleDate->addItem(QString::number(day));
-    }
+    // Each list in one go: the model takes a block of rows at once, not a row at a time.
+    const auto numbers = [](int first, int last) {
+        QStringList texts;
+        for (int n = first; n <= last; ++n) texts << QString::number(n);
+        return texts;
+    };
+    const QStringList days = numbers(1, 31), years = numbers(kFirstYear, kLastYear);
+    CboMaleDate->addItems(days);
+    cboFemaleDate->addItems(days);
     cboMaleMonth->addItems(kMonths);
     cboFemaleMonth->addItems(kMonths);
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        cboMaleYear->addItem(QString::number(year));
-        cboFemaleYear->addItem(QString::number(year));
-    }
+    cboMaleYear->addItems(years);
+    cboFemaleYear->addItems(years);
     for (QComboBox* list : {CboMaleDate, cboMaleMonth, cboMaleYear, cboFemaleDate, cboFemaleMonth, cboFemaleYear}) {
         list->setCurrentIndex(0);
         list->setMaxVisibleItems(12);

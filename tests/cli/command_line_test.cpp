@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("rating");
         QTest::newRow("Rabbit with Horse") << QStringList{"1975-03-05", "1990-08-10"} << 5 << "A Difficult Match";
-        QTest::newRow("Dog with Dragon") << QStringList{"1982-06-01", "1988-06-01"} << 2 << " A Poor Match";
+        QTest::newRow("Dog with Dragon") << QStringList{"1982-06-01", "1988-06-01"} << 2 << "A Poor Match";
         QTest::newRow("Rat with Dragon") << QStringList{"1984-06-01", "1988-06-01"} << 10 << "A Perfect Match";
     }
 
@@ -195,6 +195,9 @@ private slots:
         QTest::newRow("report of two dates")
             << QStringList{"report", "--name", "Ann", "1975-03-05", "1976-03-05", "-o", "-"} << "one date";
         QTest::newRow("not a command") << QStringList{"sing", "1975-03-05"} << "sing";
+        QTest::newRow("an option before the command")
+            << QStringList{"--json", "sign", "1975-03-05"} << "after the command";
+        QTest::newRow("standard input to match") << QStringList{"match", "-", "1975-03-05"} << "standard input";
         QTest::newRow("json for a report")
             << QStringList{"report", "--json", "--name", "Ann", "1975-03-05", "-o", "-"} << "json";
     }

@@ -5,21 +5,13 @@
 # needs: xvfb, xauth, openbox, xdotool, x11-utils, imagemagick, unrtf, and to read
 # a message box's text dbus-daemon, at-spi2-core and python3-dbus.
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ] || [ -z "${E2E_INSIDE:-}" ]; then
-    export E2E_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+source "$(dirname "$0")/x11_session.sh"
+in_virtual_display "$0" "$@"
 
 program="$(realpath "$1")"
 shots="$(realpath -m "$2")"
 rm -rf "$shots" && mkdir -p "$shots"
-scratch="$(mktemp -d)"
-mkdir -m 700 "$scratch/runtime"
-export XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" HOME="$scratch"
-openbox >/dev/null 2>&1 &
-wm=$!
-# A window mapped while the window manager is still starting may stay unmapped.
-for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
+start_session
 pids=()
 cleanup() { kill "${pids[@]}" "$wm" 2>/dev/null || true; rm -rf "$scratch"; }
 trap cleanup EXIT
@@ -39,19 +31,6 @@ fail() {
     exit 1
 }
 shot() { step=$((step + 1)); import -window root "$shots/$(printf '%02d' "$step")-$1.png"; }
-# The id of a visible window whose title matches and which is none of the ids
-# given after the title, waiting for it to appear.
-window() {
-    local pattern="$1" id
-    shift
-    for _ in $(seq 200); do
-        for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | tac); do
-            [[ " $* " == *" $id "* ]] || { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
 gone() {
     for _ in $(seq 50); do
         xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
@@ -109,8 +88,6 @@ expect_centred() {
     [ -n "$dx" ] || fail "$1 has no frame"
     fail "$1's frame is ${w}x$h at $x,$y: its centre is off the screen's by $((dx / 2)),$((dy / 2)) pixels"
 }
-keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
 message_box='^Qorvel Japanese Zodiac$'
 windows='^Qorvel Japanese Zodiac v1.15$'
 

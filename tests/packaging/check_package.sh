@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder $1 and checks that it installs
-# the program, launcher, icons and AppStream file in their places and depends on
-# the Qt libraries and display plugins it needs.
+# the program, launcher, icons, AppStream file, manual page and bash completion in
+# their places and depends on the Qt libraries and display plugins it needs.
 set -euo pipefail
 build="$(realpath "$1")"
 out="$(mktemp -d)"
@@ -21,5 +21,7 @@ expect "$files" "^./usr/share/metainfo/org.example.QorvelZodiac.metainfo.xml$"
 for size in 16 32 48 256; do
     expect "$files" "^./usr/share/icons/hicolor/${size}x${size}/apps/org.example.QorvelZodiac.png$"
 done
+expect "$files" "^./usr/share/man/man1/qorvel-zodiac\.1\(\.gz\)\?$"
+expect "$files" "^./usr/share/bash-completion/completions/qorvel-zodiac$"
 echo "$(basename "$package"): Depends: $depends"
 exit $status

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -157,6 +158,16 @@ private slots:
         }
         QVERIFY(result->txtMalePositiveTraits->toPlainText().size() > 500);
         QVERIFY(result->txtMaleFamousPersonBorn->text().contains(QStringLiteral(", ")));
+    }
+
+    void theReportOpensAtItsStartWithTheInsertionPointAtItsEnd() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.RTB->verticalScrollBar()->maximum() > 0);  // longer than the box
+        QCOMPARE(window.RTB->verticalScrollBar()->value(), 0);
+        QVERIFY(window.RTB->textCursor().atEnd());
     }
 
     void anEmptyNameLeavesTheLabelAlone() {

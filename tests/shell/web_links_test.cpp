@@ -108,6 +108,15 @@ private slots:
         QVERIFY(program.platform.opened.isEmpty());
     }
 
+    void theMouseOverALinkShowsTheHand() {
+        Program program;
+        LinkLabel* link = program.main()->Label1;
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(link, &enter);
+        QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(link->cursor().hotSpot(), QPoint(11, 1));
+    }
+
     void pressingAndDraggingOffALinkOpensNothing() {
         Program program;
         QTest::mousePress(program.main()->Label1, Qt::LeftButton, {}, QPoint(2, 2));
