@@ -180,6 +180,7 @@ private slots:
         QTest::addColumn<QString>("named");  // what the message must name
         QTest::newRow("no such day") << QStringList{"sign", "2001-02-29"} << "2001-02-29";
         QTest::newRow("malformed") << QStringList{"sign", "1975-3-5"} << "YYYY-MM-DD";
+        QTest::newRow("a letter for a digit") << QStringList{"sign", "1975-O3-05"} << "YYYY-MM-DD";
         QTest::newRow("before the lunar years") << QStringList{"sign", "1900-01-30"} << "1900-01-31";
         QTest::newRow("after the lunar years") << QStringList{"sign", "2100-02-09"} << "2100-02-08";
         QTest::newRow("before the calendar years")
