@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
+
 extern char** environ;
 
 namespace {
@@ -55,11 +57,6 @@ double Run(std::vector<std::string> arguments, const std::string& input = {}) {
     const auto end = std::chrono::steady_clock::now();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
     return std::chrono::duration<double, std::milli>(end - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
+
 extern char** environ;
 
 namespace {
@@ -53,12 +55,6 @@ bool StartAndWait(const std::string& program, Run& run) {
     run.milliseconds = std::chrono::duration<double, std::milli>(painted - start).count();
     run.peakKilobytes = usage.ru_maxrss;
     return said.find("painted") != std::string::npos;
-}
-
-template <typename T>
-T Median(std::vector<T> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

@@ -32,17 +32,11 @@ void Write(std::FILE* stream, const QByteArray& bytes) {
 
 QString IsoRange(YearStart start) {
     const DateRange range = Coverage(start);
-    const auto iso = [](year_month_day day) {
-        return QStringLiteral("%1-%2-%3")
-            .arg(static_cast<int>(day.year()))
-            .arg(static_cast<unsigned>(day.month()), 2, 10, QLatin1Char('0'))
-            .arg(static_cast<unsigned>(day.day()), 2, 10, QLatin1Char('0'));
-    };
-    return iso(range.first) + QStringLiteral(" to ") + iso(range.last);
+    return IsoDate(range.first) + QStringLiteral(" to ") + IsoDate(range.last);
 }
 
-// YYYY-MM-DD with ASCII digits, a day the calendar has, within what `start` covers.
-year_month_day ParseDate(const QString& text, YearStart start) {
+// YYYY-MM-DD with ASCII digits, naming a day the calendar has.
+year_month_day ParseDate(const QString& text) {
     const auto digit = [&](qsizetype i) { return text[i] >= u'0' && text[i] <= u'9'; };
     bool wellFormed = text.size() == 10 && text[4] == u'-' && text[7] == u'-';
     for (qsizetype i : {0, 1, 2, 3, 5, 6, 8, 9}) wellFormed = wellFormed && digit(i);
@@ -51,16 +45,17 @@ year_month_day ParseDate(const QString& text, YearStart start) {
                               std::chrono::month{static_cast<unsigned>(text.mid(5, 2).toInt())},
                               std::chrono::day{static_cast<unsigned>(text.mid(8, 2).toInt())}};
     if (!date.ok()) BadInput(QStringLiteral("%1 is not a day of the calendar; expected a real date").arg(text));
-    if (!FindZodiacYear(date, start)) {
-        const YearStart other = start == YearStart::Lunar ? YearStart::January : YearStart::Lunar;
-        BadInput(QStringLiteral("%1 is outside the %2 years this program knows; expected a date from %3 "
-                                "(--year-start=%4 covers %5)")
-                     .arg(text, start == YearStart::Lunar ? QStringLiteral("lunar") : QStringLiteral("calendar"),
-                          IsoRange(start),
-                          other == YearStart::Lunar ? QStringLiteral("lunar") : QStringLiteral("january"),
-                          IsoRange(other)));
-    }
     return date;
+}
+
+// The reading of a date within what `start` covers.
+Reading ReadingFor(const QString& name, const QString& date, YearStart start) {
+    if (auto reading = ReadingOf(name, ParseDate(date), start)) return std::move(*reading);
+    const YearStart other = start == YearStart::Lunar ? YearStart::January : YearStart::Lunar;
+    BadInput(QStringLiteral("%1 is outside the %2 years this program knows; expected a date from %3 "
+                            "(--year-start=%4 covers %5)")
+                 .arg(date, start == YearStart::Lunar ? QStringLiteral("lunar") : QStringLiteral("calendar"),
+                      IsoRange(start), YearStartName(other), IsoRange(other)));
 }
 
 // The dates of standard input, one a line; blank lines are skipped.
@@ -120,17 +115,13 @@ Command Parse(const QString& name, const QStringList& arguments) {
                     parser.isSet(help)};
     if (parser.isSet(yearStart)) {
         const QString start = parser.value(yearStart);
-        if (start == u"january") {
+        if (start == YearStartName(YearStart::January)) {
             command.start = YearStart::January;
-        } else if (start != u"lunar") {
+        } else if (start != YearStartName(YearStart::Lunar)) {
             BadInput(QStringLiteral("--year-start is 'lunar' or 'january', not '%1'").arg(start));
         }
     }
     return command;
-}
-
-Reading ReadingFor(const QString& name, const QString& date, YearStart start) {
-    return *ReadingOf(name, ParseDate(date, start), start);
 }
 
 QByteArray Json(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n'; }

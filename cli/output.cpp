@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <array>
 
+#include "core/text.h"
+
 namespace zodiac::cli {
 namespace {
 
@@ -33,19 +35,6 @@ constexpr std::array<Field, kProfileFieldCount> kFields = {{
     {ProfileField::LuckyNumber, "Lucky numbers", "luckyNumber"},
 }};
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QString IsoDate(std::chrono::year_month_day day) {
-    return QStringLiteral("%1-%2-%3")
-        .arg(static_cast<int>(day.year()), 4, 10, QLatin1Char('0'))
-        .arg(static_cast<unsigned>(day.month()), 2, 10, QLatin1Char('0'))
-        .arg(static_cast<unsigned>(day.day()), 2, 10, QLatin1Char('0'));
-}
-
-QString YearStartName(YearStart start) {
-    return start == YearStart::Lunar ? QStringLiteral("lunar") : QStringLiteral("january");
-}
-
 // Fills lines of `width` with the words of each paragraph; every line but the
 // first starts with `indent`. Paragraphs (CR LF or LF) keep their breaks.
 QString Wrapped(const QString& text, int width, const QString& indent) {
@@ -69,8 +58,8 @@ QString Wrapped(const QString& text, int width, const QString& indent) {
 
 QString Heading(const Reading& reading) {
     return QStringLiteral("%1: %2 %3, %4 %5\n")
-        .arg(IsoDate(reading.birth), Text(Name(reading.year.element)), Text(Name(reading.year.sign)),
-             Text(reading.japanese.name), Text(reading.japanese.kanji));
+        .arg(IsoDate(reading.birth), ToQString(Name(reading.year.element)), ToQString(Name(reading.year.sign)),
+             ToQString(reading.japanese.name), ToQString(reading.japanese.kanji));
 }
 
 QString YearLine(const Reading& reading) {
@@ -87,16 +76,21 @@ QString Row(const QString& label, const QString& text) {
 
 QJsonObject ProfileJson(const SignProfile& profile) {
     QJsonObject object;
-    for (const Field& field : kFields) object.insert(QLatin1String(field.key), Text(profile[field.field]));
+    for (const Field& field : kFields) object.insert(QLatin1String(field.key), ToQString(profile[field.field]));
     return object;
 }
 
 }  // namespace
 
+QString YearStartName(YearStart start) {
+    return start == YearStart::Lunar ? QStringLiteral("lunar") : QStringLiteral("january");
+}
+
 QByteArray SignText(const Reading& reading) {
     QString text = Heading(reading) + YearLine(reading) + QLatin1Char('\n');
-    for (const Field& field : kFields) text += Row(QLatin1String(field.label), Text(reading.profile[field.field]));
-    text += Row(QStringLiteral("Element: ") + Text(Name(reading.year.element)), Text(reading.elementDescription));
+    for (const Field& field : kFields) text += Row(QLatin1String(field.label), ToQString(reading.profile[field.field]));
+    text +=
+        Row(QStringLiteral("Element: ") + ToQString(Name(reading.year.element)), ToQString(reading.elementDescription));
     return text.toUtf8();
 }
 
@@ -105,8 +99,8 @@ QByteArray MatchText(const Match& match) {
     QString text = Heading(match.first) + Heading(match.second) + QLatin1Char('\n');
     text += QStringLiteral("Compatibility %1 of 10 (%2): %3\n\n")
                 .arg(result.number)
-                .arg(Text(result.percentage), Text(result.rating).trimmed());
-    text += Wrapped(Text(result.text), kWidth, QString()) + QLatin1Char('\n');
+                .arg(ToQString(result.percentage), ToQString(result.rating).trimmed());
+    text += Wrapped(ToQString(result.text), kWidth, QString()) + QLatin1Char('\n');
     return text.toUtf8();
 }
 
@@ -114,14 +108,14 @@ QJsonObject SignJson(const Reading& reading) {
     return {
         {QStringLiteral("date"), IsoDate(reading.birth)},
         {QStringLiteral("yearStart"), YearStartName(reading.yearStart)},
-        {QStringLiteral("sign"), Text(Name(reading.year.sign))},
-        {QStringLiteral("element"), Text(Name(reading.year.element))},
-        {QStringLiteral("japaneseName"), Text(reading.japanese.name)},
-        {QStringLiteral("kanji"), Text(reading.japanese.kanji)},
+        {QStringLiteral("sign"), ToQString(Name(reading.year.sign))},
+        {QStringLiteral("element"), ToQString(Name(reading.year.element))},
+        {QStringLiteral("japaneseName"), ToQString(reading.japanese.name)},
+        {QStringLiteral("kanji"), ToQString(reading.japanese.kanji)},
         {QStringLiteral("yearBegins"), IsoDate(reading.year.begins)},
         {QStringLiteral("yearEnds"), IsoDate(reading.year.ends)},
         {QStringLiteral("profile"), ProfileJson(reading.profile)},
-        {QStringLiteral("elementDescription"), Text(reading.elementDescription)},
+        {QStringLiteral("elementDescription"), ToQString(reading.elementDescription)},
     };
 }
 
@@ -131,10 +125,10 @@ QJsonObject MatchJson(const Match& match) {
         {QStringLiteral("first"), SignJson(match.first)},
         {QStringLiteral("second"), SignJson(match.second)},
         {QStringLiteral("number"), result.number},
-        {QStringLiteral("percentage"), Text(result.percentage)},
+        {QStringLiteral("percentage"), ToQString(result.percentage)},
         // The lowest rating has always carried a leading blank; a script should not have to know.
-        {QStringLiteral("rating"), Text(result.rating).trimmed()},
-        {QStringLiteral("text"), Text(result.text)},
+        {QStringLiteral("rating"), ToQString(result.rating).trimmed()},
+        {QStringLiteral("text"), ToQString(result.text)},
     };
 }
 

@@ -2,6 +2,18 @@
 
 namespace zodiac {
 
+std::optional<JapaneseSign> CompareSigns(Compatibility& compatibility, std::string_view user, std::string_view partner,
+                                         CompatibilityResult& result) {
+    result.number = compatibility.GetCompatibilityNumber(user, partner);
+    PairText pair = compatibility.GetCompatibilityText(user, partner);
+    result.text = std::move(pair.text);
+    if (const auto rating = compatibility.RateCompatibility(result.number)) {
+        result.percentage = rating->percentage;
+        result.rating = rating->rating;
+    }
+    return pair.userJapaneseSign;
+}
+
 std::optional<JapaneseSign> MainCommand::Run(const PersonEntry& user, const PersonEntry& partner, ZodiacState& state) {
     state.userName = user.name;
     state.userBirthText = user.birthText;
@@ -20,16 +32,7 @@ std::optional<JapaneseSign> MainCommand::Run(const PersonEntry& user, const Pers
     state.userElementDescription = profiles_.GetElementDescription(state.userElement);
     state.partnerElementDescription = profiles_.GetElementDescription(state.partnerElement);
 
-    CompatibilityResult& result = state.compatibility;
-    result.number = compatibility_.GetCompatibilityNumber(state.userSign, state.partnerSign);
-    PairText pair = compatibility_.GetCompatibilityText(state.userSign, state.partnerSign);
-    result.text = std::move(pair.text);
-    // A number outside 2 to 10 leaves the percentage and rating as they were.
-    if (const auto rating = compatibility_.RateCompatibility(result.number)) {
-        result.percentage = rating->percentage;
-        result.rating = rating->rating;
-    }
-    return pair.userJapaneseSign;
+    return CompareSigns(compatibility_, state.userSign, state.partnerSign, state.compatibility);
 }
 
 }  // namespace zodiac

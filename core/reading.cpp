@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/main_command.h"
+#include "core/text.h"
 #include "engine/compatibility_tables.h"
 
 namespace zodiac {
@@ -11,9 +13,14 @@ constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "M
                                                      "May",       "June",     "July",     "August",
                                                      "September", "October",  "November", "December"};
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 }  // namespace
+
+QString IsoDate(std::chrono::year_month_day day) {
+    return QStringLiteral("%1-%2-%3")
+        .arg(static_cast<int>(day.year()), 4, 10, QLatin1Char('0'))
+        .arg(static_cast<unsigned>(day.month()), 2, 10, QLatin1Char('0'))
+        .arg(static_cast<unsigned>(day.day()), 2, 10, QLatin1Char('0'));
+}
 
 QString BirthText(std::chrono::year_month_day birth) {
     return QStringLiteral("%1 %2 %3")
@@ -38,21 +45,15 @@ std::optional<Reading> ReadingOf(const QString& name, std::chrono::year_month_da
 
 Match MatchOf(Reading first, Reading second) {
     Compatibility compatibility;
-    const std::string_view user = Name(first.year.sign), partner = Name(second.year.sign);
     CompatibilityResult result;
-    result.number = compatibility.GetCompatibilityNumber(user, partner);
-    result.text = compatibility.GetCompatibilityText(user, partner).text;
-    if (const auto rating = compatibility.RateCompatibility(result.number)) {
-        result.percentage = rating->percentage;
-        result.rating = rating->rating;
-    }
+    CompareSigns(compatibility, Name(first.year.sign), Name(second.year.sign), result);
     return {std::move(first), std::move(second), std::move(result)};
 }
 
 ReportFacts FactsOf(const Reading& reading) {
     return {reading.name,
             reading.birthText,
-            Text(reading.japanese.name),
+            ToQString(reading.japanese.name),
             std::string{Name(reading.year.sign)},
             std::string{Name(reading.year.element)},
             reading.elementDescription,

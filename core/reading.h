@@ -37,6 +37,9 @@ struct Match {
 
 Match MatchOf(Reading first, Reading second);
 
+// YYYY-MM-DD.
+QString IsoDate(std::chrono::year_month_day day);
+
 // The day, the month's English name and the four-digit year, as the windows' lists give them.
 QString BirthText(std::chrono::year_month_day birth);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/text.h"
 #include "core/zodiac_state.h"
 
 namespace zodiac {
@@ -40,8 +41,6 @@ void Entry(ReportText& report, const char* label, const QString& value) {
     Value(report, value);
 }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 ReportFacts FactsOf(const ZodiacState& state, const QString& japaneseSign) {
@@ -54,14 +53,14 @@ ReportText ComposeReport(const ReportFacts& facts) {
     Entry(report, "Name: ", facts.name);
     Entry(report, "Date of Birth: ", facts.birthText);
     Entry(report, "Japanese Sign: ", facts.japaneseSign);
-    Entry(report, "English Name : ", Text(facts.sign));
+    Entry(report, "English Name : ", ToQString(facts.sign));
     Label(report, QStringLiteral("Element: "));
-    Label(report, Text(facts.element) + QStringLiteral(": "));
-    Value(report, Text(facts.elementDescription));
+    Label(report, ToQString(facts.element) + QStringLiteral(": "));
+    Value(report, ToQString(facts.elementDescription));
     for (const ProfileEntry& entry : kProfileEntries) {
         // Without a profile the labels stand alone, one after the other.
         if (facts.profile) {
-            Entry(report, entry.label, Text((*facts.profile)[entry.field]));
+            Entry(report, entry.label, ToQString((*facts.profile)[entry.field]));
         } else {
             Label(report, QString::fromLatin1(entry.label));
         }

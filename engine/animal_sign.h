@@ -43,6 +43,15 @@ constexpr std::size_t Index(ZodiacElement element) { return static_cast<std::siz
 constexpr std::string_view Name(AnimalSign sign) { return kSignNames[Index(sign)]; }
 constexpr std::string_view Name(ZodiacElement element) { return kElementNames[Index(element)]; }
 
+// The sign and element of a year, lunar or calendar, counted from 1900: the signs
+// go round every twelve years from a Rat year, the element by the year's last digit.
+constexpr AnimalSign SignOfYear(int year) { return static_cast<AnimalSign>(((year - 1900) % 12 + 12) % 12); }
+constexpr ZodiacElement ElementOfYear(int year) {
+    constexpr std::array<ZodiacElement, 5> byPair = {ZodiacElement::Metal, ZodiacElement::Water, ZodiacElement::Wood,
+                                                     ZodiacElement::Fire, ZodiacElement::Earth};
+    return byPair[static_cast<std::size_t>((year % 10 + 10) % 10 / 2)];
+}
+
 constexpr std::optional<AnimalSign> FindSign(std::string_view name) {
     for (std::size_t i = 0; i < kSignCount; ++i) {
         if (kSignNames[i] == name) return static_cast<AnimalSign>(i);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <span>
@@ -33,16 +34,24 @@ using detail::kLunarYears;
 inline constexpr std::span<const NewYearRow> kNewYearTable =
     std::span<const NewYearRow>{kLunarYears}.subspan(1935 - 1900, 2008 - 1935 + 1);
 
+// The row that holds `date`, if any. Rows are contiguous and sorted, so it can
+// only be the last one to begin on or before the date.
+constexpr const NewYearRow* RowContaining(std::span<const NewYearRow> rows, std::chrono::year_month_day date) {
+    using std::chrono::sys_days;
+    if (!date.ok()) return nullptr;
+    const sys_days day{date};
+    const auto after =
+        std::ranges::upper_bound(rows, day, {}, [](const NewYearRow& row) { return sys_days{row.first}; });
+    if (after == rows.begin()) return nullptr;
+    const NewYearRow& row = *std::prev(after);
+    return day <= sys_days{row.last} ? &row : nullptr;
+}
+
 namespace detail {
 // A row's sign follows the twelve-year cycle and its element the last digit of its year.
 constexpr bool RowFollowsCycle(const NewYearRow& row) {
-    using Element = ZodiacElement;
-    constexpr std::array<ZodiacElement, 10> byLastDigit = {
-        Element::Metal, Element::Metal, Element::Water, Element::Water, Element::Wood,
-        Element::Wood,  Element::Fire,  Element::Fire,  Element::Earth, Element::Earth};
     const int y = static_cast<int>(row.year);
-    return row.first.year() == row.year && Index(row.sign) == static_cast<std::size_t>((y - 1936 + 1200) % 12) &&
-           row.element == byLastDigit[static_cast<std::size_t>(y % 10)];
+    return row.first.year() == row.year && row.sign == SignOfYear(y) && row.element == ElementOfYear(y);
 }
 
 constexpr bool TableIsContiguous() {

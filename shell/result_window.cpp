@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <tuple>
 
+#include "core/text.h"
 #include "core/zodiac_state.h"
 #include "engine/compatibility.h"
 #include "shell/advertising.h"
@@ -59,11 +60,9 @@ QWidget* Panel() {
     return panel;
 }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
 void FillProfile(const std::array<QWidget*, kProfileFieldCount>& boxes, const std::optional<SignProfile>& profile) {
     if (!profile) return;
-    for (std::size_t i = 0; i < kProfileFieldCount; ++i) SetBoxText(boxes[i], Text((*profile)[i]));
+    for (std::size_t i = 0; i < kProfileFieldCount; ++i) SetBoxText(boxes[i], ToQString((*profile)[i]));
 }
 
 void ShowPicture(QLabel* box, const QString& westernSign) {
@@ -313,26 +312,26 @@ void ResultWindow::BuildMenus() {
 }
 
 void ResultWindow::ShowJapaneseSign(const JapaneseSign& sign) {
-    lblJapaneseSign->setText(QString::fromUtf8(sign.name.data(), static_cast<qsizetype>(sign.name.size())));
+    lblJapaneseSign->setText(ToQString(sign.name));
     picJapaneseSignSymbol->setPixmap(JapaneseSymbols().picture(sign.symbol));
 }
 
 void ResultWindow::Fill(const ZodiacState& state) {
     Framale->setTitle(state.userName + QStringLiteral("'s Characteristic"));
     Frafemale->setTitle(state.partnerName);
-    lblMaleChinesesign->setText(Text(state.userSign));
-    lblFemaleChineseSign->setText(Text(state.partnerSign));
-    lblMaleChineseElements->setText(Text(state.userElement));
-    lblFemaleChineseElements->setText(Text(state.partnerElement));
+    lblMaleChinesesign->setText(ToQString(state.userSign));
+    lblFemaleChineseSign->setText(ToQString(state.partnerSign));
+    lblMaleChineseElements->setText(ToQString(state.userElement));
+    lblFemaleChineseElements->setText(ToQString(state.partnerElement));
     const CompatibilityResult& compatibility = state.compatibility;
-    lblChinesePercentage->setText(Text(compatibility.percentage));
-    lblChineseRating->setText(Text(compatibility.rating));
+    lblChinesePercentage->setText(ToQString(compatibility.percentage));
+    lblChineseRating->setText(ToQString(compatibility.rating));
     lblChineseCompatibilityNumber->setText(QString::number(compatibility.number));
     FillProfile(userBoxes_, state.userProfile);
-    txtMaleElementDescription->setPlainText(Text(state.userElementDescription));
+    txtMaleElementDescription->setPlainText(ToQString(state.userElementDescription));
     FillProfile(partnerBoxes_, state.partnerProfile);
-    txtFemaleelementDescription->setPlainText(Text(state.partnerElementDescription));
-    txtMatchingDescription->setPlainText(Text(compatibility.text));
+    txtFemaleelementDescription->setPlainText(ToQString(state.partnerElementDescription));
+    txtMatchingDescription->setPlainText(ToQString(compatibility.text));
     lblMatchingDescription->setText(QStringLiteral("Compatibility Of ") + lblMaleChinesesign->text() +
                                     QStringLiteral(" With  ") + lblFemaleChineseSign->text() + QStringLiteral(" :-"));
 }
