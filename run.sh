@@ -27,7 +27,7 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DZODIAC_BENCHMARKS=ON
 cmake --build build -j"$(nproc)"
 
 case "${1:-test}" in

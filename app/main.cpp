@@ -1,8 +1,11 @@
 #include "app/program.h"
 #include "cli/command_line.h"
+#include "cli/streams.h"
 
 // The command line when the arguments ask for it, the windows otherwise.
 int main(int argc, char* argv[]) {
-    if (zodiac::cli::Wanted(argc, argv)) return zodiac::cli::Run(argc, argv);
+    const zodiac::cli::StandardStreams streams = zodiac::cli::OpenStandardStreams();
+    const zodiac::cli::Route route = zodiac::cli::RouteOf(argc, argv);
+    if (!route.windows) return zodiac::cli::Run(argc, argv, route.first, streams);
     return zodiac::RunProgram(argc, argv);
 }

@@ -1,8 +1,11 @@
 // The command line against a minimal Qt console program, side by side: the time
 // from starting `qorvel-zodiac sign 1975-03-05` to its end, as medians of
 // alternating runs; then `sign --json -` converting 10,000 dates read from
-// standard input. Needs no display.
+// standard input; then a million dates, in text and in JSON, with the peak
+// memory of each run, and the time `| head -n 1` takes. Needs no display.
+#include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,16 +24,21 @@ extern char** environ;
 
 namespace {
 
-// Runs the program to its end, feeding `input` and reading all it prints; the
-// wall time in milliseconds, or a negative number if it failed.
-double Run(std::vector<std::string> arguments, const std::string& input = {}) {
-    int in[2], out[2];
-    if (pipe(in) != 0 || pipe(out) != 0) return -1;
+struct Measured {
+    double milliseconds = -1;  // negative when the run failed
+    double peakMiB = 0;
+};
+
+// Runs the program with standard input from `input` (or /dev/null), reading what
+// it prints: all of it, or only the first line before leaving, as `head -n 1`
+// does. The wall time from start to end, and the program's peak memory.
+Measured Run(std::vector<std::string> arguments, const std::string& input = "/dev/null", bool firstLineOnly = false) {
+    int out[2];
+    if (pipe(out) != 0) return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, in[1]);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(argument.data());
@@ -38,25 +47,34 @@ double Run(std::vector<std::string> arguments, const std::string& input = {}) {
     const auto start = std::chrono::steady_clock::now();
     const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    close(in[0]);
     close(out[1]);
-    if (spawned != 0) return -1;
-    // Small enough for the pipe: written whole before reading.
-    for (std::size_t done = 0; done < input.size();) {
-        const ssize_t n = write(in[1], input.data() + done, input.size() - done);
-        if (n <= 0) break;
-        done += static_cast<std::size_t>(n);
-    }
-    close(in[1]);
+    if (spawned != 0) return {};
     char buffer[1 << 16];
-    while (read(out[0], buffer, sizeof buffer) > 0) {
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) {
+        if (firstLineOnly && std::find(buffer, buffer + n, '\n') != buffer + n) break;
     }
     close(out[0]);
     int status = 0;
-    waitpid(child, &status, 0);
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
     const auto end = std::chrono::steady_clock::now();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
-    return std::chrono::duration<double, std::milli>(end - start).count();
+    const bool ended = firstLineOnly ? (WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) || WIFEXITED(status)
+                                     : WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!ended) return {};
+    return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss / 1024.0};
+}
+
+// `count` dates spread over both centuries, every one a real day, one a line.
+std::string DatesFile(int count) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("cli_bench_dates_" + std::to_string(count))).string();
+    std::ofstream file(path);
+    for (int i = 0; i < count; ++i) {
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d\n", 1901 + i % 198, 1 + i % 12, 1 + i % 28);
+        file << date;
+    }
+    return path;
 }
 
 }  // namespace
@@ -69,14 +87,14 @@ int main(int argc, char* argv[]) {
 
     std::vector<double> zodiacTimes, minimalTimes;
     for (int i = 0; i < runs; ++i) {
-        const double a = Run({zodiac, "sign", "1975-03-05"});
-        const double b = Run({minimal});
-        if (a < 0 || b < 0) {
+        const Measured a = Run({zodiac, "sign", "1975-03-05"});
+        const Measured b = Run({minimal});
+        if (a.milliseconds < 0 || b.milliseconds < 0) {
             std::fprintf(stderr, "a run failed\n");
             return 1;
         }
-        zodiacTimes.push_back(a);
-        minimalTimes.push_back(b);
+        zodiacTimes.push_back(a.milliseconds);
+        minimalTimes.push_back(b.milliseconds);
     }
     const double zt = Median(zodiacTimes), mt = Median(minimalTimes);
     std::printf("one date, start to end, median of %d alternating runs each:\n", runs);
@@ -84,19 +102,37 @@ int main(int argc, char* argv[]) {
     std::printf("  minimal Qt console program     %6.2f ms\n", mt);
     std::printf("  ratio                          %6.2f\n", zt / mt);
 
-    // 10,000 dates spread over both centuries, every one a real day.
-    std::string dates;
-    for (int i = 0; i < 10000; ++i) {
-        char date[16];
-        std::snprintf(date, sizeof date, "%04d-%02d-%02d\n", 1901 + i % 198, 1 + i % 12, 1 + i % 28);
-        dates += date;
-    }
+    const std::string thousands = DatesFile(10000);
     std::vector<double> batch;
-    for (int i = 0; i < 5; ++i) batch.push_back(Run({zodiac, "sign", "--json", "-"}, dates));
-    if (batch.front() < 0) {
+    for (int i = 0; i < 5; ++i) batch.push_back(Run({zodiac, "sign", "--json", "-"}, thousands).milliseconds);
+    std::filesystem::remove(thousands);
+    if (*std::min_element(batch.begin(), batch.end()) < 0) {
         std::fprintf(stderr, "the batch run failed\n");
         return 1;
     }
     std::printf("sign --json - with 10,000 dates on standard input: median of 5 %.0f ms\n", Median(batch));
+
+    const std::string million = DatesFile(1000000);
+    std::printf("a million dates on standard input, median of 3:\n");
+    for (const bool json : {false, true}) {
+        std::vector<double> times, peaks;
+        for (int i = 0; i < 3; ++i) {
+            const Measured m = Run(json ? std::vector<std::string>{zodiac, "sign", "--json", "-"}
+                                        : std::vector<std::string>{zodiac, "sign", "-"},
+                                   million);
+            times.push_back(m.milliseconds);
+            peaks.push_back(m.peakMiB);
+        }
+        if (*std::min_element(times.begin(), times.end()) < 0) {
+            std::fprintf(stderr, "a million-date run failed\n");
+            return 1;
+        }
+        std::printf("  sign %-7s -        %6.2f s, peak memory %5.1f MiB\n", json ? "--json" : "", Median(times) / 1000,
+                    Median(peaks));
+    }
+    std::vector<double> heads;
+    for (int i = 0; i < 3; ++i) heads.push_back(Run({zodiac, "sign", "-"}, million, true).milliseconds);
+    std::filesystem::remove(million);
+    std::printf("  sign - | head -n 1    %6.0f ms\n", Median(heads));
     return 0;
 }

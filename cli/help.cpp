@@ -33,7 +33,7 @@ QByteArray UsageText() {
            "  -h, --help             this help; each command has its own\n"
            "  -v, --version          the program's version\n"
            "\n"
-           "Exit status: 0 done, 1 the report could not be written, 2 bad input.\n";
+           "Exit status: 0 done, 1 the output could not be written, 2 bad input.\n";
 }
 
 QByteArray CommandHelp(const QString& command) {

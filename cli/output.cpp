@@ -1,9 +1,11 @@
 #include "cli/output.h"
 
+#include <QJsonDocument>
 #include <QJsonValue>
 #include <QStringList>
 #include <array>
 
+#include "cli/dates.h"
 #include "core/text.h"
 
 namespace zodiac::cli {
@@ -56,11 +58,14 @@ QString Wrapped(const QString& text, int width, const QString& indent) {
     return out;
 }
 
-QString Heading(const Reading& reading) {
-    return QStringLiteral("%1: %2 %3, %4 %5\n")
-        .arg(IsoDate(reading.birth), ToQString(Name(reading.year.element)), ToQString(Name(reading.year.sign)),
+// The heading without the date it starts with.
+QString HeadingAfterDate(const Reading& reading) {
+    return QStringLiteral(": %1 %2, %3 %4\n")
+        .arg(ToQString(Name(reading.year.element)), ToQString(Name(reading.year.sign)),
              ToQString(reading.japanese.name), ToQString(reading.japanese.kanji));
 }
+
+QString Heading(const Reading& reading) { return IsoDate(reading.birth) + HeadingAfterDate(reading); }
 
 QString YearLine(const Reading& reading) {
     return QStringLiteral("  %1 year from %2 to %3\n")
@@ -80,33 +85,17 @@ QJsonObject ProfileJson(const SignProfile& profile) {
     return object;
 }
 
-}  // namespace
-
-QString YearStartName(YearStart start) {
-    return start == YearStart::Lunar ? QStringLiteral("lunar") : QStringLiteral("january");
-}
-
-QByteArray SignText(const Reading& reading) {
-    QString text = Heading(reading) + YearLine(reading) + QLatin1Char('\n');
+// A sign's text without the date it starts with.
+QString SignTextAfterDate(const Reading& reading) {
+    QString text = HeadingAfterDate(reading) + YearLine(reading) + QLatin1Char('\n');
     for (const Field& field : kFields) text += Row(QLatin1String(field.label), ToQString(reading.profile[field.field]));
     text +=
         Row(QStringLiteral("Element: ") + ToQString(Name(reading.year.element)), ToQString(reading.elementDescription));
-    return text.toUtf8();
+    return text;
 }
 
-QByteArray MatchText(const Match& match) {
-    const CompatibilityResult& result = match.compatibility;
-    QString text = Heading(match.first) + Heading(match.second) + QLatin1Char('\n');
-    text += QStringLiteral("Compatibility %1 of 10 (%2): %3\n\n")
-                .arg(result.number)
-                .arg(ToQString(result.percentage), ToQString(result.rating).trimmed());
-    text += Wrapped(ToQString(result.text), kWidth, QString()) + QLatin1Char('\n');
-    return text.toUtf8();
-}
-
-QJsonObject SignJson(const Reading& reading) {
+QJsonObject SignJsonWithoutDate(const Reading& reading) {
     return {
-        {QStringLiteral("date"), IsoDate(reading.birth)},
         {QStringLiteral("yearStart"), YearStartName(reading.yearStart)},
         {QStringLiteral("sign"), ToQString(Name(reading.year.sign))},
         {QStringLiteral("element"), ToQString(Name(reading.year.element))},
@@ -119,6 +108,43 @@ QJsonObject SignJson(const Reading& reading) {
     };
 }
 
+// YYYY-MM-DD, as IsoDate writes it, at the speed a million dates want.
+void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date) {
+    const int y = static_cast<int>(date.year());
+    const unsigned m = static_cast<unsigned>(date.month()), d = static_cast<unsigned>(date.day());
+    const char text[10] = {static_cast<char>('0' + y / 1000),
+                           static_cast<char>('0' + y / 100 % 10),
+                           static_cast<char>('0' + y / 10 % 10),
+                           static_cast<char>('0' + y % 10),
+                           '-',
+                           static_cast<char>('0' + m / 10),
+                           static_cast<char>('0' + m % 10),
+                           '-',
+                           static_cast<char>('0' + d / 10),
+                           static_cast<char>('0' + d % 10)};
+    out.append(text, sizeof text);
+}
+
+}  // namespace
+
+QByteArray MatchText(const Match& match) {
+    const CompatibilityResult& result = match.compatibility;
+    QString text = Heading(match.first) + Heading(match.second) + QLatin1Char('\n');
+    text += QStringLiteral("Compatibility %1 of 10 (%2): %3\n\n")
+                .arg(result.number)
+                .arg(ToQString(result.percentage), ToQString(result.rating).trimmed());
+    text += Wrapped(ToQString(result.text), kWidth, QString()) + QLatin1Char('\n');
+    return text.toUtf8();
+}
+
+QJsonObject SignJson(const Reading& reading) {
+    QJsonObject object = SignJsonWithoutDate(reading);
+    object.insert(QStringLiteral("date"), IsoDate(reading.birth));
+    return object;
+}
+
+QByteArray JsonLine(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n'; }
+
 QJsonObject MatchJson(const Match& match) {
     const CompatibilityResult& result = match.compatibility;
     return {
@@ -130,6 +156,30 @@ QJsonObject MatchJson(const Match& match) {
         {QStringLiteral("rating"), ToQString(result.rating).trimmed()},
         {QStringLiteral("text"), ToQString(result.text)},
     };
+}
+
+void SignEntries::Append(QByteArray& out, std::chrono::year_month_day date) {
+    const int yearBegins = std::chrono::sys_days(FindZodiacYear(date, start_)->begins).time_since_epoch().count();
+    auto [entry, isNew] = afterTheDate_.try_emplace(yearBegins);
+    if (isNew) {
+        const Reading reading = *ReadingOf({}, date, start_);
+        if (form_ == Text) {
+            entry->second = SignTextAfterDate(reading).toUtf8();
+        } else {
+            // Keys go in alphabetical order and "date" leads them, so an entry
+            // is its date and then the rest of the object, past its brace.
+            entry->second = "\"," + JsonLine(SignJsonWithoutDate(reading)).mid(1);
+        }
+    }
+    if (form_ == Text) {
+        if (!first_) out += '\n';
+        AppendIsoDate(out, date);
+    } else {
+        out += "{\"date\":\"";
+        AppendIsoDate(out, date);
+    }
+    out += entry->second;
+    first_ = false;
 }
 
 }  // namespace zodiac::cli

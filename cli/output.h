@@ -2,21 +2,42 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <chrono>
+#include <unordered_map>
 
 #include "core/reading.h"
 
 namespace zodiac::cli {
 
-// The year start as --year-start and the JSON name it: "lunar" or "january".
-QString YearStartName(YearStart start);
-
-// A reading as text for an 80-column terminal: a heading line, then the profile
-// with each field's label in a column of its own and its text wrapped beside it.
-QByteArray SignText(const Reading& reading);
+// A match as text for an 80-column terminal: both heading lines, the number and
+// rating, and the pair's text wrapped. (A sign's text is SignEntries' below: a
+// heading line, then the profile with each field's label in a column of its
+// own and its text wrapped beside it.)
 QByteArray MatchText(const Match& match);
 
 // A reading as one JSON object, in the keys scripts rely on.
 QJsonObject SignJson(const Reading& reading);
 QJsonObject MatchJson(const Match& match);
+
+// An object as one line of compact JSON.
+QByteArray JsonLine(const QJsonObject& object);
+
+// The entries `sign` prints, a date at a time, in text (separated by an empty
+// line) or in JSON (one object a line). The dates of one zodiac year differ
+// only in the date itself, so the rest of an entry is made once for each year.
+class SignEntries {
+public:
+    enum Form { Text, Json };
+    SignEntries(Form form, YearStart start) : form_(form), start_(start) {}
+
+    // Appends the entry of `date`, a day that the year start covers.
+    void Append(QByteArray& out, std::chrono::year_month_day date);
+
+private:
+    Form form_;
+    YearStart start_;
+    bool first_ = true;
+    std::unordered_map<int, QByteArray> afterTheDate_;  // by the first day of the zodiac year
+};
 
 }  // namespace zodiac::cli

@@ -2,16 +2,15 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <memory>
 
+#include "core/file_writing.h"
 #include "core/report_text.h"
 #include "report/report_runs.h"
 #include "shell/platform.h"
@@ -47,14 +46,11 @@ void SaveReport(Platform& platform, QWidget* parent, const QTextEdit& box) {
     const QString path = platform.askSaveFileName(parent, request);
     if (path.isEmpty()) return;  // cancelled
 
-    QSaveFile file(path);
-    const QByteArray rtf = ReportRtf(box);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(rtf) == rtf.size() && file.commit();
-    if (!written) {
-        platform.showMessage(parent,
-                             QStringLiteral("The report could not be saved to %1.\n%2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString()),
-                             Platform::Icon::Critical);
+    if (const auto failure = WriteWholeFile(path, ReportRtf(box))) {
+        platform.showMessage(
+            parent,
+            QStringLiteral("The report could not be saved to %1.\n%2").arg(QDir::toNativeSeparators(path), *failure),
+            Platform::Icon::Critical);
     }
 }
 

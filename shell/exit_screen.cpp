@@ -22,7 +22,9 @@
 #include "shell/window_chrome.h"
 
 namespace zodiac {
+namespace {
 
+// The four ways the exit screen asks for the user's support; one is drawn at random.
 const QString kSupportMessages[4] = {
     QStringLiteral(
         "Thank you for using Qorvel Japanese Zodiac. Our discussion forum is where new ideas for this program "
@@ -34,8 +36,6 @@ const QString kSupportMessages[4] = {
     QStringLiteral("Before you go: the Lumora Softwares forum is open to everyone. Visit it regularly, tell us what "
                    "you would like to see next, and take part in the conversation with other users."),
 };
-
-namespace {
 
 const QString kNamePlaceholder = QStringLiteral("Your Name");
 const QString kEmailPlaceholder = QStringLiteral("Your Email Address");

@@ -64,7 +64,4 @@ private:
     TellAFriend kept_;
 };
 
-// The four ways the exit screen asks for the user's support; one is drawn at random.
-extern const QString kSupportMessages[4];
-
 }  // namespace zodiac

@@ -10,7 +10,11 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
+
+#include "core/file_writing.h"
 
 namespace zodiac {
 namespace {
@@ -71,6 +75,40 @@ public:
     }
 };
 
+// QSettings replaces its file through a QSaveFile whose final flush it never
+// checks: on a nearly full disk it renames an empty or cut copy over the stored
+// settings and reports no error. So QSettings writes a scratch copy instead,
+// which is read back whole before a checked write puts it in place; anything
+// that fails leaves the stored file as it was.
+bool StoreSetting(QSettings& stored, const QString& key, const QString& value) {
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) return false;
+    const QString written = scratch.filePath(QStringLiteral("written.ini"));
+    const QString reread = scratch.filePath(QStringLiteral("reread.ini"));
+    QFile old(stored.fileName());
+    if (old.exists() && (!old.open(QIODevice::ReadOnly) || WriteWholeFile(written, old.readAll()))) return false;
+    {
+        QSettings copy(written, QSettings::IniFormat);
+        copy.setValue(key, value);
+        copy.sync();
+        if (copy.status() != QSettings::NoError) return false;
+    }
+    // Under another name, so that QSettings parses the disk rather than its cache.
+    if (!QFile::rename(written, reread)) return false;
+    QSettings check(reread, QSettings::IniFormat);
+    const QStringList keys = stored.allKeys();
+    const bool whole = check.status() == QSettings::NoError && check.value(key) == value &&
+                       std::all_of(keys.cbegin(), keys.cend(),
+                                   [&](const QString& k) { return k == key || check.value(k) == stored.value(k); });
+    QFile content(reread);
+    if (!whole || !content.open(QIODevice::ReadOnly) || !QDir().mkpath(QFileInfo(stored.fileName()).absolutePath()) ||
+        WriteWholeFile(stored.fileName(), content.readAll())) {
+        return false;
+    }
+    stored.sync();  // reads the new file back
+    return true;
+}
+
 }  // namespace
 
 QtPlatform::QtPlatform(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
@@ -116,8 +154,7 @@ void QtPlatform::setSettingValue(const QString& section, const QString& key, con
     // QSettings would rewrite a file it could not fully read without the lines it
     // did not understand; such a file is left exactly as it is.
     if (settings().status() == QSettings::FormatError) return;
-    settings().setValue(section + QLatin1Char('/') + key, value);
-    settings().sync();
+    StoreSetting(settings(), section + QLatin1Char('/') + key, value);  // a failure goes unreported
 }
 
 QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& request) {

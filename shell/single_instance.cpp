@@ -12,7 +12,9 @@ SingleInstance::SingleInstance(const QString& name) {
     lock_ = std::make_unique<QLockFile>(folder + QLatin1Char('/') + name + QStringLiteral(".lock"));
     // Held for the whole run: never stale by age, only when its owner is gone.
     lock_->setStaleLockTime(0);
-    first_ = lock_->tryLock(0);
+    // Only a lock another copy holds refuses the start: a folder that cannot
+    // take the lock file (full, or not ours) must not stop the program.
+    first_ = lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError;
 }
 
 }  // namespace zodiac

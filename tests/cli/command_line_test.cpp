@@ -1,11 +1,17 @@
 // The command line as a user runs it: the real executable, with no display.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
+#include <functional>
 
+#include "tests/core/full_disk.h"
 #include "tests/core/rtf_reader.h"
 #include "tests/report/report_test_support.h"
 
@@ -34,9 +40,12 @@ class CommandLineTest : public QObject {
         return environment;
     }
 
-    Ran Run(const QStringList& arguments, const QByteArray& input = {}) const {
+    // `prepare` may change the process's standard streams or limits before it starts.
+    Ran Run(const QStringList& arguments, const QByteArray& input = {},
+            const std::function<void(QProcess&)>& prepare = {}) const {
         QProcess process;
         process.setProcessEnvironment(Environment());
+        if (prepare) prepare(process);
         process.start(QStringLiteral(PROGRAM), arguments);
         process.write(input);
         process.closeWriteChannel();
@@ -46,6 +55,29 @@ class CommandLineTest : public QObject {
     }
 
     static QJsonObject Object(const QByteArray& line) { return QJsonDocument::fromJson(line).object(); }
+
+    // Refused as bad input: exit 2, nothing on standard output, one short line on
+    // standard error that names `named` and repeats no control character.
+    static void ExpectBadInput(const Ran& ran, const QString& named) {
+        QCOMPARE(ran.status, 2);
+        QVERIFY(ran.out.isEmpty());
+        QVERIFY2(ran.err.endsWith(u'\n') && ran.err.count(u'\n') == 1, qPrintable(ran.err));
+        QVERIFY2(ran.err.startsWith(QStringLiteral("qorvel-zodiac: ")), qPrintable(ran.err));
+        QVERIFY2(ran.err.contains(named), qPrintable(ran.err));
+        QVERIFY2(ran.err.size() < 400, qPrintable(ran.err.left(400)));
+        for (const QChar c : ran.err.chopped(1)) QVERIFY2(c.isPrint(), qPrintable(ran.err));
+    }
+
+    // Ended as a write that failed: exit 1 and one line saying where and why.
+    static void ExpectNotWritten(const Ran& ran, const QString& where, const QString& why) {
+        QCOMPARE(ran.status, 1);
+        QVERIFY2(ran.err.endsWith(u'\n') && ran.err.count(u'\n') == 1, qPrintable(ran.err));
+        QVERIFY2(ran.err.contains(where) && ran.err.contains(why), qPrintable(ran.err));
+    }
+
+    static std::function<void(QProcess&)> InChild(std::function<void()> step) {
+        return [step = std::move(step)](QProcess& process) { process.setChildProcessModifier(step); };
+    }
 
 private slots:
     void initTestCase() {
@@ -164,11 +196,25 @@ private slots:
     }
 
     void manyDatesFromStandardInput() {
-        const Ran ran = Run({"sign", "--json", "-"}, "1975-03-05\n\n2024-02-10\r\n1900-01-31\n");
+        // Two days of one zodiac year, and a Rabbit of another year and element.
+        const Ran ran =
+            Run({"sign", "--json", "-"}, "1975-03-05\n\n2024-02-10\r\n1900-01-31\n  1975-03-06 \n1987-03-05\n");
         QCOMPARE(ran.status, 0);
         const QList<QByteArray> lines = ran.out.trimmed().split('\n');
-        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.size(), 5);
         QCOMPARE(Object(lines[1])["sign"].toString(), QStringLiteral("Dragon"));
+        const QStringList expected[] = {{"1975-03-05", "Wood", "1975-02-11"},
+                                        {"1975-03-06", "Wood", "1975-02-11"},
+                                        {"1987-03-05", "Fire", "1987-01-29"}};
+        for (int i = 0; i < 3; ++i) {
+            const QJsonObject sign = Object(lines[i == 0 ? 0 : i + 2]);
+            QCOMPARE((QStringList{sign["date"].toString(), sign["element"].toString(), sign["yearBegins"].toString()}),
+                     expected[i]);
+            QCOMPARE(sign["sign"].toString(), QStringLiteral("Rabbit"));
+        }
+        const Ran text = Run({"sign", "-", "1987-03-05"}, "1975-03-05\n1975-03-06\n");
+        QCOMPARE(text.out.count("Wood Rabbit"), 2);
+        QVERIFY(text.out.contains("\n\n1975-03-06: Wood Rabbit") && text.out.contains("\n\n1987-03-05: Fire Rabbit"));
         const Ran bad = Run({"sign", "--json", "-"}, "1975-03-05\n2001-02-29\n");
         QCOMPARE(bad.status, 2);
         QVERIFY(bad.out.isEmpty());
@@ -201,17 +247,107 @@ private slots:
         QTest::newRow("standard input to match") << QStringList{"match", "-", "1975-03-05"} << "standard input";
         QTest::newRow("json for a report")
             << QStringList{"report", "--json", "--name", "Ann", "1975-03-05", "-o", "-"} << "json";
+        // Stray options, which Qt would once have taken for its own and aborted on.
+        QTest::newRow("a misspelt option") << QStringList{"--versio"} << "unknown option '--versio'";
+        QTest::newRow("an unknown option") << QStringList{"--bogus"} << "unknown option '--bogus'";
+        QTest::newRow("a capital V") << QStringList{"-V"} << "unknown option '-V'";
+        QTest::newRow("a lone dash") << QStringList{"-"} << "'-' is not a command";
+        QTest::newRow("a double dash") << QStringList{"--"} << "unknown option '--'";
+        QTest::newRow("one dash for --json before the command")
+            << QStringList{"-json", "sign", "1975-03-05"} << "after the command";
+        QTest::newRow("Qt's option without its value") << QStringList{"-platform"} << "needs a value";
+        QTest::newRow("a command after Qt's options")
+            << QStringList{"-platform", "offscreen", "sing", "1975-03-05"} << "'sing' is not a command";
+        // Input that a message must not repeat as it came.
+        QTest::newRow("escape codes in a date")
+            << QStringList{"sign", "\x1b[2J\x1b]0;owned\x07"} << "\\e[2J\\e]0;owned\\x07";
+        QTest::newRow("a date of 100,000 digits") << QStringList{"sign", QString(100000, u'9')} << "9999…";
+        QTest::newRow("a name of blanks")
+            << QStringList{"report", "--name", "    ", "1975-03-05", "-o", "-"} << "the name is empty";
+        QTest::newRow("a newline in a name")
+            << QStringList{"report", "--name", "Ann\nDate of Birth: 1 April", "1975-03-05", "-o", "-"} << "(\\n)";
     }
 
     void badInputSaysWhatAndWritesNothing() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, named);
-        const Ran ran = Run(arguments);
-        QCOMPARE(ran.status, 2);
-        QVERIFY(ran.out.isEmpty());
-        QVERIFY2(ran.err.endsWith(u'\n') && ran.err.count(u'\n') == 1, qPrintable(ran.err));
-        QVERIFY2(ran.err.startsWith(QStringLiteral("qorvel-zodiac: ")), qPrintable(ran.err));
-        QVERIFY2(ran.err.contains(named), qPrintable(ran.err));
+        ExpectBadInput(Run(arguments), named);
+    }
+
+    // Standard input that cannot be read, or holds what is no date.
+    void datesFromStandardInputThatCannotBeTaken_data() {
+        QTest::addColumn<QString>("source");  // a pipe, a folder or nothing at all
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a folder") << "folder" << QByteArray() << "Is a directory";
+        QTest::newRow("closed") << "closed" << QByteArray() << "standard input: it is closed";
+        QTest::newRow("a bad third line")
+            << "pipe" << QByteArray("1975-03-05\n\n1975-02-30\n1976-01-01\n") << "standard input, line 3: 1975-02-30";
+        QTest::newRow("escape codes") << "pipe" << QByteArray("\x1b[31m1975-03-05\n") << "'\\e[31m1975-03-05'";
+        QTest::newRow("a line of a megabyte") << "pipe" << QByteArray(1 << 20, '7') + "\n"
+                                              << "line 1: '7777";
+    }
+
+    void datesFromStandardInputThatCannotBeTaken() {
+        QFETCH(QString, source);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, named);
+        const Ran ran = Run({"sign", "-"}, input, [&](QProcess& process) {
+            if (source == u"folder") process.setStandardInputFile(home_.path());
+            if (source == u"closed") process.setChildProcessModifier([] { close(STDIN_FILENO); });
+        });
+        ExpectBadInput(ran, named);
+    }
+
+    // Standard output that takes nothing: a full device, or none at all.
+    void unwritableOutputEndsInOneLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("closed");
+        const QList<QStringList> commands = {{"sign", "1975-03-05"},
+                                             {"sign", "--json", "1975-03-05"},
+                                             {"match", "1975-03-05", "1990-08-10"},
+                                             {"report", "--name", "Ann", "1975-03-05", "-o", "-"},
+                                             {"--help"},
+                                             {"--version"}};
+        for (const QStringList& command : commands) {
+            QTest::newRow(qPrintable(command.join(u' ') + " > /dev/full")) << command << false;
+            QTest::newRow(qPrintable(command.join(u' ') + " >&-")) << command << true;
+        }
+    }
+
+    void unwritableOutputEndsInOneLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, closed);
+        const Ran ran = Run(arguments, {}, [&](QProcess& process) {
+            if (closed) {
+                process.setChildProcessModifier([] { close(STDOUT_FILENO); });
+            } else {
+                process.setStandardOutputFile(QStringLiteral("/dev/full"));
+            }
+        });
+        ExpectNotWritten(ran, QStringLiteral("qorvel-zodiac: cannot write to standard output"),
+                         closed ? QStringLiteral("closed") : QStringLiteral("No space left on device"));
+    }
+
+    // A reader that has read enough, as head does, ends the run at once: by
+    // SIGPIPE and without a word, even when started with SIGPIPE ignored.
+    void aReaderThatLeavesEndsTheRunQuietly() {
+        QFile dates(home_.filePath(QStringLiteral("dates.txt")));
+        QVERIFY(dates.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 200000; ++i) dates.write("1975-03-05\n");
+        dates.close();
+        QProcess zodiac, head;
+        zodiac.setProcessEnvironment(Environment());
+        zodiac.setStandardInputFile(dates.fileName());
+        zodiac.setChildProcessModifier([] { std::signal(SIGPIPE, SIG_IGN); });
+        zodiac.setStandardOutputProcess(&head);
+        zodiac.start(QStringLiteral(PROGRAM), {"sign", "-"});
+        head.start(QStringLiteral("head"), {QStringLiteral("-n"), QStringLiteral("1")});
+        QVERIFY(head.waitForFinished(20000));
+        QCOMPARE(head.readAllStandardOutput(), QByteArray("1975-03-05: Wood Rabbit, Usagi 卯\n"));
+        QVERIFY(zodiac.waitForFinished(20000));
+        QCOMPARE(zodiac.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(zodiac.readAllStandardError(), QByteArray());
     }
 
     void helpAndVersion() {
@@ -255,26 +391,53 @@ private slots:
         QCOMPARE(written.readAll(), expected);
     }
 
+    // A report that cannot be written whole leaves the old file as it was, and
+    // no part-written copy beside it; bad input writes nothing either.
+    void aReportThatCannotBeWrittenLeavesTheOldFile_data() { AddWriteObstacleRows(); }
+
     void aReportThatCannotBeWrittenLeavesTheOldFile() {
-        const QString existing = home_.filePath(QStringLiteral("existing.rtf"));
+        QFETCH(QString, obstacle);
+        QFETCH(QString, reason);
+        const WriteObstacle at(home_.filePath(obstacle), obstacle);
+        if (!at.possible()) QSKIP("only root may mount the full disk");
+        const Ran failed =
+            Run({"report", "--name", "Ann", "1975-03-05", "-o", at.target}, {}, InChild([limited = at.limitsFileSize] {
+                    if (limited) LimitFileSize(1000);
+                }));
+        ExpectNotWritten(failed, QStringLiteral("cannot write the report to ") + at.target, reason);
+        QCOMPARE(Run({"report", "--name", "Ann", "2001-02-29", "-o", at.old}).status, 2);
+        QCOMPARE(ReadFile(at.old), QByteArray(WriteObstacle::kOldContent));
+        QCOMPARE(QDir(at.folder).entryList(QDir::Files), at.filesLeft());
+    }
+
+    void aGoodReportReplacesTheOldFileWhole() {
+        const QString existing = home_.filePath(QStringLiteral("replaced.rtf"));
         QFile file(existing);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("keep me");
+        file.write(QByteArray(100000, 'x'));
         file.close();
-        // A folder that is a file: the write fails whoever runs the test.
-        const QString impossible = existing + QStringLiteral("/report.rtf");
-        const Ran failed = Run({"report", "--name", "Ann", "1975-03-05", "-o", impossible});
-        QCOMPARE(failed.status, 1);
-        QVERIFY2(failed.err.contains(impossible) && failed.err.count(u'\n') == 1, qPrintable(failed.err));
-        // Bad input writes nothing either.
-        QCOMPARE(Run({"report", "--name", "Ann", "2001-02-29", "-o", existing}).status, 2);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("keep me"));
-        file.close();
-        // A good report replaces it whole.
         QCOMPARE(Run({"report", "--name", "Ann", "1975-03-05", "-o", existing}).status, 0);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().startsWith("{\\rtf1"));
+        const QByteArray written = ReadFile(existing);
+        QVERIFY(written.startsWith("{\\rtf1") && written.endsWith("}\n") && !written.contains("xxx"));
+    }
+
+    // What is not a regular file is written into, never replaced: a FIFO stays a
+    // FIFO with its reader served, /dev/stdout is the pipe it leads to.
+    void aReportGoesStraightIntoWhatIsNotARegularFile() {
+        const QByteArray report = Run({"report", "--name", "Ann", "1975-03-05", "-o", "-"}).out;
+        QVERIFY(report.startsWith("{\\rtf1"));
+        QCOMPARE(Run({"report", "--name", "Ann", "1975-03-05", "-o", "/dev/stdout"}).out, report);
+
+        const QString fifo = home_.filePath(QStringLiteral("fifo"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QProcess reader;
+        reader.start(QStringLiteral("cat"), {fifo});
+        QVERIFY(reader.waitForStarted());
+        QCOMPARE(Run({"report", "--name", "Ann", "1975-03-05", "-o", fifo}).status, 0);
+        QVERIFY(reader.waitForFinished(10000));
+        QCOMPARE(reader.readAllStandardOutput(), report);
+        struct stat status {};
+        QVERIFY(stat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
     }
 
     // A window of the program is running; the command line neither waits for it
@@ -297,6 +460,21 @@ private slots:
         QVERIFY(!QFile::exists(settings));
         windows.kill();
         windows.waitForFinished(5000);
+    }
+
+    // With no display, the windows say how to go on in one line; a command after
+    // Qt's options runs, needing none.
+    void withoutADisplayTheWindowsSayHowToGoOn() {
+        for (const QStringList& arguments : {QStringList{}, QStringList{"-style", "fusion", "-reverse"}}) {
+            const Ran ran = Run(arguments);
+            QCOMPARE(ran.status, 1);
+            QVERIFY2(ran.err.count(u'\n') == 1 && ran.err.contains(QStringLiteral("DISPLAY or WAYLAND_DISPLAY")),
+                     qPrintable(ran.err));
+            QVERIFY(ran.out.isEmpty());
+        }
+        const Ran ran = Run({"-platform", "offscreen", "sign", "1975-03-05"});
+        QCOMPARE(ran.status, 0);
+        QVERIFY(ran.out.startsWith("1975-03-05: Wood Rabbit"));
     }
 
     // Qt's own options still reach the windows, and no command is taken for one.

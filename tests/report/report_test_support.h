@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextEdit>
 #include <functional>
 
 #include "core/main_command.h"
 #include "core/zodiac_state.h"
 #include "engine/profiles.h"
 #include "engine/sign_lookup.h"
+#include "report/report_output.h"
 #include "report/report_window.h"
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
@@ -56,5 +60,24 @@ inline void ForEveryWindow(const std::function<void(QWidget*)>& check) {
     program.app.loadedResultWindow()->close();
     check(program.app.loadedExitScreen());
 }
+
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Reports saved into a folder of the test's own, named as the fake save dialog answers.
+class SavedReports {
+protected:
+    QTemporaryDir dir_;
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    QString SaveAs(FakePlatform& platform, const QTextEdit& box, const QString& name) {
+        platform.saveAnswers.push_back(Path(name));
+        SaveReport(platform, nullptr, box);
+        return Path(name);
+    }
+};
 
 }  // namespace zodiac::testing

@@ -10,12 +10,17 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <optional>
+
+#include "tests/core/full_disk.h"
 
 using namespace zodiac;
+using namespace zodiac::testing;
 
 namespace {
 
@@ -30,6 +35,11 @@ void TypeAndEnter(QWidget* dialog, const QString& name) {
     QVERIFY(edit);
     edit->setText(name);
     QTest::keyClick(edit, Qt::Key_Return);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 Platform::SaveDialogRequest ReportRequest() {
@@ -149,6 +159,55 @@ private slots:
             QCOMPARE(offersSelection, selection);
             QCOMPARE(selectionChosen, selection);
         }
+    }
+
+    // Storing a setting on the edge of the disk's room: past a file-size limit,
+    // the stored file, its date among the rest, stays as it was; with one page
+    // left, room for a new copy or for QSettings' lock file but not for both,
+    // the new copy is complete. Never is the file emptied or cut.
+    void aStoreThatCannotFinishKeepsTheStoredFile_data() {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("a file-size limit") << false << "11/17/2026";
+        QTest::newRow("one page left on the disk") << true << "12/8/2026";
+    }
+
+    void aStoreThatCannotFinishKeepsTheStoredFile() {
+        QFETCH(bool, fullDisk);
+        QFETCH(QString, date);
+        const QString folder = dir_.filePath(fullDisk ? QStringLiteral("full") : QStringLiteral("limited"));
+        QVERIFY(QDir().mkpath(folder));
+        std::optional<FullDisk> disk;
+        if (fullDisk) {
+            disk.emplace(folder);
+            if (!disk->mounted()) QSKIP("only root may mount the full disk");
+        }
+        const QString file = folder + QStringLiteral("/settings.ini");
+        {
+            QSettings stored(file, QSettings::IniFormat);
+            stored.setValue(QStringLiteral("Settings/Duration"), QStringLiteral("11/17/2026"));
+            stored.setValue(QStringLiteral("Other/kept"), QString(400, u'x'));
+        }
+        const QByteArray before = ReadFile(file);
+        QVERIFY(before.size() > 400);
+        {
+            QtPlatform platform(file);
+            QCOMPARE(platform.settingValue(QStringLiteral("Settings"), QStringLiteral("Duration")),
+                     QStringLiteral("11/17/2026"));
+            if (disk) {
+                disk->Fill(4096);
+                platform.setSettingValue(QStringLiteral("Settings"), QStringLiteral("Duration"),
+                                         QStringLiteral("12/8/2026"));
+            } else {
+                const FileSizeLimit limit(200);
+                platform.setSettingValue(QStringLiteral("Settings"), QStringLiteral("Duration"),
+                                         QStringLiteral("12/8/2026"));
+            }
+        }
+        if (!fullDisk) QCOMPARE(ReadFile(file), before);
+        QtPlatform again(file);
+        QCOMPARE(again.settingValue(QStringLiteral("Settings"), QStringLiteral("Duration")), date);
+        QCOMPARE(again.settingValue(QStringLiteral("Other"), QStringLiteral("kept")), QString(400, u'x'));
     }
 };
 

@@ -2,14 +2,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tests/core/full_disk.h"
+
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir runtime_;
 
-    QString Start(QProcess& probe) {
+    QString Start(QProcess& probe, const QString& runtime = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.isEmpty() ? runtime_.path() : runtime);
         probe.setProcessEnvironment(environment);
         probe.start(QStringLiteral(PROBE), {});
         if (!probe.waitForStarted(5000) || !probe.waitForReadyRead(5000)) return QStringLiteral("no answer");
@@ -48,6 +50,20 @@ private slots:
         QCOMPARE(Start(next), QStringLiteral("first"));
         next.closeWriteChannel();
         QVERIFY(next.waitForFinished(5000));
+    }
+
+    // A runtime folder with no room for the lock file: the copy starts all the
+    // same, rather than being told that another one runs.
+    void aFolderThatCannotHoldTheLockDoesNotStopTheStart() {
+        const QString full = runtime_.filePath(QStringLiteral("full"));
+        zodiac::testing::FullDisk disk(full);
+        if (!disk.mounted()) QSKIP("only root may mount the full disk");
+        QFile::setPermissions(full, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        disk.Fill();
+        QProcess probe;
+        QCOMPARE(Start(probe, full), QStringLiteral("first"));
+        probe.closeWriteChannel();
+        QVERIFY(probe.waitForFinished(5000));
     }
 };
 

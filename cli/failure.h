@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include "cli/command_line.h"
+
+namespace zodiac::cli {
+
+// Ends a command: its exit status and the one line that says why. An empty
+// message ends it quietly.
+struct Failure {
+    int status;
+    QString message;
+};
+
+[[noreturn]] inline void BadInput(const QString& message) { throw Failure{kBadInput, message}; }
+
+}  // namespace zodiac::cli

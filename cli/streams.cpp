@@ -1,0 +1,92 @@
+#include "cli/streams.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include "cli/failure.h"
+#include "core/file_writing.h"
+
+namespace zodiac::cli {
+namespace {
+
+constexpr qsizetype kChunk = 1 << 16;
+
+QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+}  // namespace
+
+StandardStreams OpenStandardStreams() {
+    bool closed[3] = {};
+    for (int fd = 0; fd < 3; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        closed[fd] = true;
+        // The lowest free number: this very one, as the lower ones are open.
+        if (::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) != fd) std::_Exit(kNotWritten);
+    }
+    return {closed[0], closed[1]};
+}
+
+StandardOutput::StandardOutput(bool closed) : closed_(closed) {
+    // A parent (a Qt program, a shell script) may have left SIGPIPE ignored;
+    // a pipeline's reader that has gone must still end us, quietly.
+    std::signal(SIGPIPE, SIG_DFL);
+    buffer_.reserve(2 * kChunk);
+}
+
+void StandardOutput::Write(QByteArrayView bytes) {
+    buffer_.append(bytes);
+    Written();
+}
+
+void StandardOutput::Written() {
+    if (buffer_.size() >= kChunk) Finish();
+}
+
+void StandardOutput::Finish() {
+    if (closed_ && !buffer_.isEmpty()) {
+        throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: it is closed")};
+    }
+    const auto failure = WriteAll(STDOUT_FILENO, buffer_);
+    buffer_.clear();
+    if (failure) throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: ") + *failure};
+}
+
+void ReadLines(bool closed, const std::function<void(qsizetype, QByteArrayView, bool)>& line) {
+    if (closed) BadInput(QStringLiteral("cannot read the dates from standard input: it is closed"));
+    QByteArray text;  // the current line, from its first non-blank byte, at most kLineKept bytes
+    bool cut = false;
+    qsizetype number = 1;
+    const auto end = [&] {
+        while (!text.isEmpty() && IsBlank(text.back())) text.chop(1);
+        if (!text.isEmpty()) line(number, text, cut);
+        text.clear();
+        cut = false;
+        ++number;
+    };
+    char buffer[kChunk];
+    for (;;) {
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) BadInput(QStringLiteral("cannot read the dates from standard input: ") + Reason(errno));
+        if (n == 0) break;
+        for (const char c : QByteArrayView(buffer, n)) {
+            if (c == '\n') {
+                end();
+            } else if (text.size() < kLineKept) {
+                if (!text.isEmpty() || !IsBlank(c)) text.append(c);
+            } else if (!IsBlank(c)) {
+                cut = true;
+            }
+        }
+    }
+    end();
+}
+
+}  // namespace zodiac::cli
