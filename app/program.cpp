@@ -78,7 +78,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(QApplication&)>&
     icon.addPixmap(CompiledPng(QStringLiteral(":/app_icon_32.png")));
     icon.addPixmap(CompiledPng(QStringLiteral(":/icons/64.png")));
     QApplication::setWindowIcon(icon);
-    QApplication::setStyle(new WindowStyle);
+    UseWindowStyle();
     // The windows hide and show each other; the program ends only by EndApplication.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -57,10 +57,13 @@ ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const ZodiacStat
         button->setAutoDefault(false);
     }
     RTB->setAcceptRichText(false);
+    // Tab moves on to Save and Print, as in every other box, so that the window
+    // works from the keyboard alone; a tab typed into the report served nobody.
+    RTB->setTabChangesFocus(true);
     RTB->setAccessibleName(QStringLiteral("Report"));
     RTB->document()->setDefaultFont(ReportFont());
     SetColours(RTB, ToQt(report_style::kValue), Qt::white);
-    FitLabels(this);
+    FitTexts(this);
 
     connect(Label14, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
     connect(Label1, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });

@@ -58,7 +58,7 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
     SetColours(cmdOK, Qt::black, colour::kButtonFace);
     cmdOK->setDefault(true);
 
-    FitLabels(this);
+    FitTexts(this);
 
     connect(lblHomePage, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
     connect(lblCoBrand, &LinkLabel::clicked, this, [&links] { links.OpenFullyBrandedPage(); });

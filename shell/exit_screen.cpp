@@ -103,7 +103,7 @@ ExitScreen::ExitScreen(Platform& platform, WebLinks& links, std::function<void()
     txtFriendEmail->setAccessibleName(kFriendEmailPlaceholder);
     txtMessage->setAccessibleName(kMessagePlaceholder);
     picNagscreen2Icon->setAccessibleName(QStringLiteral("Program icon"));
-    FitLabels(this);
+    FitTexts(this);
 
     for (QObject* box : std::initializer_list<QObject*>{txtName, txtEmail, txtFriendName, txtFriendEmail, txtMessage}) {
         box->installEventFilter(this);

@@ -1,18 +1,33 @@
 #include "shell/image_list.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmapCache>
 
 namespace zodiac {
 
 QPixmap CompiledPng(const QString& resource) {
+    // On a screen scaled above 1 (1.5 or 2), the picture made at twice the size,
+    // drawn at the same size as the other: sharp, where the first would be
+    // scaled up and soft.
+    QString file = resource;
+    qreal ratio = 1;
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1) {
+        const QString twice = QString(resource).replace(QLatin1String(".png"), QLatin1String("@2x.png"));
+        if (QFile::exists(twice)) {
+            file = twice;
+            ratio = 2;
+        }
+    }
     // Decoded once; every later window shows the same pixmap.
     QPixmap picture;
-    if (!QPixmapCache::find(resource, &picture)) {
-        QImageReader reader(resource, "png");
+    if (!QPixmapCache::find(file, &picture)) {
+        QImageReader reader(file, "png");
         reader.setAutoDetectImageFormat(false);
         picture = QPixmap::fromImage(reader.read());
-        QPixmapCache::insert(resource, picture);
+        picture.setDevicePixelRatio(ratio);
+        QPixmapCache::insert(file, picture);
     }
     return picture;
 }

@@ -30,7 +30,9 @@ private:
 
 // A PNG picture of the compiled-in resources, decoded once. Qt's own PNG reader,
 // asked for by name, spares loading every image plugin (libjpeg too) to ask
-// each whether it reads the file.
+// each whether it reads the file. On a screen scaled above 1, the picture's
+// twice-size version (name@2x.png) where there is one, with a device pixel
+// ratio of 2, so that it takes the same room.
 QPixmap CompiledPng(const QString& resource);
 
 // Animal pictures keyed by the western sign of each animal's profile.

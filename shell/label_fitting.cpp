@@ -1,8 +1,11 @@
 #include "shell/label_fitting.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QHash>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QWidget>
 #include <algorithm>
 
@@ -69,10 +72,35 @@ void Fit(QLabel* label) {
     fitted.insert(key, {label->width(), label->font().pixelSize()});
 }
 
+// The room a closed list gives its current entry, as the style draws it.
+int TextRoom(const QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    option.frame = list->hasFrame();
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    return field.width() - 2;  // the label is drawn a pixel in from either side
+}
+
+void Fit(QComboBox* list) {
+    const auto longest = [list] {
+        const QFontMetrics metrics(list->font());
+        int width = 0;
+        for (int i = 0; i < list->count(); ++i) width = std::max(width, metrics.horizontalAdvance(list->itemText(i)));
+        return width;
+    };
+    QFont font = list->font();
+    while (longest() > TextRoom(list) && font.pixelSize() > kSmallestPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+        list->setFont(font);
+    }
+}
+
 }  // namespace
 
-void FitLabels(QWidget* window) {
+void FitTexts(QWidget* window) {
     for (QLabel* label : window->findChildren<QLabel*>()) Fit(label);
+    for (QComboBox* list : window->findChildren<QComboBox*>()) Fit(list);
 }
 
 }  // namespace zodiac

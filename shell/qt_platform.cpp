@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -158,7 +159,14 @@ void QtPlatform::setSettingValue(const QString& section, const QString& key, con
 }
 
 QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
-    SaveDialog dialog(parent, request.title, QString{}, QtFilter(request.filter));
+    // The user's documents the first time, then the folder last saved to, for
+    // as long as the program runs; never wherever the program was started from.
+    QString folder = lastSaveFolder_;
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir(folder).exists()) folder = QDir::homePath();
+    }
+    SaveDialog dialog(parent, request.title, folder, QtFilter(request.filter));
     // Qt's own dialog everywhere, so that every desktop gets the same checks.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.folderMustExist = request.folderMustExist;
@@ -166,7 +174,9 @@ QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& re
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastSaveFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 bool QtPlatform::askPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) {

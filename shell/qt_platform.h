@@ -32,6 +32,7 @@ private:
 
     std::mt19937 generator_;
     QString settingsFile_;
+    QString lastSaveFolder_;
     std::unique_ptr<QSettings> settings_;
 };
 

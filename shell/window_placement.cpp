@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace zodiac {
 namespace {
@@ -15,11 +16,16 @@ namespace {
 // frame yet when it is placed.
 QMargins knownFrame;
 
+// Centred where the frame fits the screen's free area; where it does not, as on
+// a small screen at a high scale, its top-left corner stays on that area, so the
+// title bar and the menu can be reached.
 QPoint CentredTopLeft(const QSize& frameSize) {
     QRect frame(QPoint(), frameSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        frame.moveCenter(screen->availableGeometry().center());
-    return frame.topLeft();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return frame.topLeft();
+    const QRect available = screen->availableGeometry();
+    frame.moveCenter(available.center());
+    return {std::max(frame.left(), available.left()), std::max(frame.top(), available.top())};
 }
 
 // Waits for the window's first exposure, when its frame is real: learns the

@@ -2,16 +2,25 @@
 
 #include <qdrawutil.h>
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTextEdit>
 
+#include "shell/colours.h"
 #include "shell/image_list.h"
 
 namespace zodiac {
 
 WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+void UseWindowStyle() {
+    if (!dynamic_cast<WindowStyle*>(QApplication::style())) QApplication::setStyle(new WindowStyle);
+}
 
 QIcon WindowStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
     const char* direction = icon == SP_ToolBarHorizontalExtensionButton ? "h"
@@ -33,6 +42,19 @@ QIcon WindowStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
 
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const {
+    // Fusion marks only a one-line box's focus, in a blue lost on our own; the
+    // boxes of several lines get none.
+    const bool textBox = qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+                         qobject_cast<const QPlainTextEdit*>(widget);
+    if ((element == PE_FrameLineEdit || element == PE_Frame) && textBox && (option->state & State_HasFocus)) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        painter->save();
+        painter->setPen(QPen(colour::kOrange, 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+        return;
+    }
     static const QPixmap frame =
         CompiledPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
     if (element != PE_FrameGroupBox || frame.isNull())
@@ -44,6 +66,31 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
                         ? kTopMargin
                         : qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) + kTopMargin;
     qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame);
+}
+
+int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+    // Room inside the frame of a box of several lines for its focus mark, which
+    // its text would otherwise cover.
+    if (metric == PM_DefaultFrameWidth &&
+        (qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget)))
+        return 2;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                                  const QWidget* widget) const {
+    const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (control != CC_ComboBox || !list || list->editable || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    // Fusion gives the arrow 19 pixels and the text 2 more of padding; the arrow
+    // itself is 8 wide, so 12 keep it clear of the frame and of the text.
+    constexpr int kArrow = 12, kFrame = 2, kIndent = 1;
+    const QRect box = option->rect;
+    const QRect rect = part == SC_ComboBoxArrow
+                           ? QRect(box.right() - kArrow + 1, box.top(), kArrow, box.height())
+                           : QRect(box.left() + kFrame + kIndent, box.top() + kFrame,
+                                   box.width() - kArrow - 2 * kFrame - kIndent, box.height() - 2 * kFrame);
+    return visualRect(option->direction, box, rect);
 }
 
 }  // namespace zodiac

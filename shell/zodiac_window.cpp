@@ -60,7 +60,7 @@ std::pair<LinkLabel*, LinkLabel*> ZodiacWindow::PlaceOffers(QWidget* frame, Twip
 
 void ZodiacWindow::FinishLayout() {
     setFixedSize(client_->width(), client_->height() + menuBar()->sizeHint().height());
-    FitLabels(this);
+    FitTexts(this);
 }
 
 void ZodiacWindow::CloseToGoBack() {

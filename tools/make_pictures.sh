@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Regenerates every picture under resources/ from scratch:
-#   resources/animals/<animal>.png   200x200, white animal on a dark blue disc
-#   resources/symbols/<animal>.png   56x56, the sign's kanji in black on white
-#   resources/app_icon.png           256x256 application icon
-#   resources/app_icon_32.png        32x32 application icon
-#   resources/link_cursor.png        32x32 pointing hand (hot spot 11,1)
+#   resources/animals/<animal>.png     200x200, white animal on a dark blue disc
+#   resources/animals/<animal>@2x.png  400x400, the same for a display scale of 2
+#   resources/symbols/<animal>.png     56x56, the sign's kanji in black on white
+#   resources/symbols/<animal>@2x.png  112x112, the same for a display scale of 2
+#   resources/app_icon.png             256x256 application icon
+#   resources/app_icon_32.png          32x32 application icon
+#   resources/app_icon_32@2x.png       64x64, the same for a display scale of 2
+#   resources/link_cursor.png          32x32 pointing hand (hot spot 11,1)
+#
+# The @2x pictures are rendered again from the vector sources with every
+# dimension doubled, not scaled up from the 1x ones, so they stay sharp.
 #
 # Sources (all fetched fresh on every run, nothing is kept in the tree):
 #   npm   @iconify-json/game-icons                  CC BY 3.0  (game-icons.net)
@@ -119,7 +125,8 @@ disc_picture() {  # set name size box out.png
     squeeze "$tmp/disc.png" "$5"
 }
 
-rm -rf "$res/animals" "$res/symbols" "$res/app_icon.png" "$res/app_icon_32.png" "$res/link_cursor.png"
+rm -rf "$res/animals" "$res/symbols" "$res/app_icon.png" "$res/app_icon_32.png" \
+    "$res/app_icon_32@2x.png" "$res/link_cursor.png"
 mkdir -p "$res/animals" "$res/symbols"
 
 # ---------------------------------------------------------------- animals
@@ -142,18 +149,25 @@ signs=(
 for line in "${signs[@]}"; do
     read -r animal set icon kanji <<<"$line"
     disc_picture "$set" "$icon" 200 128 "$res/animals/$animal.png"
+    disc_picture "$set" "$icon" 400 256 "$res/animals/$animal@2x.png"
 
     # Kanji: rendered large, cut to its ink, scaled by the same factor for every
     # sign (so strokes have equal weight) and centred on a white 56x56 square.
-    "$IM" -background white -fill black -font "$kanji_font" -pointsize 400 \
-        label:"$kanji" -trim +repage -filter Lanczos -resize 13% \
-        -gravity center -extent 56x56 -colorspace Gray -depth 8 "$tmp/kanji.png"
-    squeeze "$tmp/kanji.png" "$res/symbols/$animal.png"
+    # The @2x square takes twice the factor, so strokes keep their weight
+    # relative to the square.
+    for k in "13% 56x56 $animal.png" "26% 112x112 $animal@2x.png"; do
+        read -r factor square out <<<"$k"
+        "$IM" -background white -fill black -font "$kanji_font" -pointsize 400 \
+            label:"$kanji" -trim +repage -filter Lanczos -resize "$factor" \
+            -gravity center -extent "$square" -colorspace Gray -depth 8 "$tmp/kanji.png"
+        squeeze "$tmp/kanji.png" "$res/symbols/$out"
+    done
 done
 
 # ---------------------------------------------------------------- app icon
 disc_picture game-icons spiked-dragon-head 256 168 "$res/app_icon.png"
 disc_picture game-icons spiked-dragon-head 32 25 "$res/app_icon_32.png"
+disc_picture game-icons spiked-dragon-head 64 50 "$res/app_icon_32@2x.png"
 
 # ---------------------------------------------------------------- cursor
 # tabler "hand-finger" outline, thinner stroke, black outline with white inside,

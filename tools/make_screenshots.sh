@@ -3,16 +3,28 @@
 # window with Ann, 5 March 1975 entered, the result window and the report window,
 # each with its frame, under a virtual X display with a window manager, driven by
 # keyboard as tests/e2e/run_e2e.sh drives it.
-# usage: tools/make_screenshots.sh [PROGRAM]   (default: build/app/qorvel-zodiac)
+# With --scale N (such as 2), the same at Qt's scale factor N, with December, the
+# longest month name, chosen, on a screen large enough for the windows, into
+# build/screenshots-scale-N/ (the README shows scale 1 only).
+# usage: tools/make_screenshots.sh [--scale N] [PROGRAM]   (default: build/app/qorvel-zodiac)
 # needs: xvfb, xauth, openbox, xdotool, x11-utils, imagemagick
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+scale=1
+if [ "${1:-}" = "--scale" ]; then
+    scale="${2:?--scale needs a number, such as 2}"
+    shift 2
+fi
+month=m out="$root/docs/screenshots"
+if [ "$scale" != 1 ]; then
+    export QT_SCALE_FACTOR="$scale" ZODIAC_SCREEN=3200x2400x24
+    month=d out="$root/build/screenshots-scale-$scale"
+fi
 source "$root/tests/e2e/x11_session.sh"
-in_virtual_display "$0" "$@"
+in_virtual_display "$0" --scale "$scale" "$@"
 
 program="$(realpath "${1:-$root/build/app/qorvel-zodiac}")"
 [ -x "$program" ] || { echo "no program at $program; build it first (./run.sh build)" >&2; exit 1; }
-out="$root/docs/screenshots"
 mkdir -p "$out"
 
 start_session
@@ -38,7 +50,7 @@ main="$(window "$windows")" || fail "no main window"
 xdotool windowactivate --sync "$main"
 sleep 0.5
 type_text "Ann"
-keys Tab m Tab 5 Tab
+keys Tab "$month" Tab 5 Tab
 type_text "1975"
 shot "$main" main-window
 

@@ -478,15 +478,24 @@ private slots:
     }
 
     // Qt's own options still reach the windows, and no command is taken for one.
+    // At a scale of 2, where the twice-size pictures are read, start-up still
+    // loads no image plugin: the pictures go through Qt's own PNG reader.
     void qtOptionsStartTheWindows() {
         QProcess windows;
-        windows.setProcessEnvironment(Environment());
+        QProcessEnvironment environment = Environment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        windows.setProcessEnvironment(environment);
         windows.start(QStringLiteral(PROGRAM), {QStringLiteral("-platform"), QStringLiteral("offscreen")});
         QVERIFY(windows.waitForStarted(5000));
         QVERIFY(!windows.waitForFinished(1500));  // the windows wait for a person
         QCOMPARE(windows.readAllStandardOutput(), QByteArray());
         windows.kill();
         windows.waitForFinished(5000);
+        const QString plugins = QString::fromUtf8(windows.readAllStandardError());
+        QVERIFY2(plugins.contains(QStringLiteral("loaded library")), "QT_DEBUG_PLUGINS says what it loads");
+        QVERIFY2(!plugins.contains(QRegularExpression(QStringLiteral("imageformats/[^\"]*\" loaded library"))),
+                 qPrintable(plugins.right(500)));
     }
 };
 

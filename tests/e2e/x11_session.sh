@@ -3,11 +3,12 @@
 # program by keyboard as a person would.
 
 # usage: in_virtual_display "$0" "$@" - runs the calling script again under
-# xvfb-run, on a 1280x1024 screen, unless it already runs there.
+# xvfb-run, on a 1280x1024 screen (or ZODIAC_SCREEN, such as 2560x2048x24),
+# unless it already runs there.
 in_virtual_display() {
     if [ -z "${DISPLAY:-}" ] || [ -z "${ZODIAC_IN_XVFB:-}" ]; then
         export ZODIAC_IN_XVFB=1
-        exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+        exec xvfb-run -a -s "-screen 0 ${ZODIAC_SCREEN:-1280x1024x24}" "$@"
     fi
 }
 

@@ -34,6 +34,30 @@ void ExpectEveryControlNamed(QWidget* window) {
     }
 }
 
+// Every box a person can tab into shows it has the focus, in the windows'
+// orange, along its edge; without the focus it shows none.
+void ExpectFocusMarked(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    int boxes = 0;
+    for (QWidget* box : window->findChildren<QWidget*>()) {
+        const bool textBox =
+            qobject_cast<QLineEdit*>(box) || qobject_cast<QPlainTextEdit*>(box) || qobject_cast<QTextEdit*>(box);
+        if (!textBox || box->focusPolicy() == Qt::NoFocus || !box->isVisible()) continue;
+        ++boxes;
+        const auto edge = [box] { return box->grab().toImage().pixelColor(1, box->height() / 2); };
+        box->setFocus();
+        QVERIFY(box->hasFocus());
+        QVERIFY2(edge() == QColor(255, 128, 0),
+                 qPrintable(window->objectName() + QLatin1Char('/') + box->objectName()));
+        box->clearFocus();
+        QVERIFY2(edge() != QColor(255, 128, 0), qPrintable(box->objectName()));
+    }
+    QVERIFY(boxes > 0 || window->objectName() == u"frmAbout");
+    window->hide();
+}
+
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -41,6 +65,33 @@ class AccessibilityTest : public QObject {
 
 private slots:
     void everyWindowNamesItsControls() { ForEveryWindow(ExpectEveryControlNamed); }
+
+    void everyBoxShowsItsFocus() { ForEveryWindow(ExpectFocusMarked); }
+
+    // The report window from the keyboard alone: Tab leaves the report for Save
+    // and Print and types nothing into it; the access keys save and print.
+    void theReportWindowWorksFromTheKeyboardAlone() {
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.RTB->setFocus();
+        const QString report = window.RTB->toPlainText();
+        QTest::keyClick(window.RTB, Qt::Key_Tab);
+        QVERIFY(window.cmdSave->hasFocus());
+        QTest::keyClick(window.cmdSave, Qt::Key_Tab);
+        QVERIFY(window.cmdPrint->hasFocus());
+        QTest::keyClick(window.cmdPrint, Qt::Key_Backtab);
+        QTest::keyClick(window.cmdSave, Qt::Key_Backtab);
+        QVERIFY(window.RTB->hasFocus());
+        QCOMPARE(window.RTB->toPlainText(), report);
+        QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(f.platform.saveRequests.size(), 1u);
+        f.platform.printAnswer = false;
+        QTest::keyClick(window.windowHandle(), Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(f.platform.printRequests.size(), 1u);
+    }
 
     void theAccessKeysWork() {
         Program program;

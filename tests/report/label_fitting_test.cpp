@@ -1,8 +1,14 @@
-// No caption is cut off, in any window, in the fonts this machine has.
+// The windows as a person sees them, at the scale the test runs at (it runs at
+// 1, 1.5 and 2): no caption and no list entry cut off, in the fonts this
+// machine has; every window on the screen, even one larger than the screen;
+// pictures as sharp as the scale allows.
 #include "shell/label_fitting.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QtTest>
 
 #include "shell/about_box.h"
@@ -47,6 +53,28 @@ QString ClippedText(const QLabel* label) {
     return {};
 }
 
+// Every entry against the room the style gives a closed list's text, left of
+// its drop-down arrow.
+QStringList ClippedEntries(const QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.frame = true;
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    const QRect arrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list);
+    QStringList clipped;
+    if (field.intersects(arrow)) clipped << list->objectName() + QStringLiteral(": its text runs under the arrow");
+    for (int i = 0; i < list->count(); ++i) {
+        const int needed = QFontMetrics(list->font()).horizontalAdvance(list->itemText(i));
+        if (needed > field.width() - 2) {
+            clipped << QStringLiteral("%1 \"%2\" needs %3 in %4")
+                           .arg(list->objectName(), list->itemText(i))
+                           .arg(needed)
+                           .arg(field.width() - 2);
+        }
+    }
+    return clipped;
+}
+
 void ExpectNothingClipped(QWidget* window) {
     QStringList clipped;
     int labels = 0;
@@ -54,11 +82,43 @@ void ExpectNothingClipped(QWidget* window) {
         ++labels;
         if (const QString problem = ClippedText(label); !problem.isEmpty()) clipped << problem;
     }
+    for (const QComboBox* list : window->findChildren<QComboBox*>()) clipped << ClippedEntries(list);
     QVERIFY2(labels > 0, qPrintable(window->objectName()));
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 }
 
 QLabel* Label(QWidget* window, const char* name) { return window->findChild<QLabel*>(QLatin1String(name)); }
+
+// Shown, a window is centred on the screen where it fits; on an axis where it
+// does not, its top-left corner lies on the screen, so that its title bar and
+// menu can be reached. (The offscreen screen is 800x600 pixels: 400x300 at a
+// scale of 2, smaller than every window.)
+void ExpectOnTheScreen(QWidget* window) {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const QString name = window->objectName();
+    if (frame.width() <= screen.width()) {
+        QVERIFY2(std::abs(frame.center().x() - screen.center().x()) <= 1, qPrintable(name));
+    } else {
+        QCOMPARE(frame.left(), screen.left());
+    }
+    if (frame.height() <= screen.height()) {
+        QVERIFY2(std::abs(frame.center().y() - screen.center().y()) <= 1, qPrintable(name));
+    } else {
+        QCOMPARE(frame.top(), screen.top());
+    }
+    window->hide();
+}
+
+// A picture made for the scale: twice the pixels, drawn in the same room, above a scale of 1.
+void ExpectSharp(const QLabel* picture, QSize size) {
+    const qreal ratio = qApp->devicePixelRatio() > 1 ? 2 : 1;
+    QVERIFY2(!picture->pixmap().isNull(), qPrintable(picture->objectName()));
+    QCOMPARE(picture->pixmap().devicePixelRatio(), ratio);
+    QCOMPARE(picture->pixmap().size(), size * ratio);
+}
 
 }  // namespace
 
@@ -66,7 +126,30 @@ class LabelFittingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void noWindowCutsACaption() { ForEveryWindow(ExpectNothingClipped); }
+    void noWindowCutsACaptionOrAListEntry() { ForEveryWindow(ExpectNothingClipped); }
+
+    void everyWindowLiesOnTheScreen() { ForEveryWindow(ExpectOnTheScreen); }
+
+    void thePicturesAreMadeForTheScale() {
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ResultWindow* result = program.app.loadedResultWindow();
+        ExpectSharp(result->YourPicture, {200, 200});
+        ExpectSharp(result->picJapaneseSignSymbol, {56, 56});
+        AboutBox about(program.app.links());
+        ExpectSharp(about.Picture1, {32, 32});
+        result->close();
+        ExpectSharp(program.app.loadedExitScreen()->picNagscreen2Icon, {32, 32});
+    }
+
+    // The month list was cut at "Decembe" in the stand-in font.
+    void theLongestMonthFitsItsList() {
+        Program program;
+        QComboBox* months = program.main()->cboMaleMonth;
+        QCOMPARE(months->width(), 1215 / 15);
+        QCOMPARE(ClippedEntries(months), QStringList());
+        QVERIFY2(months->font().pixelSize() >= 10, "at most a step smaller than the designed 11 pixels");
+    }
 
     // The About box's title is one line with room beside it: it keeps its size and grows.
     void aCaptionWithRoomBesideItGrowsAndKeepsItsSize() {
@@ -103,7 +186,7 @@ private slots:
         cramped->setGeometry(0, 40, 60, 20);
         auto* neighbour = new QWidget(&window);
         neighbour->setGeometry(120, 40, 100, 20);
-        FitLabels(&window);
+        FitTexts(&window);
         QCOMPARE(roomy->font().pixelSize(), 13);
         QVERIFY(roomy->width() >= QFontMetrics(roomy->font()).horizontalAdvance(text));
         QVERIFY(cramped->font().pixelSize() < 13);

@@ -41,9 +41,10 @@ inline ZodiacState AnnsState() {
     return StateFor(QStringLiteral("Ann"), 1975y / March / 5d, QStringLiteral("5 March 1975"));
 }
 
+// A report window's surroundings, in the program's style.
 struct ReportFixture {
     FakePlatform platform;
-    WebLinks links{platform, QStringLiteral("https://zodiac.example.test")};
+    WebLinks links{(UseWindowStyle(), platform), QStringLiteral("https://zodiac.example.test")};
 };
 
 // Hands each of the program's windows to `check`, after a run for Ann: the main

@@ -82,6 +82,31 @@ private slots:
         QCOMPARE(title, QStringLiteral("Qorvel Japanese Zodiac"));
     }
 
+    // The dialog opens in the user's documents, then, for the rest of the run,
+    // in the folder last saved to; a new run starts in the documents again.
+    void theSaveDialogStartsInTheDocumentsThenWhereTheLastSaveWent() {
+        const QString home = dir_.filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/Documents")) && QDir().mkpath(home + QStringLiteral("/reports")));
+        qputenv("HOME", home.toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
+        const QString documents = home + QStringLiteral("/Documents"), reports = home + QStringLiteral("/reports");
+        QtPlatform platform(dir_.filePath(QStringLiteral("settings.ini")));
+        QStringList openedIn;
+        const auto save = [&](QtPlatform& on, const QString& name) {
+            OnTopDialog([&, name](QWidget* dialog) {
+                openedIn << static_cast<QFileDialog*>(dialog)->directory().absolutePath();
+                TypeAndEnter(dialog, name);
+            });
+            return on.askSaveFileName(nullptr, ReportRequest());
+        };
+        QCOMPARE(save(platform, QStringLiteral("ann.rtf")), documents + QStringLiteral("/ann.rtf"));
+        QCOMPARE(save(platform, reports + QStringLiteral("/bob.rtf")), reports + QStringLiteral("/bob.rtf"));
+        QCOMPARE(save(platform, QStringLiteral("cho.rtf")), reports + QStringLiteral("/cho.rtf"));
+        QtPlatform nextRun(dir_.filePath(QStringLiteral("settings.ini")));
+        save(nextRun, QStringLiteral("dan.rtf"));
+        QCOMPARE(openedIn, (QStringList{documents, documents, reports, documents}));
+    }
+
     void aNameWithAnExtensionKeepsIt() {
         QtPlatform platform(dir_.filePath(QStringLiteral("settings.ini")));
         OnTopDialog([&](QWidget* dialog) { TypeAndEnter(dialog, dir_.filePath(QStringLiteral("ann.rtf"))); });

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "shell/main_window.h"
+#include "shell/window_style.h"
 #include "shell/zodiac_app.h"
 #include "tests/shell/fake_platform.h"
 
@@ -12,10 +13,10 @@ namespace zodiac::testing {
 
 inline constexpr auto kSiteBase = "https://zodiac.example.test";
 
-// A started program over the fake platform.
+// A started program over the fake platform, its windows in the program's style.
 struct Program {
     FakePlatform platform;
-    ZodiacApp app{platform, QString::fromLatin1(kSiteBase)};
+    ZodiacApp app{(UseWindowStyle(), platform), QString::fromLatin1(kSiteBase)};
 
     Program() { app.Start(); }
     MainWindow* main() { return app.mainWindow(); }
