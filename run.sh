@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-14-dev                                               # fuzzing
     xvfb xauth xdotool imagemagick openbox x11-utils                       # end-to-end runs and their screenshots
     dbus-daemon at-spi2-core python3-dbus                                  # reading a message box's text in them
-    python3-lunardate                                                      # an independent lunar calendar for the tests
+    python3-lunardate python3-ephem                                        # an independent lunar calendar and sun for the tests
     desktop-file-utils appstream dpkg-dev file                             # checking the installation and package
     groff-base                                                             # checking the manual page
 )

@@ -3,22 +3,20 @@
 #include <QCommandLineParser>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <string_view>
+#include <vector>
 
+#include "cli/commands.h"
 #include "cli/dates.h"
 #include "cli/failure.h"
 #include "cli/help.h"
-#include "cli/output.h"
 #include "cli/streams.h"
-#include "core/file_writing.h"
-#include "core/reading.h"
-#include "core/report_text.h"
+#include "core/text.h"
 #include "core/version.h"
 
 namespace zodiac::cli {
 namespace {
-
-using std::chrono::year_month_day;
 
 // The options QGuiApplication and QApplication document for every Qt program,
 // with one dash or two; a few take the next argument as their value.
@@ -61,36 +59,40 @@ int QtOptionLength(int argc, char* argv[], int i) {
     return OneOf(name, kQtOptionsWithValue) && i + 1 < argc ? 2 : 0;
 }
 
-struct Command {
-    QString name;
-    bool json = false;
-    YearStart start = YearStart::Lunar;
-    QStringList dates;
-    QString personName;
-    QString output;
-    bool help = false;
-};
-
 [[noreturn]] void UnknownOption(const QString& option, const QString& command) {
     BadInput(QStringLiteral("unknown option '%1' (see qorvel-zodiac %2--help)")
                  .arg(Shown(option), command.isEmpty() ? QString() : command + QLatin1Char(' ')));
 }
 
-Command Parse(const QString& name, const QStringList& arguments) {
+// The command's options, as its table entry gives them, for Qt's parser.
+QCommandLineOption QtOption(const OptionSpec& spec) {
+    QStringList names;
+    if (!spec.shortName.empty()) names << ToQString(spec.shortName);
+    names << ToQString(spec.longName);
+    return spec.value.empty() ? QCommandLineOption(names) : QCommandLineOption(names, {}, ToQString(spec.value));
+}
+
+YearStart YearStartNamed(const QString& name) {
+    QStringList names;
+    for (const YearStartSpec& start : YearStarts()) {
+        if (name == ToQString(start.name)) return start.start;
+        names << QLatin1Char('\'') + ToQString(start.name) + QLatin1Char('\'');
+    }
+    BadInput(QStringLiteral("--year-start is %1 or %2, not '%3'")
+                 .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last(), Shown(name)));
+}
+
+// The command's arguments, by its table entry; nothing when it was asked for its help.
+std::optional<Request> Parse(const CommandSpec& command, const QStringList& arguments) {
+    const QString name = ToQString(command.name);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption json(QStringLiteral("json"));
-    const QCommandLineOption yearStart(QStringLiteral("year-start"), {}, QStringLiteral("lunar|january"));
-    const QCommandLineOption person(QStringLiteral("name"), {}, QStringLiteral("NAME"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("FILE"));
     parser.addOption(help);
-    parser.addOption(yearStart);
-    if (name == u"report") {
-        parser.addOption(person);
-        parser.addOption(output);
-    } else {
-        parser.addOption(json);
+    std::vector<std::pair<Option, QCommandLineOption>> options;
+    for (const OptionUse& use : command.options) {
+        options.emplace_back(use.option, QtOption(SpecOf(use.option)));
+        parser.addOption(options.back().second);
     }
     if (!parser.parse(QStringList{QStringLiteral("qorvel-zodiac")} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -101,126 +103,57 @@ Command Parse(const QString& name, const QStringList& arguments) {
         if (!error.isEmpty()) error[0] = error[0].toLower();
         BadInput(QStringLiteral("%1 (see qorvel-zodiac %2 --help)").arg(Shown(error), name));
     }
-    const bool report = name == u"report";
-    Command command{name,
-                    !report && parser.isSet(json),
-                    YearStart::Lunar,
-                    parser.positionalArguments(),
-                    report ? parser.value(person) : QString(),
-                    report ? parser.value(output) : QString(),
-                    parser.isSet(help)};
-    if (parser.isSet(yearStart)) {
-        const QString start = parser.value(yearStart);
-        if (start == YearStartName(YearStart::January)) {
-            command.start = YearStart::January;
-        } else if (start != YearStartName(YearStart::Lunar)) {
-            BadInput(QStringLiteral("--year-start is 'lunar' or 'january', not '%1'").arg(Shown(start)));
+    if (parser.isSet(help)) return std::nullopt;
+    Request request;
+    request.arguments = parser.positionalArguments();
+    for (const auto& [option, qt] : options) {
+        if (!parser.isSet(qt)) continue;
+        switch (option) {
+            case Option::Json:
+                request.json = true;
+                break;
+            case Option::YearStart:
+                request.start = YearStartNamed(parser.value(qt));
+                break;
+            case Option::Name:
+                request.name = parser.value(qt);
+                break;
+            case Option::Output:
+                request.output = parser.value(qt);
+                break;
         }
     }
-    return command;
+    return request;
 }
 
-year_month_day DateArgument(const QString& text, YearStart start) { return CheckedDate(text.toUtf8(), start); }
-
-int Sign(const Command& command, const StandardStreams& streams, StandardOutput& out) {
-    if (command.dates.isEmpty())
-        BadInput(QStringLiteral("sign needs a DATE (YYYY-MM-DD), or - to read dates from standard input"));
-    if (command.dates.count(QStringLiteral("-")) > 1)
-        BadInput(QStringLiteral("sign reads standard input once; give - only once"));
-    // Every date is checked before anything is written; four bytes a date, so
-    // that a million of them fit in a few megabytes.
-    std::vector<year_month_day> dates;
-    for (const QString& date : command.dates) {
-        if (date != u"-") {
-            dates.push_back(DateArgument(date, command.start));
-            continue;
-        }
-        ReadLines(streams.inputClosed, [&](qsizetype number, QByteArrayView text, bool cut) {
-            dates.push_back(CheckedDate(text, command.start, number, cut));
-        });
-    }
-    SignEntries entries(command.json ? SignEntries::Json : SignEntries::Text, command.start);
-    for (const year_month_day date : dates) {
-        entries.Append(out.Buffer(), date);
-        out.Written();
-    }
-    out.Finish();
-    return kDone;
-}
-
-int MatchSigns(const Command& command, StandardOutput& out) {
-    if (command.dates.contains(QStringLiteral("-"))) {
-        BadInput(QStringLiteral("match reads no dates from standard input; give two dates (YYYY-MM-DD)"));
-    }
-    if (command.dates.size() != 2) {
-        BadInput(QStringLiteral("match needs two dates (YYYY-MM-DD), the first taking the user's side; got %1")
-                     .arg(command.dates.size()));
-    }
-    const year_month_day first = DateArgument(command.dates[0], command.start);
-    const year_month_day second = DateArgument(command.dates[1], command.start);
-    const Match match = MatchOf(*ReadingOf({}, first, command.start), *ReadingOf({}, second, command.start));
-    out.Write(command.json ? JsonLine(MatchJson(match)) : MatchText(match));
-    out.Finish();
-    return kDone;
-}
-
-// The name as the report starts with it: one line of visible text.
-void CheckName(const QString& name) {
-    if (name.trimmed().isEmpty()) BadInput(QStringLiteral("the name is empty; expected --name NAME"));
-    for (const char32_t c : name.toUcs4()) {
-        const auto category = QChar::category(c);
-        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
-            category == QChar::Separator_Paragraph) {
-            BadInput(QStringLiteral("the name holds a control character (%1); a name is one line of text")
-                         .arg(Shown(QString::fromUcs4(&c, 1))));
+// An option of ours before the command, where only Qt's may stand.
+bool OneOfOurs(std::string_view name) {
+    for (const OptionSpec& spec : Options()) {
+        for (const std::string_view ours : {spec.shortName, spec.longName}) {
+            if (!ours.empty() && (name == ours || (name.starts_with(ours) && name[ours.size()] == '='))) return true;
         }
     }
+    return false;
 }
 
-int Report(const Command& command, StandardOutput& out) {
-    if (command.personName.isNull()) BadInput(QStringLiteral("report needs --name NAME"));
-    CheckName(command.personName);
-    if (command.output.isEmpty()) BadInput(QStringLiteral("report needs -o FILE, or -o - for standard output"));
-    if (command.dates.contains(QStringLiteral("-"))) {
-        BadInput(QStringLiteral("report reads no date from standard input; give one date (YYYY-MM-DD)"));
-    }
-    if (command.dates.size() != 1) {
-        BadInput(QStringLiteral("report needs one date (YYYY-MM-DD); got %1").arg(command.dates.size()));
-    }
-    const Reading reading =
-        *ReadingOf(command.personName, DateArgument(command.dates[0], command.start), command.start);
-    const QByteArray rtf = QByteArray::fromStdString(ReportRtf(ComposeReport(FactsOf(reading))));
-    if (command.output == u"-") {
-        out.Write(rtf);
-        out.Finish();
-    } else if (const auto failure = WriteWholeFile(command.output, rtf)) {
-        throw Failure{kNotWritten, QStringLiteral("cannot write the report to %1: %2")
-                                       .arg(Shown(command.output, false, kShownPathLength), *failure)};
-    }
-    return kDone;
-}
-
-int RunCommand(const QStringList& arguments, const StandardStreams& streams, StandardOutput& out) {
+int RunCommand(const QStringList& arguments, Session& session) {
     const QString first = arguments.value(0);
     if (first == u"--help" || first == u"-h" || first == u"--help-all") {
-        out.Write(UsageText());
-        out.Finish();
+        session.out.Write(UsageText());
+        session.out.Finish();
         return kDone;
     }
     if (first == u"--version" || first == u"-v") {
-        out.Write(QByteArray("qorvel-zodiac ") + version::kVersion + '\n');
-        out.Finish();
+        session.out.Write(QByteArray("qorvel-zodiac ") + version::kVersion + '\n');
+        session.out.Finish();
         return kDone;
     }
     if (first.startsWith(u'-') && first.size() > 1) {
         const std::string option = first.toStdString();
-        const std::string_view name = OptionName(option);
-        for (const std::string_view ours : {"json", "year-start", "name", "o", "output"}) {
-            if (name == ours || (name.starts_with(ours) && name[ours.size()] == '=')) {
-                BadInput(QStringLiteral("%1 goes after the command, as in qorvel-zodiac sign --json 1975-03-05 "
-                                        "(see qorvel-zodiac --help)")
-                             .arg(Shown(first)));
-            }
+        if (OneOfOurs(OptionName(option))) {
+            BadInput(QStringLiteral("%1 goes after the command, as in qorvel-zodiac sign --json 1975-03-05 "
+                                    "(see qorvel-zodiac --help)")
+                         .arg(Shown(first)));
         }
         if (QtOptionWithValue(option)) {
             BadInput(QStringLiteral("%1, Qt's option for the windows, needs a value (see qorvel-zodiac --help)")
@@ -228,19 +161,20 @@ int RunCommand(const QStringList& arguments, const StandardStreams& streams, Sta
         }
         UnknownOption(first, {});
     }
-    if (first != u"sign" && first != u"match" && first != u"report") {
-        BadInput(QStringLiteral("'%1' is not a command; expected sign, match or report (see qorvel-zodiac --help)")
-                     .arg(Shown(first)));
+    const CommandSpec* command = FindCommand(first.toStdString());
+    if (!command) {
+        QStringList names;
+        for (const CommandSpec& known : Commands()) names << ToQString(known.name);
+        BadInput(QStringLiteral("'%1' is not a command; expected %2 or %3 (see qorvel-zodiac --help)")
+                     .arg(Shown(first), names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last()));
     }
-    const Command command = Parse(first, arguments.mid(1));
-    if (command.help) {
-        out.Write(CommandHelp(first));
-        out.Finish();
+    const std::optional<Request> request = Parse(*command, arguments.mid(1));
+    if (!request) {
+        session.out.Write(CommandHelp(*command));
+        session.out.Finish();
         return kDone;
     }
-    if (first == u"sign") return Sign(command, streams, out);
-    if (first == u"match") return MatchSigns(command, out);
-    return Report(command, out);
+    return command->run(*request, session);
 }
 
 }  // namespace
@@ -259,8 +193,9 @@ int Run(int argc, char* argv[], int first, const StandardStreams& streams) {
     QStringList arguments;
     for (int i = first; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     StandardOutput out(streams.outputClosed);
+    Session session{streams, out};
     try {
-        return RunCommand(arguments, streams, out);
+        return RunCommand(arguments, session);
     } catch (const Failure& failure) {
         if (!failure.message.isEmpty()) {
             const QByteArray line = (QStringLiteral("qorvel-zodiac: ") + failure.message + QLatin1Char('\n')).toUtf8();

@@ -1,9 +1,12 @@
 #include "cli/dates.h"
 
 #include <QList>
+#include <QStringList>
 
+#include "cli/commands.h"
 #include "cli/failure.h"
 #include "core/reading.h"
+#include "core/text.h"
 
 namespace zodiac::cli {
 namespace {
@@ -74,16 +77,17 @@ std::chrono::year_month_day CheckedDate(QByteArrayView text, YearStart start, qs
     if (!date.ok())
         BadInput(where() + QStringLiteral("%1 is not a day of the calendar; expected a real date").arg(shown()));
     if (FindZodiacYear(date, start)) return date;
-    const YearStart other = start == YearStart::Lunar ? YearStart::January : YearStart::Lunar;
-    BadInput(where() + QStringLiteral("%1 is outside the %2 years this program knows; expected a date from %3 "
-                                      "(--year-start=%4 covers %5)")
-                           .arg(shown(),
-                                start == YearStart::Lunar ? QStringLiteral("lunar") : QStringLiteral("calendar"),
-                                IsoRange(start), YearStartName(other), IsoRange(other)));
+    QStringList others;
+    for (const YearStartSpec& other : YearStarts()) {
+        if (other.start != start)
+            others
+                << QStringLiteral("--year-start=%1 covers %2").arg(YearStartName(other.start), IsoRange(other.start));
+    }
+    BadInput(where() +
+             QStringLiteral("%1 is outside the %2 years this program knows; expected a date from %3 (%4)")
+                 .arg(shown(), ToQString(SpecOf(start).years), IsoRange(start), others.join(QStringLiteral(", "))));
 }
 
-QString YearStartName(YearStart start) {
-    return start == YearStart::Lunar ? QStringLiteral("lunar") : QStringLiteral("january");
-}
+QString YearStartName(YearStart start) { return ToQString(SpecOf(start).name); }
 
 }  // namespace zodiac::cli

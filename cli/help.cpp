@@ -1,73 +1,82 @@
 #include "cli/help.h"
 
+#include "cli/commands.h"
+#include "cli/dates.h"
+#include "cli/output.h"
+#include "core/reading.h"
+#include "core/text.h"
+
 namespace zodiac::cli {
 namespace {
 
-constexpr const char* kYearStart =
-    "  --year-start=lunar     each zodiac year starts at the lunar new year, as in\n"
-    "                         Chinese tradition and in the windows (the default);\n"
-    "                         dates from 1900-01-31 to 2100-02-08\n"
-    "  --year-start=january   each zodiac year starts on 1 January, as in Japan\n"
-    "                         since the calendar reform; dates from 1900-01-01 to\n"
-    "                         2100-12-31\n";
+constexpr int kWidth = 80;
+constexpr int kColumn = 25;  // where an option's explanation starts
+
+// "  NAME" with its explanation beside it from the column on, wrapped.
+QString Entry(const QString& name, const QString& explanation) {
+    const QString indent(kColumn, u' ');
+    QString line = (QStringLiteral("  ") + name).leftJustified(kColumn - 1) + QLatin1Char(' ');
+    if (line.size() > kColumn) line += QLatin1Char('\n') + indent;
+    return line + WrapText(explanation, kWidth - kColumn, indent) + QLatin1Char('\n');
+}
+
+// Each year start, with the days it covers as the engine knows them.
+QString YearStartEntries() {
+    QString text;
+    for (const YearStartSpec& start : YearStarts()) {
+        const DateRange range = Coverage(start.start);
+        text += Entry(QStringLiteral("--year-start=") + ToQString(start.name),
+                      ToQString(start.description) +
+                          QStringLiteral("; dates from %1 to %2").arg(IsoDate(range.first), IsoDate(range.last)));
+    }
+    return text;
+}
 
 }  // namespace
 
 QByteArray UsageText() {
-    return QByteArray(
-               "Usage: qorvel-zodiac [COMMAND [OPTIONS] ARGUMENTS]\n"
-               "\n"
-               "Without a command the windows open. With one, no window opens:\n"
-               "  sign   [--json] [--year-start=lunar|january] DATE...\n"
-               "         the sign, element, Japanese name and profile of each date\n"
-               "  match  [--json] [--year-start=lunar|january] DATE DATE\n"
-               "         how two people's signs go together, the first taking the user's side\n"
-               "  report --name NAME [--year-start=lunar|january] DATE -o FILE\n"
-               "         the report the windows save, as RTF (-o - for standard output)\n"
-               "\n"
-               "DATE is YYYY-MM-DD. For sign, - reads the dates from standard input, one a\n"
-               "line. --json prints one JSON object a line.\n"
-               "\n") +
-           kYearStart +
-           "\n"
-           "  -h, --help             this help; each command has its own\n"
-           "  -v, --version          the program's version\n"
-           "\n"
-           "Exit status: 0 done, 1 the output could not be written, 2 bad input.\n";
+    QString text = QStringLiteral(
+        "Usage: qorvel-zodiac [COMMAND [OPTIONS] ARGUMENTS]\n"
+        "\n"
+        "Without a command the windows open. With one, no window opens:\n");
+    for (const CommandSpec& command : Commands()) {
+        const QString synopsis = Synopsis(command);
+        text += QStringLiteral("  ") + synopsis.section(u' ', 0, 0).leftJustified(6) + QLatin1Char(' ') +
+                synopsis.section(u' ', 1) + QLatin1Char('\n') + QString(9, u' ') + ToQString(command.summary) +
+                QLatin1Char('\n');
+    }
+    text += QStringLiteral(
+        "\n"
+        "DATE is YYYY-MM-DD. For sign, - reads the dates from standard input, one a\n"
+        "line. --json prints one JSON object a line.\n"
+        "\n");
+    text += YearStartEntries() + QLatin1Char('\n');
+    text += Entry(QStringLiteral("-h, --help"), QStringLiteral("this help; each command has its own"));
+    text += Entry(QStringLiteral("-v, --version"), QStringLiteral("the program's version"));
+    text += QStringLiteral("\nExit status: 0 done, 1 the output could not be written, 2 bad input.\n");
+    return text.toUtf8();
 }
 
-QByteArray CommandHelp(const QString& command) {
-    if (command == u"sign") {
-        return QByteArray(
-                   "Usage: qorvel-zodiac sign [--json] [--year-start=lunar|january] DATE...\n"
-                   "\n"
-                   "For each DATE (YYYY-MM-DD, or - for dates read from standard input, one a\n"
-                   "line): the animal sign, element, Japanese name and kanji, the first and last\n"
-                   "day of that zodiac year, the sign's profile and the element's description.\n"
-                   "\n"
-                   "  --json                 one JSON object a date, one a line\n") +
-               kYearStart;
+QByteArray CommandHelp(const CommandSpec& command) {
+    // The synopsis wraps under its first word, to keep within 80 columns.
+    const QString synopsis = Synopsis(command);
+    const QString head = QStringLiteral("Usage: qorvel-zodiac ") + synopsis.section(u' ', 0, 0) + QLatin1Char(' ');
+    QString text = head + WrapText(synopsis.section(u' ', 1), kWidth - head.size(), QString(head.size(), u' ')) +
+                   QStringLiteral("\n\n") + WrapText(ToQString(command.description), kWidth, {}) +
+                   QStringLiteral("\n\n");
+    for (const OptionUse& use : command.options) {
+        const OptionSpec& option = SpecOf(use.option);
+        if (use.option == Option::YearStart) {
+            text += YearStartEntries();
+            continue;
+        }
+        QString name = QStringLiteral("--") + ToQString(option.longName);
+        if (!option.shortName.empty())
+            name = QStringLiteral("-") + ToQString(option.shortName) + QStringLiteral(", ") + name;
+        if (!option.value.empty()) name += QLatin1Char(' ') + ToQString(option.value);
+        text += Entry(name, ToQString(option.help));
     }
-    if (command == u"match") {
-        return QByteArray(
-                   "Usage: qorvel-zodiac match [--json] [--year-start=lunar|january] DATE DATE\n"
-                   "\n"
-                   "Both people's signs and how well they go together, the first DATE taking the\n"
-                   "user's side: a number from 2 to 10, a percentage, a rating and a text.\n"
-                   "\n"
-                   "  --json                 one JSON object\n") +
-               kYearStart;
-    }
-    return QByteArray(
-               "Usage: qorvel-zodiac report --name NAME [--year-start=lunar|january] DATE -o FILE\n"
-               "\n"
-               "Writes the report the windows save for NAME born on DATE, as RTF, to FILE (or\n"
-               "to standard output for -o -). An existing FILE is replaced only once the new\n"
-               "report is complete.\n"
-               "\n"
-               "  --name NAME            the name the report starts with\n"
-               "  -o, --output FILE      where the report goes\n") +
-           kYearStart;
+    return text.toUtf8();
 }
 
 }  // namespace zodiac::cli

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
 namespace zodiac::cli {
 
-// What --help prints: the program's, or one command's.
+struct CommandSpec;
+
+// What --help prints: the program's, or one command's, from the commands' table.
 QByteArray UsageText();
-QByteArray CommandHelp(const QString& command);
+QByteArray CommandHelp(const CommandSpec& command);
 
 }  // namespace zodiac::cli

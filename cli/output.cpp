@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 
+#include "cli/commands.h"
 #include "cli/dates.h"
 #include "core/text.h"
 
@@ -37,9 +38,9 @@ constexpr std::array<Field, kProfileFieldCount> kFields = {{
     {ProfileField::LuckyNumber, "Lucky numbers", "luckyNumber"},
 }};
 
-// Fills lines of `width` with the words of each paragraph; every line but the
-// first starts with `indent`. Paragraphs (CR LF or LF) keep their breaks.
-QString Wrapped(const QString& text, int width, const QString& indent) {
+}  // namespace
+
+QString WrapText(const QString& text, int width, const QString& indent) {
     QString out;
     QString line;
     const auto flush = [&] {
@@ -58,6 +59,8 @@ QString Wrapped(const QString& text, int width, const QString& indent) {
     return out;
 }
 
+namespace {
+
 // The heading without the date it starts with.
 QString HeadingAfterDate(const Reading& reading) {
     return QStringLiteral(": %1 %2, %3 %4\n")
@@ -65,18 +68,55 @@ QString HeadingAfterDate(const Reading& reading) {
              ToQString(reading.japanese.name), ToQString(reading.japanese.kanji));
 }
 
-QString Heading(const Reading& reading) { return IsoDate(reading.birth) + HeadingAfterDate(reading); }
+QString Ordinal(int n) {
+    const int lastTwo = n % 100, last = n % 10;
+    const char* suffix = lastTwo >= 11 && lastTwo <= 13 ? "th"
+                         : last == 1                    ? "st"
+                         : last == 2                    ? "nd"
+                         : last == 3                    ? "rd"
+                                                        : "th";
+    return QString::number(n) + QLatin1String(suffix);
+}
+
+// "  Eto 乙卯 (kinoto-u, きのとう), 52nd of 60; kanreki in 2035": within 80
+// columns for the longest reading, 己未 (tsuchinoto-hitsuji, つちのとひつじ).
+QString EtoLine(const Reading& reading) {
+    const Eto& eto = reading.eto;
+    return QStringLiteral("  Eto %1 (%2, %3), %4 of 60; kanreki in %5\n")
+        .arg(ToQString(eto.Kanji()), ToQString(eto.Reading()), ToQString(eto.Kana()), Ordinal(eto.number))
+        .arg(reading.kanreki);
+}
+
+QString Heading(const Reading& reading) {
+    return IsoDate(reading.birth) + HeadingAfterDate(reading) + EtoLine(reading);
+}
+
+// "Lunar", "Calendar", "Risshun": the years of the year start.
+QString YearWord(YearStart start) {
+    const std::string_view years = SpecOf(start).years;
+    QString word = QString::fromUtf8(years.data(), static_cast<qsizetype>(years.size()));
+    if (!word.isEmpty()) word[0] = word[0].toUpper();
+    return word;
+}
 
 QString YearLine(const Reading& reading) {
     return QStringLiteral("  %1 year from %2 to %3\n")
-        .arg(reading.yearStart == YearStart::Lunar ? QStringLiteral("Lunar") : QStringLiteral("Calendar"),
-             IsoDate(reading.year.begins), IsoDate(reading.year.ends));
+        .arg(YearWord(reading.yearStart), IsoDate(reading.year.begins), IsoDate(reading.year.ends));
 }
 
 QString Row(const QString& label, const QString& text) {
     const QString indent(kLabelWidth, u' ');
     return (QStringLiteral("  ") + label).leftJustified(kLabelWidth, u' ') +
-           Wrapped(text, kWidth - kLabelWidth, indent) + QLatin1Char('\n');
+           WrapText(text, kWidth - kLabelWidth, indent) + QLatin1Char('\n');
+}
+
+QJsonObject EtoJson(const Eto& eto) {
+    return {
+        {QStringLiteral("kanji"), ToQString(eto.Kanji())},
+        {QStringLiteral("reading"), ToQString(eto.Reading())},
+        {QStringLiteral("kana"), ToQString(eto.Kana())},
+        {QStringLiteral("number"), eto.number},
+    };
 }
 
 QJsonObject ProfileJson(const SignProfile& profile) {
@@ -87,7 +127,7 @@ QJsonObject ProfileJson(const SignProfile& profile) {
 
 // A sign's text without the date it starts with.
 QString SignTextAfterDate(const Reading& reading) {
-    QString text = HeadingAfterDate(reading) + YearLine(reading) + QLatin1Char('\n');
+    QString text = HeadingAfterDate(reading) + EtoLine(reading) + YearLine(reading) + QLatin1Char('\n');
     for (const Field& field : kFields) text += Row(QLatin1String(field.label), ToQString(reading.profile[field.field]));
     text +=
         Row(QStringLiteral("Element: ") + ToQString(Name(reading.year.element)), ToQString(reading.elementDescription));
@@ -105,6 +145,8 @@ QJsonObject SignJsonWithoutDate(const Reading& reading) {
         {QStringLiteral("yearEnds"), IsoDate(reading.year.ends)},
         {QStringLiteral("profile"), ProfileJson(reading.profile)},
         {QStringLiteral("elementDescription"), ToQString(reading.elementDescription)},
+        {QStringLiteral("eto"), EtoJson(reading.eto)},
+        {QStringLiteral("kanreki"), reading.kanreki},
     };
 }
 
@@ -133,7 +175,7 @@ QByteArray MatchText(const Match& match) {
     text += QStringLiteral("Compatibility %1 of 10 (%2): %3\n\n")
                 .arg(result.number)
                 .arg(ToQString(result.percentage), ToQString(result.rating).trimmed());
-    text += Wrapped(ToQString(result.text), kWidth, QString()) + QLatin1Char('\n');
+    text += WrapText(ToQString(result.text), kWidth, QString()) + QLatin1Char('\n');
     return text.toUtf8();
 }
 

@@ -19,6 +19,10 @@ QByteArray MatchText(const Match& match);
 QJsonObject SignJson(const Reading& reading);
 QJsonObject MatchJson(const Match& match);
 
+// Fills lines of `width` with the words of each paragraph; every line but the
+// first starts with `indent`. Paragraphs (CR LF or LF) keep their breaks.
+QString WrapText(const QString& text, int width, const QString& indent);
+
 // An object as one line of compact JSON.
 QByteArray JsonLine(const QJsonObject& object);
 

@@ -1,7 +1,11 @@
 #include "core/main_command.h"
 
 namespace zodiac {
+namespace {
 
+// How two signs go together, into `result`: the number, the pair's text, and the
+// percentage and rating, which a number outside 2 to 10 leaves as they were.
+// Gives the Japanese sign of the user's sign, when it is one of the twelve.
 std::optional<JapaneseSign> CompareSigns(Compatibility& compatibility, std::string_view user, std::string_view partner,
                                          CompatibilityResult& result) {
     result.number = compatibility.GetCompatibilityNumber(user, partner);
@@ -13,6 +17,8 @@ std::optional<JapaneseSign> CompareSigns(Compatibility& compatibility, std::stri
     }
     return pair.userJapaneseSign;
 }
+
+}  // namespace
 
 std::optional<JapaneseSign> MainCommand::Run(const PersonEntry& user, const PersonEntry& partner, ZodiacState& state) {
     state.userName = user.name;

@@ -9,12 +9,6 @@
 
 namespace zodiac {
 
-// How two signs go together, into `result`: the number, the pair's text, and the
-// percentage and rating, which a number outside 2 to 10 leaves as they were.
-// Gives the Japanese sign of the user's sign, when it is one of the twelve.
-std::optional<JapaneseSign> CompareSigns(Compatibility& compatibility, std::string_view user, std::string_view partner,
-                                         CompatibilityResult& result);
-
 // What the windows' main command computes once it has read both persons'
 // entries: signs, then elements, then profiles and element descriptions, then the
 // pair's compatibility, each lookup in its fixed order and keeping what it found

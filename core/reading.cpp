@@ -1,19 +1,14 @@
 #include "core/reading.h"
 
-#include <array>
-
-#include "core/main_command.h"
 #include "core/text.h"
-#include "engine/compatibility_tables.h"
 
 namespace zodiac {
-namespace {
 
-constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
-                                                     "May",       "June",     "July",     "August",
-                                                     "September", "October",  "November", "December"};
-
-}  // namespace
+const QStringList& MonthNames() {
+    static const QStringList names = {"January", "February", "March",     "April",   "May",      "June",
+                                      "July",    "August",   "September", "October", "November", "December"};
+    return names;
+}
 
 QString IsoDate(std::chrono::year_month_day day) {
     return QStringLiteral("%1-%2-%3")
@@ -25,28 +20,28 @@ QString IsoDate(std::chrono::year_month_day day) {
 QString BirthText(std::chrono::year_month_day birth) {
     return QStringLiteral("%1 %2 %3")
         .arg(static_cast<unsigned>(birth.day()))
-        .arg(QLatin1String(kMonthNames[static_cast<unsigned>(birth.month()) - 1]))
+        .arg(MonthNames()[static_cast<qsizetype>(static_cast<unsigned>(birth.month())) - 1])
         .arg(static_cast<int>(birth.year()), 4, 10, QLatin1Char('0'));
 }
 
 std::optional<Reading> ReadingOf(const QString& name, std::chrono::year_month_day birth, YearStart start) {
     const auto year = FindZodiacYear(birth, start);
     if (!year) return std::nullopt;
-    ProfileLookup profiles;
+    const int number = static_cast<int>(year->begins.year());
     return Reading{name.trimmed(),
                    birth,
                    BirthText(birth),
                    start,
                    *year,
-                   kJapaneseSigns[Index(year->sign)],
-                   *profiles.GetSignProfile(Name(year->sign)),
-                   profiles.GetElementDescription(Name(year->element))};
+                   EtoOfYear(number),
+                   KanrekiOf(number),
+                   JapaneseSignOf(year->sign),
+                   ProfileOf(year->sign),
+                   std::string{ElementDescriptionOf(year->element)}};
 }
 
 Match MatchOf(Reading first, Reading second) {
-    Compatibility compatibility;
-    CompatibilityResult result;
-    CompareSigns(compatibility, Name(first.year.sign), Name(second.year.sign), result);
+    CompatibilityResult result = CompatibilityOf(first.year.sign, second.year.sign);
     return {std::move(first), std::move(second), std::move(result)};
 }
 

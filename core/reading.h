@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <optional>
 #include <string>
 
 #include "core/report_text.h"
 #include "engine/compatibility.h"
+#include "engine/eto.h"
 #include "engine/profiles.h"
 #include "engine/zodiac_year.h"
 
@@ -19,6 +21,8 @@ struct Reading {
     QString birthText;  // "5 March 1975", as the windows write it
     YearStart yearStart;
     ZodiacYear year;  // its sign and element, first and last day
+    Eto eto;          // the zodiac year's sixty-year name
+    int kanreki;      // the year that name returns
     JapaneseSign japanese;
     SignProfile profile;
     std::string elementDescription;
@@ -39,6 +43,10 @@ Match MatchOf(Reading first, Reading second);
 
 // YYYY-MM-DD.
 QString IsoDate(std::chrono::year_month_day day);
+
+// The months' English names, as the windows' list offers them and a birth text
+// writes them: the one spelling of each.
+const QStringList& MonthNames();
 
 // The day, the month's English name and the four-digit year, as the windows' lists give them.
 QString BirthText(std::chrono::year_month_day birth);

@@ -34,6 +34,15 @@ struct CompatibilityResult {
     std::string text;
 };
 
+// The Japanese name and symbol of a sign.
+JapaneseSign JapaneseSignOf(AnimalSign sign);
+
+// How the user's sign and a partner's go together: the number, its percentage
+// and rating, and the text written for the user's sign.
+CompatibilityResult CompatibilityOf(AnimalSign user, AnimalSign partner);
+
+// The windows' lookups by display name, over the two above, keeping what they
+// found last as the windows always have.
 class Compatibility {
 public:
     // 0 when either name is not one of the twelve signs.

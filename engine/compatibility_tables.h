@@ -7,6 +7,7 @@
 
 #include "engine/animal_sign.h"
 #include "engine/compatibility.h"
+#include "engine/eto.h"
 
 namespace zodiac {
 
@@ -54,6 +55,16 @@ inline constexpr std::array<JapaneseSign, kSignCount> kJapaneseSigns = {{
     {"Inu", 2, "\u620C"},        // 戌
     {"Inoshishi", 1, "\u4EA5"},  // 亥
 }};
+
+namespace detail {
+constexpr bool SymbolsAreTheBranches() {
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        if (kJapaneseSigns[i].kanji != kBranches[i].kanji) return false;
+    }
+    return true;
+}
+}  // namespace detail
+static_assert(detail::SymbolsAreTheBranches(), "a sign's character is its earthly branch");
 
 // Indexed by the number; " A Poor Match" keeps its leading blank, as it always has.
 inline constexpr std::array<std::string_view, 11> kRatingPhrases = {"",

@@ -26,6 +26,8 @@ const std::string& FamousPersonsOf(AnimalSign sign) {
     return joined[Index(sign)];
 }
 
+}  // namespace
+
 SignProfile ProfileOf(AnimalSign sign) {
     const ShortProfileFields& s = kShortProfileFields[Index(sign)];
     const content::SignTraits& traits = content::kSignTraits[Index(sign)];
@@ -46,7 +48,7 @@ SignProfile ProfileOf(AnimalSign sign) {
     }};
 }
 
-}  // namespace
+std::string_view ElementDescriptionOf(ZodiacElement element) { return content::kElementDescriptions[Index(element)]; }
 
 std::optional<SignProfile> ProfileLookup::GetSignProfile(std::string_view sign) const {
     const auto found = FindSign(sign);
@@ -55,7 +57,7 @@ std::optional<SignProfile> ProfileLookup::GetSignProfile(std::string_view sign) 
 }
 
 std::string ProfileLookup::GetElementDescription(std::string_view element) {
-    if (const auto found = FindElement(element)) lastDescription_ = content::kElementDescriptions[Index(*found)];
+    if (const auto found = FindElement(element)) lastDescription_ = ElementDescriptionOf(*found);
     return std::string{lastDescription_};
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/animal_sign.h"
+
 namespace zodiac {
 
 // Positions of a profile's thirteen texts; every consumer addresses a field by them.
@@ -34,6 +36,11 @@ struct SignProfile {
     const std::string& operator[](ProfileField field) const { return fields[static_cast<std::size_t>(field)]; }
 };
 
+// The thirteen texts of a sign's profile, and what an element's description says.
+SignProfile ProfileOf(AnimalSign sign);
+std::string_view ElementDescriptionOf(ZodiacElement element);
+
+// The windows' lookups by display name, over the two above.
 class ProfileLookup {
 public:
     // No profile at all for a name that is not one of the twelve signs.

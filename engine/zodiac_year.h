@@ -8,10 +8,13 @@
 namespace zodiac {
 
 // Where a zodiac year begins: at the lunar new year, as in Chinese tradition and
-// in the windows, or on 1 January, as in Japan since the calendar reform.
-enum class YearStart { Lunar, January };
+// in the windows; on 1 January, as in everyday Japanese use; or on the day of
+// risshun, the start of spring (about 4 February) in Japan time, as Japanese
+// almanacs count it.
+enum class YearStart { Lunar, January, Risshun };
 
-// One zodiac year: every day from `begins` to `ends`, both inclusive.
+// One zodiac year: every day from `begins` to `ends`, both inclusive. It is
+// numbered by the calendar year it begins in, begins.year(), under every year start.
 struct ZodiacYear {
     std::chrono::year_month_day begins;
     std::chrono::year_month_day ends;
@@ -27,7 +30,7 @@ struct DateRange {
 
 // The days each year start can answer for: 1900-01-31 to 2100-02-08 under the
 // lunar year start (the lunar years 1900 to 2099), 1900-01-01 to 2100-12-31
-// under 1 January.
+// under 1 January, and the risshun of 1900 to the day before that of 2101.
 DateRange Coverage(YearStart start);
 
 // The zodiac year a date falls in; nothing for a date outside the coverage or

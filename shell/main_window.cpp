@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "core/main_command.h"
+#include "core/reading.h"
 #include "core/zodiac_state.h"
 #include "shell/advertising.h"
 #include "shell/colours.h"
@@ -25,8 +26,6 @@
 namespace zodiac {
 namespace {
 
-const QStringList kMonths = {"January", "February", "March",     "April",   "May",      "June",
-                             "July",    "August",   "September", "October", "November", "December"};
 constexpr int kFirstYear = 1936;
 constexpr int kLastYear = 2008;
 
@@ -151,8 +150,8 @@ void MainWindow::FillLists() {
     const QStringList days = numbers(1, 31), years = numbers(kFirstYear, kLastYear);
     CboMaleDate->addItems(days);
     cboFemaleDate->addItems(days);
-    cboMaleMonth->addItems(kMonths);
-    cboFemaleMonth->addItems(kMonths);
+    cboMaleMonth->addItems(MonthNames());
+    cboFemaleMonth->addItems(MonthNames());
     cboMaleYear->addItems(years);
     cboFemaleYear->addItems(years);
     for (QComboBox* list : {CboMaleDate, cboMaleMonth, cboMaleYear, cboFemaleDate, cboFemaleMonth, cboFemaleYear}) {

@@ -14,17 +14,17 @@ registry, so it is run by hand, not by ctest.
     tools/lunar_years.py --check         compares the header with what lunardate says (offline; a ctest)
 """
 import datetime
-import json
 import pathlib
-import subprocess
 import sys
-import tempfile
 
 from lunardate import LunarDate
 
+# The shared helpers beside this script, also when a test loads it by its path.
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+from generated import SECOND_CALENDAR, ask_second_calendar, write_or_check  # noqa: E402
+
 FIRST_YEAR, LAST_YEAR = 1900, 2099  # the years lunardate knows
 OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "engine" / "lunar_years.h"
-SECOND_CALENDAR = "lunar-javascript@1.7.7"
 
 SIGNS = ["Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Sheep", "Monkey", "Rooster", "Dog", "Boar"]
 ELEMENTS_BY_LAST_DIGIT = ["Metal", "Metal", "Water", "Water", "Wood", "Wood", "Fire", "Fire", "Earth", "Earth"]
@@ -111,13 +111,8 @@ console.log(JSON.stringify(out));
 
 def cross_check(rows):
     """Fails loudly unless lunar-javascript agrees with every row."""
-    with tempfile.TemporaryDirectory() as folder:
-        subprocess.run(["npm", "install", "--no-save", "--no-audit", "--no-fund", "--prefix", folder, SECOND_CALENDAR],
-                       check=True, stdout=subprocess.DEVNULL)
-        package = json.loads((pathlib.Path(folder) / "node_modules" / "lunar-javascript" / "package.json").read_text())
-        answer = subprocess.run(["node", "-e", SECOND_CALENDAR_SCRIPT, json.dumps([FIRST_YEAR, LAST_YEAR])],
-                                cwd=folder, check=True, capture_output=True, text=True).stdout
-    theirs = {entry["year"]: entry for entry in json.loads(answer)}
+    version, answer = ask_second_calendar(SECOND_CALENDAR_SCRIPT, [FIRST_YEAR, LAST_YEAR])
+    theirs = {entry["year"]: entry for entry in answer}
 
     disagreements = []
     for year, first, last, sign, element in rows:
@@ -149,25 +144,12 @@ def cross_check(rows):
         disagreements.append(f"lunar-javascript answered for {len(theirs)} years, not {len(rows)}")
     if disagreements:
         sys.exit("python3-lunardate and lunar-javascript disagree:\n  " + "\n  ".join(disagreements))
-    print(f"all {len(rows)} lunar years agree with lunar-javascript {package['version']}")
+    print(f"all {len(rows)} lunar years agree with lunar-javascript {version}")
 
 
 def main():
     rows = lunar_years()
-    text = header(rows)
-    mode = sys.argv[1:]
-    if mode not in ([], ["--check"], ["--cross-check"]):
-        sys.exit(__doc__)
-    if mode != ["--check"]:
-        cross_check(rows)
-    if mode:
-        if not OUTPUT.exists() or OUTPUT.read_text() != text:
-            sys.exit(f"{OUTPUT} differs from python3-lunardate; run {sys.argv[0]} to write it again")
-        print(f"{OUTPUT.name} agrees with python3-lunardate")
-        return
-    OUTPUT.write_text(text)
-    print(f"wrote {OUTPUT}")
-
+    write_or_check(OUTPUT, header(rows), lambda: cross_check(rows), "python3-lunardate", __doc__)
 
 if __name__ == "__main__":
     main()

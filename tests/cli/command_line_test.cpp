@@ -11,12 +11,15 @@
 #include <csignal>
 #include <functional>
 
+#include "cli/commands.h"
+#include "core/text.h"
 #include "tests/core/full_disk.h"
 #include "tests/core/rtf_reader.h"
 #include "tests/report/report_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
+using namespace zodiac::cli;
 
 namespace {
 
@@ -75,6 +78,23 @@ class CommandLineTest : public QObject {
         QVERIFY2(ran.err.contains(where) && ran.err.contains(why), qPrintable(ran.err));
     }
 
+    // What bash's completion offers for the words, the last being completed.
+    static QStringList Completed(const QStringList& words) {
+        QProcess bash;
+        bash.start(
+            QStringLiteral("bash"),
+            QStringList{QStringLiteral("-c"),
+                        QStringLiteral("source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); "
+                                       "_qorvel_zodiac; echo \"${COMPREPLY[*]}\""),
+                        QStringLiteral("bash"), QStringLiteral(SOURCE_DIR "/packaging/qorvel-zodiac.bash-completion")} +
+                words);
+        bash.waitForFinished(10000);
+        QStringList offered =
+            QString::fromUtf8(bash.readAllStandardOutput()).simplified().split(u' ', Qt::SkipEmptyParts);
+        offered.sort();
+        return offered;
+    }
+
     static std::function<void(QProcess&)> InChild(std::function<void()> step) {
         return [step = std::move(step)](QProcess& process) { process.setChildProcessModifier(step); };
     }
@@ -89,7 +109,7 @@ private slots:
 
     // Typed from the new-year table and the profiles as written down, and checked
     // against python3-lunardate for the years beyond the windows' lists.
-    void signAnswersForAnyDateInEitherYearStart_data() {
+    void signAnswersForAnyDateInEveryYearStart_data() {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QStringList>("expected");  // sign, element, Japanese name, kanji, year begins, year ends
@@ -116,9 +136,16 @@ private slots:
         QTest::newRow("after the windows' years")
             << "2024-02-10"
             << "lunar" << QStringList{"Dragon", "Wood", "Tatsu", "辰", "2024-02-10", "2025-01-28"};
+        // Risshun fell at 00:34 on 4 February 2017 in Tokyo, 23:34 on the 3rd in Beijing.
+        QTest::newRow("the day before risshun in Japan")
+            << "2017-02-03"
+            << "risshun" << QStringList{"Monkey", "Fire", "Saru", "申", "2016-02-04", "2017-02-03"};
+        QTest::newRow("risshun in Japan")
+            << "2017-02-04"
+            << "risshun" << QStringList{"Rooster", "Fire", "Tori", "酉", "2017-02-04", "2018-02-03"};
     }
 
-    void signAnswersForAnyDateInEitherYearStart() {
+    void signAnswersForAnyDateInEveryYearStart() {
         QFETCH(QString, date);
         QFETCH(QString, start);
         QFETCH(QStringList, expected);
@@ -132,12 +159,19 @@ private slots:
         QCOMPARE(got, expected);
         QCOMPARE(sign["date"].toString(), date);
         QCOMPARE(sign["yearStart"].toString(), start);
+        // match and report count the year alike.
+        const QJsonObject match = Object(Run({"match", "--json", "--year-start=" + start, date, date}).out);
+        QCOMPARE(match["first"].toObject(), sign);
+        const Ran report = Run({"report", "--name", "Ann", "--year-start=" + start, date, "-o", "-"});
+        QVERIFY(QString::fromStdString(ReadRtfText(report.out.toStdString()))
+                    .contains(QStringLiteral("\nEnglish Name : %1\n").arg(expected[0])));
     }
 
     void theJsonHasExactlyItsKeys() {
         const QJsonObject sign = Object(Run({"sign", "--json", "1975-03-05"}).out);
-        QCOMPARE(sign.keys(), (QStringList{"date", "element", "elementDescription", "japaneseName", "kanji", "profile",
-                                           "sign", "yearBegins", "yearEnds", "yearStart"}));
+        QCOMPARE(sign.keys(), (QStringList{"date", "element", "elementDescription", "eto", "japaneseName", "kanji",
+                                           "kanreki", "profile", "sign", "yearBegins", "yearEnds", "yearStart"}));
+        QCOMPARE(sign["eto"].toObject().keys(), (QStringList{"kana", "kanji", "number", "reading"}));
         const QJsonObject profile = sign["profile"].toObject();
         QCOMPARE(profile.keys(),
                  (QStringList{"energy", "famousPersons", "gemStone", "leastCompatibleSign", "luckyColour", "luckyMonth",
@@ -153,6 +187,76 @@ private slots:
         QCOMPARE(match.keys(), (QStringList{"first", "number", "percentage", "rating", "second", "text"}));
         QCOMPARE(match["first"].toObject().keys(), sign.keys());
         QCOMPARE(match["second"].toObject()["sign"].toString(), QStringLiteral("Horse"));
+    }
+
+    // Names and readings typed from the National Astronomical Observatory of
+    // Japan's table of the sixty kanshi: twelve years in a row give every stem and
+    // every branch; the edges of the cycle and of the year starts give the rest.
+    void theEtoOfEachDate_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("eto");  // kanji, reading, kana, number, kanreki, place
+        const char* places[12] = {"1st", "2nd", "3rd", "4th",  "5th",  "6th",
+                                  "7th", "8th", "9th", "10th", "11th", "12th"};
+        const QStringList cycle[12] = {
+            {"甲子", "kinoe-ne", "きのえね"},
+            {"乙丑", "kinoto-ushi", "きのとうし"},
+            {"丙寅", "hinoe-tora", "ひのえとら"},
+            {"丁卯", "hinoto-u", "ひのとう"},
+            {"戊辰", "tsuchinoe-tatsu", "つちのえたつ"},
+            {"己巳", "tsuchinoto-mi", "つちのとみ"},
+            {"庚午", "kanoe-uma", "かのえうま"},
+            {"辛未", "kanoto-hitsuji", "かのとひつじ"},
+            {"壬申", "mizunoe-saru", "みずのえさる"},
+            {"癸酉", "mizunoto-tori", "みずのととり"},
+            {"甲戌", "kinoe-inu", "きのえいぬ"},
+            {"乙亥", "kinoto-i", "きのとい"},
+        };
+        for (int i = 0; i < 12; ++i) {
+            QTest::newRow(qPrintable(QStringLiteral("%1").arg(1984 + i)))
+                << QStringLiteral("%1-06-01").arg(1984 + i) << "january"
+                << cycle[i] + QStringList{QString::number(i + 1), QString::number(2044 + i), places[i]};
+        }
+        QTest::newRow("Ann") << "1975-03-05"
+                             << "lunar" << QStringList{"乙卯", "kinoto-u", "きのとう", "52", "2035", "52nd"};
+        QTest::newRow("hinoe-uma") << "1966-06-01"
+                                   << "lunar" << QStringList{"丙午", "hinoe-uma", "ひのえうま", "43", "2026", "43rd"};
+        QTest::newRow("the last of the sixty")
+            << "1984-02-01"
+            << "lunar" << QStringList{"癸亥", "mizunoto-i", "みずのとい", "60", "2043", "60th"};
+        QTest::newRow("the longest reading")
+            << "1979-06-01"
+            << "january" << QStringList{"己未", "tsuchinoto-hitsuji", "つちのとひつじ", "56", "2039", "56th"};
+        QTest::newRow("the day before risshun, 2017")
+            << "2017-02-03"
+            << "risshun" << QStringList{"丙申", "hinoe-saru", "ひのえさる", "33", "2076", "33rd"};
+        QTest::newRow("risshun 2017, in Japan time")
+            << "2017-02-04"
+            << "risshun" << QStringList{"丁酉", "hinoto-tori", "ひのととり", "34", "2077", "34th"};
+        QTest::newRow("the first risshun day")
+            << "1900-02-04"
+            << "risshun" << QStringList{"庚子", "kanoe-ne", "かのえね", "37", "1960", "37th"};
+        QTest::newRow("the last risshun day")
+            << "2101-02-03"
+            << "risshun" << QStringList{"庚申", "kanoe-saru", "かのえさる", "57", "2160", "57th"};
+    }
+
+    void theEtoOfEachDate() {
+        QFETCH(QString, date);
+        QFETCH(QString, start);
+        QFETCH(QStringList, eto);
+        const Ran ran = Run({"sign", "--json", "--year-start=" + start, date});
+        QCOMPARE(ran.status, 0);
+        const QJsonObject sign = Object(ran.out);
+        const QJsonObject got = sign["eto"].toObject();
+        QCOMPARE((QStringList{got["kanji"].toString(), got["reading"].toString(), got["kana"].toString(),
+                              QString::number(got["number"].toInt()), QString::number(sign["kanreki"].toInt())}),
+                 eto.mid(0, 5));
+        // In text, the line under the heading.
+        const QString text = QString::fromUtf8(Run({"sign", "--year-start=" + start, date}).out);
+        QCOMPARE(
+            text.section(u'\n', 1, 1),
+            QStringLiteral("  Eto %1 (%2, %3), %4 of 60; kanreki in %5").arg(eto[0], eto[1], eto[2], eto[5], eto[4]));
     }
 
     void matchGivesThePairsNumberRatingAndText_data() {
@@ -350,6 +454,54 @@ private slots:
         QCOMPARE(zodiac.readAllStandardError(), QByteArray());
     }
 
+    // The manual page, bash's completion and the README name every command,
+    // option and year start of the command line's own table, so none can drift.
+    void theDocumentationNamesWhatTheCommandLineKnows() {
+        const QString man = QString::fromUtf8(ReadFile(QStringLiteral(SOURCE_DIR "/packaging/qorvel-zodiac.1.in")))
+                                .replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        const QString readme = QString::fromUtf8(ReadFile(QStringLiteral(SOURCE_DIR "/README.md")));
+        QStringList missing;
+        const auto expect = [&](const char* where, const QString& text, const QString& words) {
+            if (!text.contains(words)) missing << QStringLiteral("%1 lacks %2").arg(QLatin1String(where), words);
+        };
+        QStringList commands{"--help", "--version"}, starts;
+        for (const CommandSpec& command : Commands()) {
+            const QString name = ToQString(command.name);
+            commands << name;
+            expect("the manual page", man, QStringLiteral(".B ") + name + u'\n');
+            expect("the README", readme, QStringLiteral("qorvel-zodiac ") + name);
+            QStringList options{"--help"};
+            for (const OptionUse& use : command.options) {
+                const OptionSpec& option = SpecOf(use.option);
+                options << QStringLiteral("--") + ToQString(option.longName) + (option.value == "START" ? "=" : "");
+                if (!option.shortName.empty()) options << QStringLiteral("-") + ToQString(option.shortName);
+            }
+            options.sort();
+            QCOMPARE(Completed({"qorvel-zodiac", name, "-"}), options);
+        }
+        for (const OptionSpec& option : Options()) {
+            for (const QString& name :
+                 {QStringLiteral("--") + ToQString(option.longName),
+                  option.shortName.empty() ? QString() : QStringLiteral("-") + ToQString(option.shortName)}) {
+                if (name.isEmpty()) continue;
+                expect("the manual page", man, name);
+                expect("the README", readme, name);
+            }
+        }
+        for (const YearStartSpec& start : YearStarts()) {
+            const QString name = ToQString(start.name);
+            starts << name;
+            expect("the manual page", man, QStringLiteral(".TP\n.B ") + name + u'\n');
+            expect("the README", readme, QLatin1Char('`') + name + QLatin1Char('`'));
+            expect("the README", readme, QStringLiteral("--year-start=") + name);
+        }
+        commands.sort();
+        starts.sort();
+        QCOMPARE(Completed({"qorvel-zodiac", ""}), commands);
+        QCOMPARE(Completed({"qorvel-zodiac", "sign", "--year-start", "="}), starts);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
+    }
+
     void helpAndVersion() {
         const Ran help = Run({"--help"});
         QCOMPARE(help.status, 0);
@@ -362,12 +514,25 @@ private slots:
         QCOMPARE(Run({"--version"}).out, QByteArray("qorvel-zodiac 1.15\n"));
     }
 
-    // The report the windows' Save writes for Ann, and the command line's, byte for byte.
+    // The report the windows' Save writes for Ann, and the command line's, byte
+    // for byte, in every month, whose names are typed here: a misspelling on
+    // either road shows.
+    void theReportIsTheWindowsSavedFileByteForByte_data() {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("name");
+        const char* names[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                 "July",    "August",   "September", "October", "November", "December"};
+        for (int m = 1; m <= 12; ++m) QTest::newRow(names[m - 1]) << m << QString::fromLatin1(names[m - 1]);
+    }
+
     void theReportIsTheWindowsSavedFileByteForByte() {
-        const QString windowsFile = home_.filePath(QStringLiteral("windows.rtf"));
+        QFETCH(int, month);
+        QFETCH(QString, name);
+        const QString windowsFile = home_.filePath(QStringLiteral("windows-%1.rtf").arg(month));
         Program program;
         program.app.SetReportOpener(OpenReportWindow);
-        program.Run(QStringLiteral("  Ann  "), 5, 3, 1975);
+        program.Run(QStringLiteral("  Ann  "), 5, month, 1975);
+        QCOMPARE(program.main()->cboMaleMonth->currentText(), name);
         program.platform.saveAnswers = {windowsFile};
         QTimer::singleShot(0, [] {
             if (auto* report = qobject_cast<ReportWindow*>(QApplication::activeModalWidget())) {
@@ -376,19 +541,18 @@ private slots:
             }
         });
         program.app.loadedResultWindow()->cmdPrint->click();
-        QFile saved(windowsFile);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray expected = saved.readAll();
-        QVERIFY(QString::fromStdString(ReadRtfText(expected.toStdString())).startsWith(QStringLiteral("Name: Ann\n")));
+        const QByteArray expected = ReadFile(windowsFile);
+        QVERIFY(QString::fromStdString(ReadRtfText(expected.toStdString()))
+                    .startsWith(QStringLiteral("Name: Ann\n\nDate of Birth: 5 %1 1975\n").arg(name)));
 
-        const Ran toStdout = Run({"report", "--name", "  Ann  ", "1975-03-05", "-o", "-"});
+        const QString date = QStringLiteral("1975-%1-05").arg(month, 2, 10, QLatin1Char('0'));
+        const Ran toStdout = Run({"report", "--name", "  Ann  ", date, "-o", "-"});
         QCOMPARE(toStdout.status, 0);
         QCOMPARE(toStdout.out, expected);
+        if (month != 3) return;
         const QString cliFile = home_.filePath(QStringLiteral("cli.rtf"));
-        QCOMPARE(Run({"report", "--name", "  Ann  ", "1975-03-05", "-o", cliFile}).status, 0);
-        QFile written(cliFile);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), expected);
+        QCOMPARE(Run({"report", "--name", "  Ann  ", date, "-o", cliFile}).status, 0);
+        QCOMPARE(ReadFile(cliFile), expected);
     }
 
     // A report that cannot be written whole leaves the old file as it was, and

@@ -1,0 +1,103 @@
+#include "cli/commands.h"
+
+#include <array>
+
+namespace zodiac::cli {
+namespace {
+
+using std::literals::operator""sv;
+
+constexpr std::array<OptionSpec, 4> kOptions = {{
+    {Option::Json, {}, "json", {}, "one JSON object a line"},
+    {Option::YearStart, {}, "year-start", "START", "where each zodiac year begins (below)"},
+    {Option::Name, {}, "name", "NAME", "the name the report starts with"},
+    {Option::Output, "o", "output", "FILE", "where the report goes; - for standard output"},
+}};
+
+constexpr std::array<OptionUse, 2> kSignOptions = {{{Option::Json}, {Option::YearStart}}};
+constexpr std::array<OptionUse, 3> kReportOptions = {
+    {{Option::Name, OptionUse::Before}, {Option::YearStart}, {Option::Output, OptionUse::After}}};
+
+constexpr std::array<CommandSpec, 3> kCommands = {{
+    {"sign", kSignOptions, "DATE...", "the sign, element, eto, Japanese name and profile of each date",
+     "For each DATE (YYYY-MM-DD, or - for dates read from standard input, one a line): the animal sign, element, "
+     "Japanese name and kanji, the eto (the sixty-year name, with its reading and its place in the cycle) and the "
+     "year of kanreki, the first and last day of that zodiac year, the sign's profile and the element's "
+     "description.",
+     RunSign},
+    {"match", kSignOptions, "DATE DATE", "how two people's signs go together, the first taking the user's side",
+     "Both people's signs and eto, and how well the signs go together, the first DATE taking the user's side: a "
+     "number from 2 to 10, a percentage, a rating and a text.",
+     RunMatch},
+    {"report", kReportOptions, "DATE", "the report the windows save, as RTF (-o - for standard output)",
+     "Writes the report the windows save for NAME born on DATE, as RTF, to FILE (or to standard output for -o -). "
+     "An existing FILE is replaced only once the new report is complete.",
+     RunReport},
+}};
+
+constexpr std::array<YearStartSpec, 3> kYearStarts = {{
+    {YearStart::Lunar, "lunar", "lunar",
+     "each zodiac year begins at the lunar new year, as in Chinese tradition and in the windows (the default)"},
+    {YearStart::January, "january", "calendar", "each zodiac year begins on 1 January, as in everyday Japanese use"},
+    {YearStart::Risshun, "risshun", "risshun",
+     "each zodiac year begins on the day of risshun, the start of spring, in Japan time, as Japanese almanacs "
+     "count it"},
+}};
+
+}  // namespace
+
+std::span<const OptionSpec> Options() { return kOptions; }
+std::span<const CommandSpec> Commands() { return kCommands; }
+std::span<const YearStartSpec> YearStarts() { return kYearStarts; }
+
+const OptionSpec& SpecOf(Option option) {
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.option == option) return spec;
+    }
+    return kOptions.front();
+}
+
+const YearStartSpec& SpecOf(YearStart start) {
+    for (const YearStartSpec& spec : kYearStarts) {
+        if (spec.start == start) return spec;
+    }
+    return kYearStarts.front();
+}
+
+const CommandSpec* FindCommand(std::string_view name) {
+    for (const CommandSpec& command : kCommands) {
+        if (command.name == name) return &command;
+    }
+    return nullptr;
+}
+
+QString OptionSynopsis(const OptionUse& use) {
+    const OptionSpec& spec = SpecOf(use.option);
+    QString text;
+    if (use.option == Option::YearStart) {
+        QStringList names;
+        for (const YearStartSpec& start : kYearStarts) names << QString::fromUtf8(start.name.data(), start.name.size());
+        text = QStringLiteral("--year-start=") + names.join(QLatin1Char('|'));
+    } else {
+        const std::string_view name = spec.shortName.empty() ? spec.longName : spec.shortName;
+        text = QString::fromLatin1(name.size() == 1 ? "-"sv : "--"sv) + QString::fromLatin1(name.data(), name.size());
+        if (!spec.value.empty()) text += QLatin1Char(' ') + QString::fromLatin1(spec.value.data(), spec.value.size());
+    }
+    return use.place == OptionUse::Optional ? QLatin1Char('[') + text + QLatin1Char(']') : text;
+}
+
+QString Synopsis(const CommandSpec& command) {
+    QStringList words{QString::fromLatin1(command.name.data(), command.name.size())};
+    for (const OptionUse::Place place : {OptionUse::Before, OptionUse::Optional}) {
+        for (const OptionUse& use : command.options) {
+            if (use.place == place) words << OptionSynopsis(use);
+        }
+    }
+    words << QString::fromLatin1(command.arguments.data(), command.arguments.size());
+    for (const OptionUse& use : command.options) {
+        if (use.place == OptionUse::After) words << OptionSynopsis(use);
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+}  // namespace zodiac::cli

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <span>
+#include <string_view>
+
+#include "engine/zodiac_year.h"
+
+namespace zodiac::cli {
+
+class StandardOutput;
+struct StandardStreams;
+
+// The command line, described once: its commands, their options and the year
+// starts. The table drives parsing, dispatch and --help; a test holds the manual
+// page, the completion and the README to it.
+
+// What a command was given, once parsed.
+struct Request {
+    bool json = false;
+    YearStart start = YearStart::Lunar;
+    QStringList arguments;  // the dates
+    QString name;           // null when --name was not given
+    QString output;
+};
+
+// Where a command reads and writes.
+struct Session {
+    const StandardStreams& streams;
+    StandardOutput& out;
+};
+
+enum class Option { Json, YearStart, Name, Output };
+
+struct OptionSpec {
+    Option option;
+    std::string_view shortName;  // "o", or empty
+    std::string_view longName;   // "output"
+    std::string_view value;      // "FILE", or empty for a flag
+    std::string_view help;       // what a command's --help says of it
+};
+
+// How a command takes an option: when it may go without, or where its synopsis
+// puts it when it must be given.
+struct OptionUse {
+    enum Place { Optional, Before, After };
+    Option option;
+    Place place = Optional;
+};
+
+struct CommandSpec {
+    std::string_view name;
+    std::span<const OptionUse> options;
+    std::string_view arguments;    // "DATE..."
+    std::string_view summary;      // its line in the program's --help
+    std::string_view description;  // the paragraph of its own --help
+    int (*run)(const Request&, Session&);
+};
+
+struct YearStartSpec {
+    YearStart start;
+    std::string_view name;         // as --year-start= and the JSON's yearStart give it
+    std::string_view years;        // "lunar": the years a message speaks of
+    std::string_view description;  // its lines of --help, before the days it covers
+};
+
+std::span<const OptionSpec> Options();
+std::span<const CommandSpec> Commands();
+std::span<const YearStartSpec> YearStarts();
+
+const OptionSpec& SpecOf(Option option);
+const YearStartSpec& SpecOf(YearStart start);
+const CommandSpec* FindCommand(std::string_view name);
+
+// "[--json]", "--name NAME", "[--year-start=lunar|january|risshun]"; and a
+// command's whole synopsis after the program's name.
+QString OptionSynopsis(const OptionUse& use);
+QString Synopsis(const CommandSpec& command);
+
+// The commands themselves; each returns the exit status or throws a Failure.
+int RunSign(const Request& request, Session& session);
+int RunMatch(const Request& request, Session& session);
+int RunReport(const Request& request, Session& session);
+
+}  // namespace zodiac::cli
