@@ -65,16 +65,16 @@ int QtOptionLength(int argc, char* argv[], int i) {
 }
 
 // The command's options, as its table entry gives them, for Qt's parser.
-QCommandLineOption QtOption(const OptionSpec& spec) {
+QCommandLineOption QtOption(const OptionInfo& info) {
     QStringList names;
-    if (!spec.shortName.empty()) names << ToQString(spec.shortName);
-    names << ToQString(spec.longName);
-    return spec.value.empty() ? QCommandLineOption(names) : QCommandLineOption(names, {}, ToQString(spec.value));
+    if (!info.shortName.empty()) names << ToQString(info.shortName);
+    names << ToQString(info.longName);
+    return info.value.empty() ? QCommandLineOption(names) : QCommandLineOption(names, {}, ToQString(info.value));
 }
 
 YearStart YearStartNamed(const QString& name) {
     QStringList names;
-    for (const YearStartSpec& start : YearStarts()) {
+    for (const YearStartInfo& start : YearStarts()) {
         if (name == ToQString(start.name)) return start.start;
         names << QLatin1Char('\'') + ToQString(start.name) + QLatin1Char('\'');
     }
@@ -83,7 +83,7 @@ YearStart YearStartNamed(const QString& name) {
 }
 
 // The command's arguments, by its table entry; nothing when it was asked for its help.
-std::optional<Request> Parse(const CommandSpec& command, const QStringList& arguments) {
+std::optional<Request> Parse(const CommandInfo& command, const QStringList& arguments) {
     const QString name = ToQString(command.name);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -91,7 +91,7 @@ std::optional<Request> Parse(const CommandSpec& command, const QStringList& argu
     parser.addOption(help);
     std::vector<std::pair<Option, QCommandLineOption>> options;
     for (const OptionUse& use : command.options) {
-        options.emplace_back(use.option, QtOption(SpecOf(use.option)));
+        options.emplace_back(use.option, QtOption(InfoOf(use.option)));
         parser.addOption(options.back().second);
     }
     if (!parser.parse(QStringList{QStringLiteral("qorvel-zodiac")} + arguments)) {
@@ -128,8 +128,8 @@ std::optional<Request> Parse(const CommandSpec& command, const QStringList& argu
 
 // An option of ours before the command, where only Qt's may stand.
 bool OneOfOurs(std::string_view name) {
-    for (const OptionSpec& spec : Options()) {
-        for (const std::string_view ours : {spec.shortName, spec.longName}) {
+    for (const OptionInfo& info : Options()) {
+        for (const std::string_view ours : {info.shortName, info.longName}) {
             if (!ours.empty() && (name == ours || (name.starts_with(ours) && name[ours.size()] == '='))) return true;
         }
     }
@@ -161,10 +161,10 @@ int RunCommand(const QStringList& arguments, Session& session) {
         }
         UnknownOption(first, {});
     }
-    const CommandSpec* command = FindCommand(first.toStdString());
+    const CommandInfo* command = FindCommand(first.toStdString());
     if (!command) {
         QStringList names;
-        for (const CommandSpec& known : Commands()) names << ToQString(known.name);
+        for (const CommandInfo& known : Commands()) names << ToQString(known.name);
         BadInput(QStringLiteral("'%1' is not a command; expected %2 or %3 (see qorvel-zodiac --help)")
                      .arg(Shown(first), names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last()));
     }

@@ -7,7 +7,7 @@ namespace {
 
 using std::literals::operator""sv;
 
-constexpr std::array<OptionSpec, 4> kOptions = {{
+constexpr std::array<OptionInfo, 4> kOptions = {{
     {Option::Json, {}, "json", {}, "one JSON object a line"},
     {Option::YearStart, {}, "year-start", "START", "where each zodiac year begins (below)"},
     {Option::Name, {}, "name", "NAME", "the name the report starts with"},
@@ -18,7 +18,7 @@ constexpr std::array<OptionUse, 2> kSignOptions = {{{Option::Json}, {Option::Yea
 constexpr std::array<OptionUse, 3> kReportOptions = {
     {{Option::Name, OptionUse::Before}, {Option::YearStart}, {Option::Output, OptionUse::After}}};
 
-constexpr std::array<CommandSpec, 3> kCommands = {{
+constexpr std::array<CommandInfo, 3> kCommands = {{
     {"sign", kSignOptions, "DATE...", "the sign, element, eto, Japanese name and profile of each date",
      "For each DATE (YYYY-MM-DD, or - for dates read from standard input, one a line): the animal sign, element, "
      "Japanese name and kanji, the eto (the sixty-year name, with its reading and its place in the cycle) and the "
@@ -35,7 +35,7 @@ constexpr std::array<CommandSpec, 3> kCommands = {{
      RunReport},
 }};
 
-constexpr std::array<YearStartSpec, 3> kYearStarts = {{
+constexpr std::array<YearStartInfo, 3> kYearStarts = {{
     {YearStart::Lunar, "lunar", "lunar",
      "each zodiac year begins at the lunar new year, as in Chinese tradition and in the windows (the default)"},
     {YearStart::January, "january", "calendar", "each zodiac year begins on 1 January, as in everyday Japanese use"},
@@ -46,47 +46,52 @@ constexpr std::array<YearStartSpec, 3> kYearStarts = {{
 
 }  // namespace
 
-std::span<const OptionSpec> Options() { return kOptions; }
-std::span<const CommandSpec> Commands() { return kCommands; }
-std::span<const YearStartSpec> YearStarts() { return kYearStarts; }
+std::span<const OptionInfo> Options() { return kOptions; }
+std::span<const CommandInfo> Commands() { return kCommands; }
+std::span<const YearStartInfo> YearStarts() { return kYearStarts; }
 
-const OptionSpec& SpecOf(Option option) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.option == option) return spec;
+const OptionInfo& InfoOf(Option option) {
+    for (const OptionInfo& info : kOptions) {
+        if (info.option == option) return info;
     }
     return kOptions.front();
 }
 
-const YearStartSpec& SpecOf(YearStart start) {
-    for (const YearStartSpec& spec : kYearStarts) {
-        if (spec.start == start) return spec;
+const YearStartInfo& InfoOf(YearStart start) {
+    for (const YearStartInfo& info : kYearStarts) {
+        if (info.start == start) return info;
     }
     return kYearStarts.front();
 }
 
-const CommandSpec* FindCommand(std::string_view name) {
-    for (const CommandSpec& command : kCommands) {
+QString YearStartName(YearStart start) {
+    const std::string_view name = InfoOf(start).name;
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+const CommandInfo* FindCommand(std::string_view name) {
+    for (const CommandInfo& command : kCommands) {
         if (command.name == name) return &command;
     }
     return nullptr;
 }
 
 QString OptionSynopsis(const OptionUse& use) {
-    const OptionSpec& spec = SpecOf(use.option);
+    const OptionInfo& info = InfoOf(use.option);
     QString text;
     if (use.option == Option::YearStart) {
         QStringList names;
-        for (const YearStartSpec& start : kYearStarts) names << QString::fromUtf8(start.name.data(), start.name.size());
+        for (const YearStartInfo& start : kYearStarts) names << QString::fromUtf8(start.name.data(), start.name.size());
         text = QStringLiteral("--year-start=") + names.join(QLatin1Char('|'));
     } else {
-        const std::string_view name = spec.shortName.empty() ? spec.longName : spec.shortName;
+        const std::string_view name = info.shortName.empty() ? info.longName : info.shortName;
         text = QString::fromLatin1(name.size() == 1 ? "-"sv : "--"sv) + QString::fromLatin1(name.data(), name.size());
-        if (!spec.value.empty()) text += QLatin1Char(' ') + QString::fromLatin1(spec.value.data(), spec.value.size());
+        if (!info.value.empty()) text += QLatin1Char(' ') + QString::fromLatin1(info.value.data(), info.value.size());
     }
     return use.place == OptionUse::Optional ? QLatin1Char('[') + text + QLatin1Char(']') : text;
 }
 
-QString Synopsis(const CommandSpec& command) {
+QString Synopsis(const CommandInfo& command) {
     QStringList words{QString::fromLatin1(command.name.data(), command.name.size())};
     for (const OptionUse::Place place : {OptionUse::Before, OptionUse::Optional}) {
         for (const OptionUse& use : command.options) {

@@ -33,7 +33,7 @@ struct Session {
 
 enum class Option { Json, YearStart, Name, Output };
 
-struct OptionSpec {
+struct OptionInfo {
     Option option;
     std::string_view shortName;  // "o", or empty
     std::string_view longName;   // "output"
@@ -49,7 +49,7 @@ struct OptionUse {
     Place place = Optional;
 };
 
-struct CommandSpec {
+struct CommandInfo {
     std::string_view name;
     std::span<const OptionUse> options;
     std::string_view arguments;    // "DATE..."
@@ -58,25 +58,28 @@ struct CommandSpec {
     int (*run)(const Request&, Session&);
 };
 
-struct YearStartSpec {
+struct YearStartInfo {
     YearStart start;
     std::string_view name;         // as --year-start= and the JSON's yearStart give it
     std::string_view years;        // "lunar": the years a message speaks of
     std::string_view description;  // its lines of --help, before the days it covers
 };
 
-std::span<const OptionSpec> Options();
-std::span<const CommandSpec> Commands();
-std::span<const YearStartSpec> YearStarts();
+std::span<const OptionInfo> Options();
+std::span<const CommandInfo> Commands();
+std::span<const YearStartInfo> YearStarts();
 
-const OptionSpec& SpecOf(Option option);
-const YearStartSpec& SpecOf(YearStart start);
-const CommandSpec* FindCommand(std::string_view name);
+const OptionInfo& InfoOf(Option option);
+const YearStartInfo& InfoOf(YearStart start);
+const CommandInfo* FindCommand(std::string_view name);
+
+// The year start as --year-start and the JSON name it: "lunar", "january" or "risshun".
+QString YearStartName(YearStart start);
 
 // "[--json]", "--name NAME", "[--year-start=lunar|january|risshun]"; and a
 // command's whole synopsis after the program's name.
 QString OptionSynopsis(const OptionUse& use);
-QString Synopsis(const CommandSpec& command);
+QString Synopsis(const CommandInfo& command);
 
 // The commands themselves; each returns the exit status or throws a Failure.
 int RunSign(const Request& request, Session& session);

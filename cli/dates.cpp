@@ -78,16 +78,14 @@ std::chrono::year_month_day CheckedDate(QByteArrayView text, YearStart start, qs
         BadInput(where() + QStringLiteral("%1 is not a day of the calendar; expected a real date").arg(shown()));
     if (FindZodiacYear(date, start)) return date;
     QStringList others;
-    for (const YearStartSpec& other : YearStarts()) {
+    for (const YearStartInfo& other : YearStarts()) {
         if (other.start != start)
             others
                 << QStringLiteral("--year-start=%1 covers %2").arg(YearStartName(other.start), IsoRange(other.start));
     }
     BadInput(where() +
              QStringLiteral("%1 is outside the %2 years this program knows; expected a date from %3 (%4)")
-                 .arg(shown(), ToQString(SpecOf(start).years), IsoRange(start), others.join(QStringLiteral(", "))));
+                 .arg(shown(), ToQString(InfoOf(start).years), IsoRange(start), others.join(QStringLiteral(", "))));
 }
-
-QString YearStartName(YearStart start) { return ToQString(SpecOf(start).name); }
 
 }  // namespace zodiac::cli

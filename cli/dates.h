@@ -22,7 +22,4 @@ QString Shown(QStringView text, bool cut = false, qsizetype length = kShownLengt
 // standard input it was read from, if any, and saying whether it was `cut`.
 std::chrono::year_month_day CheckedDate(QByteArrayView text, YearStart start, qsizetype line = 0, bool cut = false);
 
-// The year start as --year-start and the JSON name it: "lunar", "january" or "risshun".
-QString YearStartName(YearStart start);
-
 }  // namespace zodiac::cli

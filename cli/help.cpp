@@ -23,7 +23,7 @@ QString Entry(const QString& name, const QString& explanation) {
 // Each year start, with the days it covers as the engine knows them.
 QString YearStartEntries() {
     QString text;
-    for (const YearStartSpec& start : YearStarts()) {
+    for (const YearStartInfo& start : YearStarts()) {
         const DateRange range = Coverage(start.start);
         text += Entry(QStringLiteral("--year-start=") + ToQString(start.name),
                       ToQString(start.description) +
@@ -39,7 +39,7 @@ QByteArray UsageText() {
         "Usage: qorvel-zodiac [COMMAND [OPTIONS] ARGUMENTS]\n"
         "\n"
         "Without a command the windows open. With one, no window opens:\n");
-    for (const CommandSpec& command : Commands()) {
+    for (const CommandInfo& command : Commands()) {
         const QString synopsis = Synopsis(command);
         text += QStringLiteral("  ") + synopsis.section(u' ', 0, 0).leftJustified(6) + QLatin1Char(' ') +
                 synopsis.section(u' ', 1) + QLatin1Char('\n') + QString(9, u' ') + ToQString(command.summary) +
@@ -57,7 +57,7 @@ QByteArray UsageText() {
     return text.toUtf8();
 }
 
-QByteArray CommandHelp(const CommandSpec& command) {
+QByteArray CommandHelp(const CommandInfo& command) {
     // The synopsis wraps under its first word, to keep within 80 columns.
     const QString synopsis = Synopsis(command);
     const QString head = QStringLiteral("Usage: qorvel-zodiac ") + synopsis.section(u' ', 0, 0) + QLatin1Char(' ');
@@ -65,7 +65,7 @@ QByteArray CommandHelp(const CommandSpec& command) {
                    QStringLiteral("\n\n") + WrapText(ToQString(command.description), kWidth, {}) +
                    QStringLiteral("\n\n");
     for (const OptionUse& use : command.options) {
-        const OptionSpec& option = SpecOf(use.option);
+        const OptionInfo& option = InfoOf(use.option);
         if (use.option == Option::YearStart) {
             text += YearStartEntries();
             continue;

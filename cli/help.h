@@ -4,10 +4,10 @@
 
 namespace zodiac::cli {
 
-struct CommandSpec;
+struct CommandInfo;
 
 // What --help prints: the program's, or one command's, from the commands' table.
 QByteArray UsageText();
-QByteArray CommandHelp(const CommandSpec& command);
+QByteArray CommandHelp(const CommandInfo& command);
 
 }  // namespace zodiac::cli

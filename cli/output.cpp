@@ -93,7 +93,7 @@ QString Heading(const Reading& reading) {
 
 // "Lunar", "Calendar", "Risshun": the years of the year start.
 QString YearWord(YearStart start) {
-    const std::string_view years = SpecOf(start).years;
+    const std::string_view years = InfoOf(start).years;
     QString word = QString::fromUtf8(years.data(), static_cast<qsizetype>(years.size()));
     if (!word.isEmpty()) word[0] = word[0].toUpper();
     return word;

@@ -89,8 +89,10 @@ void Fit(QComboBox* list) {
         for (int i = 0; i < list->count(); ++i) width = std::max(width, metrics.horizontalAdvance(list->itemText(i)));
         return width;
     };
+    // The style gives the text the same room whatever its size.
+    const int room = TextRoom(list);
     QFont font = list->font();
-    while (longest() > TextRoom(list) && font.pixelSize() > kSmallestPixelSize) {
+    while (longest() > room && font.pixelSize() > kSmallestPixelSize) {
         font.setPixelSize(font.pixelSize() - 1);
         list->setFont(font);
     }

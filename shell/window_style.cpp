@@ -44,9 +44,9 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
                                 const QWidget* widget) const {
     // Fusion marks only a one-line box's focus, in a blue lost on our own; the
     // boxes of several lines get none.
-    const bool textBox = qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
-                         qobject_cast<const QPlainTextEdit*>(widget);
-    if ((element == PE_FrameLineEdit || element == PE_Frame) && textBox && (option->state & State_HasFocus)) {
+    const bool focusedFrame = (element == PE_FrameLineEdit || element == PE_Frame) && (option->state & State_HasFocus);
+    if (focusedFrame && (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+                         qobject_cast<const QPlainTextEdit*>(widget))) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         painter->save();
         painter->setPen(QPen(colour::kOrange, 2));

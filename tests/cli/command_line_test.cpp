@@ -465,21 +465,21 @@ private slots:
             if (!text.contains(words)) missing << QStringLiteral("%1 lacks %2").arg(QLatin1String(where), words);
         };
         QStringList commands{"--help", "--version"}, starts;
-        for (const CommandSpec& command : Commands()) {
+        for (const CommandInfo& command : Commands()) {
             const QString name = ToQString(command.name);
             commands << name;
             expect("the manual page", man, QStringLiteral(".B ") + name + u'\n');
             expect("the README", readme, QStringLiteral("qorvel-zodiac ") + name);
             QStringList options{"--help"};
             for (const OptionUse& use : command.options) {
-                const OptionSpec& option = SpecOf(use.option);
+                const OptionInfo& option = InfoOf(use.option);
                 options << QStringLiteral("--") + ToQString(option.longName) + (option.value == "START" ? "=" : "");
                 if (!option.shortName.empty()) options << QStringLiteral("-") + ToQString(option.shortName);
             }
             options.sort();
             QCOMPARE(Completed({"qorvel-zodiac", name, "-"}), options);
         }
-        for (const OptionSpec& option : Options()) {
+        for (const OptionInfo& option : Options()) {
             for (const QString& name :
                  {QStringLiteral("--") + ToQString(option.longName),
                   option.shortName.empty() ? QString() : QStringLiteral("-") + ToQString(option.shortName)}) {
@@ -488,7 +488,7 @@ private slots:
                 expect("the README", readme, name);
             }
         }
-        for (const YearStartSpec& start : YearStarts()) {
+        for (const YearStartInfo& start : YearStarts()) {
             const QString name = ToQString(start.name);
             starts << name;
             expect("the manual page", man, QStringLiteral(".TP\n.B ") + name + u'\n');

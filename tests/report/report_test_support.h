@@ -43,8 +43,9 @@ inline ZodiacState AnnsState() {
 
 // A report window's surroundings, in the program's style.
 struct ReportFixture {
+    ProgramStyle style;
     FakePlatform platform;
-    WebLinks links{(UseWindowStyle(), platform), QStringLiteral("https://zodiac.example.test")};
+    WebLinks links{platform, QStringLiteral("https://zodiac.example.test")};
 };
 
 // Hands each of the program's windows to `check`, after a run for Ann: the main

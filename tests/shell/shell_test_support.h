@@ -13,10 +13,16 @@ namespace zodiac::testing {
 
 inline constexpr auto kSiteBase = "https://zodiac.example.test";
 
+// The program's own style, in place before any window is built, as RunProgram puts it.
+struct ProgramStyle {
+    ProgramStyle() { UseWindowStyle(); }
+};
+
 // A started program over the fake platform, its windows in the program's style.
 struct Program {
+    ProgramStyle style;
     FakePlatform platform;
-    ZodiacApp app{(UseWindowStyle(), platform), QString::fromLatin1(kSiteBase)};
+    ZodiacApp app{platform, QString::fromLatin1(kSiteBase)};
 
     Program() { app.Start(); }
     MainWindow* main() { return app.mainWindow(); }
