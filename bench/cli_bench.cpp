@@ -1,8 +1,9 @@
 // The command line against a minimal Qt console program, side by side: the time
 // from starting `qorvel-zodiac sign 1975-03-05` to its end, as medians of
 // alternating runs; then `sign --json -` converting 10,000 dates read from
-// standard input; then a million dates, in text and in JSON, with the peak
-// memory of each run, and the time `| head -n 1` takes. Needs no display.
+// standard input; then a million dates, in text and in JSON, without a time and
+// with one in New York's zone, with the peak memory of each run, and the time
+// `| head -n 1` takes. Needs no display.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -64,15 +65,23 @@ Measured Run(std::vector<std::string> arguments, const std::string& input = "/de
     return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss / 1024.0};
 }
 
-// `count` dates spread over both centuries, every one a real day, one a line.
-std::string DatesFile(int count) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / ("cli_bench_dates_" + std::to_string(count))).string();
+// `count` dates spread over both centuries, every one a real day, one a line;
+// with `times`, each with a time of day that no clock skips or repeats (those
+// fall between 00:00 and 03:00).
+std::string DatesFile(int count, bool times = false) {
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("cli_bench_dates_" + std::to_string(count) + (times ? "_times" : "")))
+                                 .string();
     std::ofstream file(path);
     for (int i = 0; i < count; ++i) {
-        char date[16];
-        std::snprintf(date, sizeof date, "%04d-%02d-%02d\n", 1901 + i % 198, 1 + i % 12, 1 + i % 28);
+        char date[32];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", 1901 + i % 198, 1 + i % 12, 1 + i % 28);
         file << date;
+        if (times) {
+            std::snprintf(date, sizeof date, "T%02d:%02d", 3 + i % 21, i * 7 % 60);
+            file << date;
+        }
+        file << '\n';
     }
     return path;
 }
@@ -112,24 +121,38 @@ int main(int argc, char* argv[]) {
     }
     std::printf("sign --json - with 10,000 dates on standard input: median of 5 %.0f ms\n", Median(batch));
 
-    const std::string million = DatesFile(1000000);
+    const std::string million = DatesFile(1000000), millionTimes = DatesFile(1000000, true);
     std::printf("a million dates on standard input, median of 3:\n");
-    for (const bool json : {false, true}) {
+    struct Variant {
+        const char* label;
+        std::vector<std::string> arguments;
+        const std::string& dates;
+    };
+    const std::string zone = "--zone=America/New_York", risshun = "--year-start=risshun";
+    const Variant variants[] = {
+        {"sign -", {zodiac, "sign", "-"}, million},
+        {"sign --json -", {zodiac, "sign", "--json", "-"}, million},
+        {"sign --year-start=risshun -", {zodiac, "sign", risshun, "-"}, million},
+        {"with times: sign --zone=America/New_York -", {zodiac, "sign", zone, "-"}, millionTimes},
+        {"with times: sign --zone=... --year-start=risshun -", {zodiac, "sign", zone, risshun, "-"}, millionTimes},
+        {"with times: sign --json --zone=... --year-start=risshun -",
+         {zodiac, "sign", "--json", zone, risshun, "-"},
+         millionTimes},
+    };
+    for (const Variant& variant : variants) {
         std::vector<double> times, peaks;
         for (int i = 0; i < 3; ++i) {
-            const Measured m = Run(json ? std::vector<std::string>{zodiac, "sign", "--json", "-"}
-                                        : std::vector<std::string>{zodiac, "sign", "-"},
-                                   million);
+            const Measured m = Run(variant.arguments, variant.dates);
             times.push_back(m.milliseconds);
             peaks.push_back(m.peakMiB);
         }
         if (*std::min_element(times.begin(), times.end()) < 0) {
-            std::fprintf(stderr, "a million-date run failed\n");
+            std::fprintf(stderr, "a million-date run failed: %s\n", variant.label);
             return 1;
         }
-        std::printf("  sign %-7s -        %6.2f s, peak memory %5.1f MiB\n", json ? "--json" : "", Median(times) / 1000,
-                    Median(peaks));
+        std::printf("  %-56s %6.2f s, peak memory %5.1f MiB\n", variant.label, Median(times) / 1000, Median(peaks));
     }
+    std::filesystem::remove(millionTimes);
     std::vector<double> heads;
     for (int i = 0; i < 3; ++i) heads.push_back(Run({zodiac, "sign", "-"}, million, true).milliseconds);
     std::filesystem::remove(million);

@@ -115,6 +115,9 @@ std::optional<Request> Parse(const CommandInfo& command, const QStringList& argu
             case Option::YearStart:
                 request.start = YearStartNamed(parser.value(qt));
                 break;
+            case Option::Zone:
+                request.zone = parser.value(qt);
+                break;
             case Option::Name:
                 request.name = parser.value(qt);
                 break;

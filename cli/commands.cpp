@@ -7,23 +7,29 @@ namespace {
 
 using std::literals::operator""sv;
 
-constexpr std::array<OptionInfo, 4> kOptions = {{
+constexpr std::array<OptionInfo, 5> kOptions = {{
     {Option::Json, {}, "json", {}, "one JSON object a line"},
     {Option::YearStart, {}, "year-start", "START", "where each zodiac year begins (below)"},
+    {Option::Zone,
+     {},
+     "zone",
+     "ZONE",
+     "the birthplace's time zone, which its clock times of birth are read in: a name from the system's time zone "
+     "database, such as America/New_York, or a fixed offset, such as UTC-03:30 (Asia/Tokyo when not given)"},
     {Option::Name, {}, "name", "NAME", "the name the report starts with"},
     {Option::Output, "o", "output", "FILE", "where the report goes; - for standard output"},
 }};
 
-constexpr std::array<OptionUse, 2> kSignOptions = {{{Option::Json}, {Option::YearStart}}};
-constexpr std::array<OptionUse, 3> kReportOptions = {
-    {{Option::Name, OptionUse::Before}, {Option::YearStart}, {Option::Output, OptionUse::After}}};
+constexpr std::array<OptionUse, 3> kSignOptions = {{{Option::Json}, {Option::YearStart}, {Option::Zone}}};
+constexpr std::array<OptionUse, 4> kReportOptions = {
+    {{Option::Name, OptionUse::Before}, {Option::YearStart}, {Option::Zone}, {Option::Output, OptionUse::After}}};
 
 constexpr std::array<CommandInfo, 3> kCommands = {{
     {"sign", kSignOptions, "DATE...", "the sign, element, eto, Japanese name and profile of each date",
-     "For each DATE (YYYY-MM-DD, or - for dates read from standard input, one a line): the animal sign, element, "
-     "Japanese name and kanji, the eto (the sixty-year name, with its reading and its place in the cycle) and the "
-     "year of kanreki, the first and last day of that zodiac year, the sign's profile and the element's "
-     "description.",
+     "For each DATE (YYYY-MM-DD or YYYY-MM-DDTHH:MM, or - for dates read from standard input, one a line): the "
+     "animal sign, element, Japanese name and kanji, the eto (the sixty-year name, with its reading and its place "
+     "in the cycle), the year of kanreki (the sixtieth birthday), the first and last day of that zodiac year, the "
+     "sign's profile and the element's description.",
      RunSign},
     {"match", kSignOptions, "DATE DATE", "how two people's signs go together, the first taking the user's side",
      "Both people's signs and eto, and how well the signs go together, the first DATE taking the user's side: a "
@@ -40,8 +46,8 @@ constexpr std::array<YearStartInfo, 3> kYearStarts = {{
      "each zodiac year begins at the lunar new year, as in Chinese tradition and in the windows (the default)"},
     {YearStart::January, "january", "calendar", "each zodiac year begins on 1 January, as in everyday Japanese use"},
     {YearStart::Risshun, "risshun", "risshun",
-     "each zodiac year begins on the day of risshun, the start of spring, in Japan time, as Japanese almanacs "
-     "count it"},
+     "each zodiac year begins at risshun, the start of spring, as Japanese almanacs count it: at its moment for "
+     "a birth given with a time, otherwise on its day at the birthplace, in Japan time by default"},
 }};
 
 }  // namespace
@@ -86,7 +92,9 @@ QString OptionSynopsis(const OptionUse& use) {
     } else {
         const std::string_view name = info.shortName.empty() ? info.longName : info.shortName;
         text = QString::fromLatin1(name.size() == 1 ? "-"sv : "--"sv) + QString::fromLatin1(name.data(), name.size());
-        if (!info.value.empty()) text += QLatin1Char(' ') + QString::fromLatin1(info.value.data(), info.value.size());
+        // A zone is written as the completion offers it, after an equals sign.
+        const QLatin1Char between(use.option == Option::Zone ? '=' : ' ');
+        if (!info.value.empty()) text += between + QString::fromLatin1(info.value.data(), info.value.size());
     }
     return use.place == OptionUse::Optional ? QLatin1Char('[') + text + QLatin1Char(']') : text;
 }

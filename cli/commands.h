@@ -23,6 +23,7 @@ struct Request {
     QStringList arguments;  // the dates
     QString name;           // null when --name was not given
     QString output;
+    QString zone;  // the birthplace's, null when --zone was not given
 };
 
 // Where a command reads and writes.
@@ -31,7 +32,7 @@ struct Session {
     StandardOutput& out;
 };
 
-enum class Option { Json, YearStart, Name, Output };
+enum class Option { Json, YearStart, Zone, Name, Output };
 
 struct OptionInfo {
     Option option;

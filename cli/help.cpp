@@ -41,14 +41,19 @@ QByteArray UsageText() {
         "Without a command the windows open. With one, no window opens:\n");
     for (const CommandInfo& command : Commands()) {
         const QString synopsis = Synopsis(command);
+        const QString indent(9, u' ');
         text += QStringLiteral("  ") + synopsis.section(u' ', 0, 0).leftJustified(6) + QLatin1Char(' ') +
-                synopsis.section(u' ', 1) + QLatin1Char('\n') + QString(9, u' ') + ToQString(command.summary) +
-                QLatin1Char('\n');
+                WrapText(synopsis.section(u' ', 1), kWidth - indent.size(), indent) + QLatin1Char('\n') + indent +
+                ToQString(command.summary) + QLatin1Char('\n');
     }
     text += QStringLiteral(
         "\n"
-        "DATE is YYYY-MM-DD. For sign, - reads the dates from standard input, one a\n"
-        "line. --json prints one JSON object a line.\n"
+        "DATE is YYYY-MM-DD, or YYYY-MM-DDTHH:MM with the time of birth on the clock\n"
+        "of the birthplace, whose zone --zone names (Asia/Tokyo when not given): a\n"
+        "name such as America/New_York, or an offset such as UTC-03:30. The time\n"
+        "counts under risshun, when the year turns at a moment; the lunar new year\n"
+        "and 1 January are days. For sign, - reads the dates from standard input, one\n"
+        "a line. --json prints one JSON object a line.\n"
         "\n");
     text += YearStartEntries() + QLatin1Char('\n');
     text += Entry(QStringLiteral("-h, --help"), QStringLiteral("this help; each command has its own"));
@@ -70,10 +75,10 @@ QByteArray CommandHelp(const CommandInfo& command) {
             text += YearStartEntries();
             continue;
         }
-        QString name = QStringLiteral("--") + ToQString(option.longName);
+        QString name = OptionSynopsis({use.option, OptionUse::Before});
         if (!option.shortName.empty())
-            name = QStringLiteral("-") + ToQString(option.shortName) + QStringLiteral(", ") + name;
-        if (!option.value.empty()) name += QLatin1Char(' ') + ToQString(option.value);
+            name = QStringLiteral("-") + ToQString(option.shortName) + QStringLiteral(", --") +
+                   ToQString(option.longName) + QLatin1Char(' ') + ToQString(option.value);
         text += Entry(name, ToQString(option.help));
     }
     return text.toUtf8();

@@ -1,5 +1,6 @@
 #include "cli/output.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QStringList>
@@ -64,7 +65,7 @@ namespace {
 // The heading without the date it starts with.
 QString HeadingAfterDate(const Reading& reading) {
     return QStringLiteral(": %1 %2, %3 %4\n")
-        .arg(ToQString(Name(reading.year.element)), ToQString(Name(reading.year.sign)),
+        .arg(ToQString(Name(reading.year.year.element)), ToQString(Name(reading.year.year.sign)),
              ToQString(reading.japanese.name), ToQString(reading.japanese.kanji));
 }
 
@@ -78,17 +79,49 @@ QString Ordinal(int n) {
     return QString::number(n) + QLatin1String(suffix);
 }
 
-// "  Eto 乙卯 (kinoto-u, きのとう), 52nd of 60; kanreki in 2035": within 80
-// columns for the longest reading, 己未 (tsuchinoto-hitsuji, つちのとひつじ).
-QString EtoLine(const Reading& reading) {
-    const Eto& eto = reading.eto;
-    return QStringLiteral("  Eto %1 (%2, %3), %4 of 60; kanreki in %5\n")
-        .arg(ToQString(eto.Kanji()), ToQString(eto.Reading()), ToQString(eto.Kana()), Ordinal(eto.number))
+QString EtoText(const Eto& eto) {
+    return ToQString(eto.Kanji()) + QStringLiteral(" (") + ToQString(eto.Reading()) + QStringLiteral(", ") +
+           ToQString(eto.Kana()) + QLatin1Char(')');
+}
+
+// "  Eto 乙卯 (kinoto-u, きのとう), 52nd of 60" and the kanreki under it; the
+// longest reading, 己未 (tsuchinoto-hitsuji, つちのとひつじ), takes 59 columns.
+QString EtoLines(const Reading& reading) {
+    return QStringLiteral("  Eto %1, %2 of 60\n  Kanreki (60th birthday) in %3\n")
+        .arg(EtoText(reading.eto), Ordinal(reading.eto.number))
         .arg(reading.kanreki);
 }
 
-QString Heading(const Reading& reading) {
-    return IsoDate(reading.birth) + HeadingAfterDate(reading) + EtoLine(reading);
+// On the day of risshun, with no time of birth to tell: when it fell, and the
+// year of whoever was born before it. "  Risshun fell at 23:58 JST this day;
+// born before it: 庚子 Metal Rat" keeps within 80 columns for every year and zone.
+QString RisshunDayLine(const Reading& reading, const Birthplace& place) {
+    if (!reading.year.risshunThisDay) return {};
+    const int before = reading.year.Number() - 1;
+    return QStringLiteral("  Risshun fell at %1 this day; born before it: %2 %3 %4\n")
+        .arg(place.ClockAt(*reading.year.risshunThisDay), ToQString(EtoOfYear(before).Kanji()),
+             ToQString(Name(ElementOfYear(before))), ToQString(Name(SignOfYear(before))));
+}
+
+// HH:MM, the minute of the day.
+QString GivenTime(int minute) {
+    return QStringLiteral("%1:%2").arg(minute / 60, 2, 10, QLatin1Char('0')).arg(minute % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The offset from UTC in force at a birth given with a time, "+09:00": the
+// clock time less the moment it names.
+QString UtcOffset(const Birth& birth) {
+    const auto local = std::chrono::sys_days{birth.date} + std::chrono::minutes{birth.minute};
+    return OffsetName(static_cast<int>((local - birth.moment).count())).mid(3);
+}
+
+// The date as it was given: YYYY-MM-DD, with THH:MM when a time was.
+QString GivenDate(const Birth& birth) {
+    return birth.Timed() ? IsoDate(birth.date) + QLatin1Char('T') + GivenTime(birth.minute) : IsoDate(birth.date);
+}
+
+QString Heading(const Reading& reading, const Birthplace& place) {
+    return GivenDate(reading.birth) + HeadingAfterDate(reading) + EtoLines(reading) + RisshunDayLine(reading, place);
 }
 
 // "Lunar", "Calendar", "Risshun": the years of the year start.
@@ -99,9 +132,16 @@ QString YearWord(YearStart start) {
     return word;
 }
 
-QString YearLine(const Reading& reading) {
-    return QStringLiteral("  %1 year from %2 to %3\n")
-        .arg(YearWord(reading.yearStart), IsoDate(reading.year.begins), IsoDate(reading.year.ends));
+// The year's first and last day; under risshun with a time of birth, the
+// moments it runs between.
+QString YearLine(const Reading& reading, const Birthplace& place) {
+    const ZodiacYear& year = reading.year.year;
+    QString from = IsoDate(year.begins), to = IsoDate(year.ends);
+    if (const auto& moments = reading.year.moments) {
+        from += QLatin1Char(' ') + place.ClockAt(moments->begins);
+        to += QLatin1Char(' ') + place.ClockAt(moments->ends);
+    }
+    return QStringLiteral("  %1 year from %2 to %3\n").arg(YearWord(reading.yearStart), from, to);
 }
 
 QString Row(const QString& label, const QString& text) {
@@ -126,28 +166,56 @@ QJsonObject ProfileJson(const SignProfile& profile) {
 }
 
 // A sign's text without the date it starts with.
-QString SignTextAfterDate(const Reading& reading) {
-    QString text = HeadingAfterDate(reading) + EtoLine(reading) + YearLine(reading) + QLatin1Char('\n');
+QString SignTextAfterDate(const Reading& reading, const Birthplace& place) {
+    QString text = HeadingAfterDate(reading) + EtoLines(reading) + RisshunDayLine(reading, place) +
+                   YearLine(reading, place) + QLatin1Char('\n');
     for (const Field& field : kFields) text += Row(QLatin1String(field.label), ToQString(reading.profile[field.field]));
-    text +=
-        Row(QStringLiteral("Element: ") + ToQString(Name(reading.year.element)), ToQString(reading.elementDescription));
+    text += Row(QStringLiteral("Element: ") + ToQString(Name(reading.year.year.element)),
+                ToQString(reading.elementDescription));
     return text;
 }
 
-QJsonObject SignJsonWithoutDate(const Reading& reading) {
-    return {
+// Every key but the date, the time and the zone, which each birth has its own of.
+QJsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place) {
+    const ZodiacYear& year = reading.year.year;
+    QJsonObject object = {
         {QStringLiteral("yearStart"), YearStartName(reading.yearStart)},
-        {QStringLiteral("sign"), ToQString(Name(reading.year.sign))},
-        {QStringLiteral("element"), ToQString(Name(reading.year.element))},
+        {QStringLiteral("sign"), ToQString(Name(year.sign))},
+        {QStringLiteral("element"), ToQString(Name(year.element))},
         {QStringLiteral("japaneseName"), ToQString(reading.japanese.name)},
         {QStringLiteral("kanji"), ToQString(reading.japanese.kanji)},
-        {QStringLiteral("yearBegins"), IsoDate(reading.year.begins)},
-        {QStringLiteral("yearEnds"), IsoDate(reading.year.ends)},
+        {QStringLiteral("yearBegins"), IsoDate(year.begins)},
+        {QStringLiteral("yearEnds"), IsoDate(year.ends)},
         {QStringLiteral("profile"), ProfileJson(reading.profile)},
         {QStringLiteral("elementDescription"), ToQString(reading.elementDescription)},
         {QStringLiteral("eto"), EtoJson(reading.eto)},
         {QStringLiteral("kanreki"), reading.kanreki},
     };
+    if (const auto& moments = reading.year.moments) {
+        object.insert(QStringLiteral("yearBeginsAt"), place.IsoMomentAt(moments->begins));
+        object.insert(QStringLiteral("yearEndsAt"), place.IsoMomentAt(moments->ends));
+    }
+    if (const auto& risshun = reading.year.risshunThisDay) {
+        const int before = reading.year.Number() - 1;
+        object.insert(QStringLiteral("risshun"),
+                      QJsonObject{{QStringLiteral("at"), place.IsoMomentAt(*risshun)},
+                                  {QStringLiteral("before"),
+                                   QJsonObject{{QStringLiteral("sign"), ToQString(Name(SignOfYear(before)))},
+                                               {QStringLiteral("element"), ToQString(Name(ElementOfYear(before)))},
+                                               {QStringLiteral("eto"), EtoJson(EtoOfYear(before))}}}});
+    }
+    return object;
+}
+
+// The keys of an object that sort before `key` or after it, as compact JSON
+// without the braces.
+QByteArray Members(const QJsonObject& object, QStringView key, bool before) {
+    QJsonObject part;
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if ((it.key() < key) == before) part.insert(it.key(), it.value());
+    }
+    const QByteArray line = QJsonDocument(part).toJson(QJsonDocument::Compact);
+    return line.mid(1, line.size() - 2);
 }
 
 // YYYY-MM-DD, as IsoDate writes it, at the speed a million dates want.
@@ -169,9 +237,9 @@ void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date) {
 
 }  // namespace
 
-QByteArray MatchText(const Match& match) {
+QByteArray MatchText(const Match& match, const Birthplace& place) {
     const CompatibilityResult& result = match.compatibility;
-    QString text = Heading(match.first) + Heading(match.second) + QLatin1Char('\n');
+    QString text = Heading(match.first, place) + Heading(match.second, place) + QLatin1Char('\n');
     text += QStringLiteral("Compatibility %1 of 10 (%2): %3\n\n")
                 .arg(result.number)
                 .arg(ToQString(result.percentage), ToQString(result.rating).trimmed());
@@ -179,19 +247,24 @@ QByteArray MatchText(const Match& match) {
     return text.toUtf8();
 }
 
-QJsonObject SignJson(const Reading& reading) {
-    QJsonObject object = SignJsonWithoutDate(reading);
-    object.insert(QStringLiteral("date"), IsoDate(reading.birth));
+QJsonObject SignJson(const Reading& reading, const Where& where) {
+    QJsonObject object = SignJsonOfTheYear(reading, where.place);
+    object.insert(QStringLiteral("date"), IsoDate(reading.birth.date));
+    if (reading.birth.Timed()) {
+        object.insert(QStringLiteral("time"), GivenTime(reading.birth.minute));
+        object.insert(QStringLiteral("utcOffset"), UtcOffset(reading.birth));
+    }
+    if (reading.birth.Timed() || where.zoneShown) object.insert(QStringLiteral("zone"), where.place.Name());
     return object;
 }
 
 QByteArray JsonLine(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n'; }
 
-QJsonObject MatchJson(const Match& match) {
+QJsonObject MatchJson(const Match& match, const Where& where) {
     const CompatibilityResult& result = match.compatibility;
     return {
-        {QStringLiteral("first"), SignJson(match.first)},
-        {QStringLiteral("second"), SignJson(match.second)},
+        {QStringLiteral("first"), SignJson(match.first, where)},
+        {QStringLiteral("second"), SignJson(match.second, where)},
         {QStringLiteral("number"), result.number},
         {QStringLiteral("percentage"), ToQString(result.percentage)},
         // The lowest rating has always carried a leading blank; a script should not have to know.
@@ -200,27 +273,54 @@ QJsonObject MatchJson(const Match& match) {
     };
 }
 
-void SignEntries::Append(QByteArray& out, std::chrono::year_month_day date) {
-    const int yearBegins = std::chrono::sys_days(FindZodiacYear(date, start_)->begins).time_since_epoch().count();
-    auto [entry, isNew] = afterTheDate_.try_emplace(yearBegins);
+SignEntries::SignEntries(Form form, YearStart start, Where where) : form_(form), start_(start), where_(where) {
+    const QByteArray array = QJsonDocument(QJsonArray{where.place.Name()}).toJson(QJsonDocument::Compact);
+    zone_ = array.mid(1, array.size() - 2);
+}
+
+void SignEntries::Append(QByteArray& out, const Birth& birth) {
+    const BirthYear year = *YearOfBirth(birth, start_, where_.place);
+    // What the rest of an entry depends on: the zodiac year, the calendar year
+    // (for kanreki), whether a time was given and whether it is a day of risshun.
+    const std::int64_t key =
+        ((std::int64_t{year.Number()} * 4096 + static_cast<int>(birth.date.year())) * 2 + (birth.Timed() ? 1 : 0)) * 2 +
+        (year.risshunThisDay ? 1 : 0);
+    auto [entry, isNew] = made_.try_emplace(key);
+    Made& made = entry->second;
     if (isNew) {
-        const Reading reading = *ReadingOf({}, date, start_);
+        const Reading reading = *ReadingOf({}, birth, start_, where_.place);
         if (form_ == Text) {
-            entry->second = SignTextAfterDate(reading).toUtf8();
+            made.text = SignTextAfterDate(reading, where_.place).toUtf8();
         } else {
-            // Keys go in alphabetical order and "date" leads them, so an entry
-            // is its date and then the rest of the object, past its brace.
-            entry->second = "\"," + JsonLine(SignJsonWithoutDate(reading)).mid(1);
+            // Keys go in alphabetical order: "date" leads them, and "time",
+            // "utcOffset" and "zone" stand among them, so an entry is made of
+            // the pieces around those.
+            const QJsonObject object = SignJsonOfTheYear(reading, where_.place);
+            made.beforeTime = "\"," + Members(object, u"time", true);
+            made.afterTime = Members(object, u"time", false);
         }
     }
     if (form_ == Text) {
         if (!first_) out += '\n';
-        AppendIsoDate(out, date);
+        AppendIsoDate(out, birth.date);
+        if (birth.Timed()) out += 'T' + GivenTime(birth.minute).toLatin1();
+        out += made.text;
     } else {
         out += "{\"date\":\"";
-        AppendIsoDate(out, date);
+        AppendIsoDate(out, birth.date);
+        out += made.beforeTime;
+        if (birth.Timed()) {
+            out += ",\"time\":\"" + GivenTime(birth.minute).toLatin1() + "\",\"utcOffset\":\"" +
+                   UtcOffset(birth).toLatin1() + '"';
+        }
+        out += ',';
+        out += made.afterTime;
+        if (birth.Timed() || where_.zoneShown) {
+            out += ",\"zone\":";
+            out += zone_;
+        }
+        out += "}\n";
     }
-    out += entry->second;
     first_ = false;
 }
 

@@ -14,9 +14,9 @@
 namespace zodiac::cli {
 namespace {
 
-using std::chrono::year_month_day;
-
-year_month_day DateArgument(const QString& text, YearStart start) { return CheckedDate(text.toUtf8(), start); }
+Birth BirthArgument(const QString& text, YearStart start, const Birthplace& place) {
+    return CheckedBirth(text.toUtf8(), start, place);
+}
 
 // The name as the report starts with it: one line of visible text.
 void CheckName(const QString& name) {
@@ -38,21 +38,23 @@ int RunSign(const Request& request, Session& session) {
         BadInput(QStringLiteral("sign needs a DATE (YYYY-MM-DD), or - to read dates from standard input"));
     if (request.arguments.count(QStringLiteral("-")) > 1)
         BadInput(QStringLiteral("sign reads standard input once; give - only once"));
-    // Every date is checked before anything is written; four bytes a date, so
-    // that a million of them fit in a few megabytes.
-    std::vector<year_month_day> dates;
+    const Birthplace place = BirthplaceNamed(request.zone);
+    // Every date is checked before anything is written; sixteen bytes a date,
+    // so that a million of them fit in a few megabytes.
+    std::vector<Birth> births;
     for (const QString& date : request.arguments) {
         if (date != u"-") {
-            dates.push_back(DateArgument(date, request.start));
+            births.push_back(BirthArgument(date, request.start, place));
             continue;
         }
         ReadLines(session.streams.inputClosed, [&](qsizetype number, QByteArrayView text, bool cut) {
-            dates.push_back(CheckedDate(text, request.start, number, cut));
+            births.push_back(CheckedBirth(text, request.start, place, number, cut));
         });
     }
-    SignEntries entries(request.json ? SignEntries::Json : SignEntries::Text, request.start);
-    for (const year_month_day date : dates) {
-        entries.Append(session.out.Buffer(), date);
+    SignEntries entries(request.json ? SignEntries::Json : SignEntries::Text, request.start,
+                        {place, !request.zone.isNull()});
+    for (const Birth& birth : births) {
+        entries.Append(session.out.Buffer(), birth);
         session.out.Written();
     }
     session.out.Finish();
@@ -67,10 +69,13 @@ int RunMatch(const Request& request, Session& session) {
         BadInput(QStringLiteral("match needs two dates (YYYY-MM-DD), the first taking the user's side; got %1")
                      .arg(request.arguments.size()));
     }
-    const year_month_day first = DateArgument(request.arguments[0], request.start);
-    const year_month_day second = DateArgument(request.arguments[1], request.start);
-    const Match match = MatchOf(*ReadingOf({}, first, request.start), *ReadingOf({}, second, request.start));
-    session.out.Write(request.json ? JsonLine(MatchJson(match)) : MatchText(match));
+    const Birthplace place = BirthplaceNamed(request.zone);
+    const Birth first = BirthArgument(request.arguments[0], request.start, place);
+    const Birth second = BirthArgument(request.arguments[1], request.start, place);
+    const Match match =
+        MatchOf(*ReadingOf({}, first, request.start, place), *ReadingOf({}, second, request.start, place));
+    session.out.Write(request.json ? JsonLine(MatchJson(match, {place, !request.zone.isNull()}))
+                                   : MatchText(match, place));
     session.out.Finish();
     return kDone;
 }
@@ -85,7 +90,9 @@ int RunReport(const Request& request, Session& session) {
     if (request.arguments.size() != 1) {
         BadInput(QStringLiteral("report needs one date (YYYY-MM-DD); got %1").arg(request.arguments.size()));
     }
-    const Reading reading = *ReadingOf(request.name, DateArgument(request.arguments[0], request.start), request.start);
+    const Birthplace place = BirthplaceNamed(request.zone);
+    const Reading reading =
+        *ReadingOf(request.name, BirthArgument(request.arguments[0], request.start, place), request.start, place);
     const QByteArray rtf = QByteArray::fromStdString(ReportRtf(ComposeReport(FactsOf(reading))));
     if (request.output == u"-") {
         session.out.Write(rtf);

@@ -24,24 +24,24 @@ QString BirthText(std::chrono::year_month_day birth) {
         .arg(static_cast<int>(birth.year()), 4, 10, QLatin1Char('0'));
 }
 
-std::optional<Reading> ReadingOf(const QString& name, std::chrono::year_month_day birth, YearStart start) {
-    const auto year = FindZodiacYear(birth, start);
+std::optional<Reading> ReadingOf(const QString& name, const Birth& birth, YearStart start, const Birthplace& place) {
+    const auto year = YearOfBirth(birth, start, place);
     if (!year) return std::nullopt;
-    const int number = static_cast<int>(year->begins.year());
+    const AnimalSign sign = year->year.sign;
     return Reading{name.trimmed(),
                    birth,
-                   BirthText(birth),
+                   BirthText(birth.date),
                    start,
                    *year,
-                   EtoOfYear(number),
-                   KanrekiOf(number),
-                   JapaneseSignOf(year->sign),
-                   ProfileOf(year->sign),
-                   std::string{ElementDescriptionOf(year->element)}};
+                   EtoOfYear(year->Number()),
+                   KanrekiOf(static_cast<int>(birth.date.year())),
+                   JapaneseSignOf(sign),
+                   ProfileOf(sign),
+                   std::string{ElementDescriptionOf(year->year.element)}};
 }
 
 Match MatchOf(Reading first, Reading second) {
-    CompatibilityResult result = CompatibilityOf(first.year.sign, second.year.sign);
+    CompatibilityResult result = CompatibilityOf(first.year.year.sign, second.year.year.sign);
     return {std::move(first), std::move(second), std::move(result)};
 }
 
@@ -49,8 +49,8 @@ ReportFacts FactsOf(const Reading& reading) {
     return {reading.name,
             reading.birthText,
             ToQString(reading.japanese.name),
-            std::string{Name(reading.year.sign)},
-            std::string{Name(reading.year.element)},
+            std::string{Name(reading.year.year.sign)},
+            std::string{Name(reading.year.year.element)},
             reading.elementDescription,
             reading.profile};
 }

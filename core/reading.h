@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/birthplace.h"
 #include "core/report_text.h"
 #include "engine/compatibility.h"
 #include "engine/eto.h"
@@ -16,21 +17,21 @@ namespace zodiac {
 
 // Everything the program tells of one person born on one day.
 struct Reading {
-    QString name;  // blanks trimmed
-    std::chrono::year_month_day birth;
+    QString name;       // blanks trimmed
+    Birth birth;        // the day, and the time when one was given, on the birthplace's clock
     QString birthText;  // "5 March 1975", as the windows write it
     YearStart yearStart;
-    ZodiacYear year;  // its sign and element, first and last day
-    Eto eto;          // the zodiac year's sixty-year name
-    int kanreki;      // the year that name returns
+    BirthYear year;  // its sign and element, first and last day on the birthplace's clock
+    Eto eto;         // the zodiac year's sixty-year name
+    int kanreki;     // the year of the sixtieth birthday
     JapaneseSign japanese;
     SignProfile profile;
     std::string elementDescription;
 };
 
-// The reading for a birth date; nothing for a date outside what `start` covers
-// or one that does not exist. It keeps nothing between calls.
-std::optional<Reading> ReadingOf(const QString& name, std::chrono::year_month_day birth, YearStart start);
+// The reading for a birth on its birthplace's clock; nothing for one outside
+// what `start` covers or a date that does not exist. It keeps nothing between calls.
+std::optional<Reading> ReadingOf(const QString& name, const Birth& birth, YearStart start, const Birthplace& place);
 
 // How two people's signs go together, the first taking the user's side.
 struct Match {

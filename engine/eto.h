@@ -65,7 +65,8 @@ struct Eto {
 // the present cycle.
 constexpr Eto EtoOfYear(int year) { return {((year - 1984) % 60 + 60) % 60 + 1}; }
 
-// Kanreki, the year of the sixtieth birthday: the eto of the year of birth returns.
+// Kanreki, kept in the calendar year of the sixtieth birthday, whatever the year
+// start: `year` is the calendar year of birth.
 constexpr int KanrekiOf(int year) { return year + 60; }
 
 // The element a stem stands for.

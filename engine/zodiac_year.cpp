@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "engine/new_year_table.h"
-#include "engine/risshun_days.h"
+#include "engine/setsu_instants.h"
+#include "engine/solar_terms.h"
 
 namespace zodiac {
 namespace {
@@ -20,24 +21,22 @@ bool Within(year_month_day date, const DateRange& range) {
     return sys_days{range.first} <= sys_days{date} && sys_days{date} <= sys_days{range.last};
 }
 
-using detail::kRisshunDays;
-
-// Risshun falls on 3, 4 or 5 February of each year, one a year from 1900 on.
-constexpr bool RisshunDaysFollowTheYears() {
-    for (std::size_t i = 0; i < kRisshunDays.size(); ++i) {
-        const year_month_day day = kRisshunDays[i];
-        if (day.year() != year{1900 + static_cast<int>(i)} || day.month() != February || day.day() < 3d ||
-            day.day() > 5d)
-            return false;
+// The day of each risshun, 1900 to 2101, in Japan time (UTC+9 all through February
+// since 1888): the days the zodiac year begins on when no birthplace is given.
+constexpr std::array<year_month_day, 2101 - 1900 + 1> RisshunDaysInJapan() {
+    std::array<year_month_day, 2101 - 1900 + 1> japan{};
+    for (std::size_t i = 0; i < japan.size(); ++i) {
+        const sys_seconds risshun{
+            seconds{detail::kSetsuSeconds[i * kSetsuCount + static_cast<std::size_t>(Setsu::Risshun)]}};
+        japan[i] = year_month_day{floor<days>(risshun + hours{9})};
     }
-    return true;
+    return japan;
 }
-static_assert(kRisshunDays.size() == 2101 - 1900 + 1 && RisshunDaysFollowTheYears(),
-              "one risshun a year, 1900 to 2101, on 3 to 5 February");
+constexpr auto kRisshunDays = RisshunDaysInJapan();
 
 // The risshun year that holds the date: from the last risshun on or before it
 // to the day before the next.
-std::optional<ZodiacYear> RisshunYear(year_month_day date) {
+std::optional<ZodiacYear> RisshunYearInJapan(year_month_day date) {
     const auto after =
         std::ranges::upper_bound(kRisshunDays, sys_days{date}, {}, [](year_month_day day) { return sys_days{day}; });
     if (after == kRisshunDays.begin() || after == kRisshunDays.end()) return std::nullopt;
@@ -64,7 +63,7 @@ std::optional<ZodiacYear> FindZodiacYear(year_month_day date, YearStart start) {
         if (!date.ok() || !Within(date, Coverage(start))) return std::nullopt;
         return CalendarYear(date.year());
     }
-    if (start == YearStart::Risshun) return date.ok() ? RisshunYear(date) : std::nullopt;
+    if (start == YearStart::Risshun) return date.ok() ? RisshunYearInJapan(date) : std::nullopt;
     const NewYearRow* row = RowContaining(kLunarYears, date);
     if (!row) return std::nullopt;
     return ZodiacYear{row->first, row->last, row->sign, row->element};

@@ -187,6 +187,21 @@ private slots:
         QCOMPARE(match.keys(), (QStringList{"first", "number", "percentage", "rating", "second", "text"}));
         QCOMPARE(match["first"].toObject().keys(), sign.keys());
         QCOMPARE(match["second"].toObject()["sign"].toString(), QStringLiteral("Horse"));
+
+        // A time and a zone; under risshun, the moments the year runs between.
+        const QJsonObject timed = Object(Run({"sign", "--json", "--year-start=risshun", "2021-02-03T23:00"}).out);
+        QCOMPARE(timed.keys(), (QStringList{"date", "element", "elementDescription", "eto", "japaneseName", "kanji",
+                                            "kanreki", "profile", "sign", "time", "utcOffset", "yearBegins",
+                                            "yearBeginsAt", "yearEnds", "yearEndsAt", "yearStart", "zone"}));
+        QCOMPARE(timed["yearEndsAt"].toString().left(16), QStringLiteral("2021-02-03T23:58"));
+        // On the day of risshun without a time: its moment and the year before it.
+        const QJsonObject day = Object(Run({"sign", "--json", "--year-start=risshun", "2021-02-03"}).out);
+        QCOMPARE(day.keys(),
+                 (QStringList{"date", "element", "elementDescription", "eto", "japaneseName", "kanji", "kanreki",
+                              "profile", "risshun", "sign", "yearBegins", "yearEnds", "yearStart"}));
+        QCOMPARE(day["risshun"].toObject().keys(), (QStringList{"at", "before"}));
+        QCOMPARE(day["risshun"]["before"].toObject().keys(), (QStringList{"element", "eto", "sign"}));
+        QCOMPARE(day["risshun"]["at"].toString().left(16), QStringLiteral("2021-02-03T23:58"));
     }
 
     // Names and readings typed from the National Astronomical Observatory of
@@ -223,13 +238,13 @@ private slots:
                                    << "lunar" << QStringList{"丙午", "hinoe-uma", "ひのえうま", "43", "2026", "43rd"};
         QTest::newRow("the last of the sixty")
             << "1984-02-01"
-            << "lunar" << QStringList{"癸亥", "mizunoto-i", "みずのとい", "60", "2043", "60th"};
+            << "lunar" << QStringList{"癸亥", "mizunoto-i", "みずのとい", "60", "2044", "60th"};
         QTest::newRow("the longest reading")
             << "1979-06-01"
             << "january" << QStringList{"己未", "tsuchinoto-hitsuji", "つちのとひつじ", "56", "2039", "56th"};
         QTest::newRow("the day before risshun, 2017")
             << "2017-02-03"
-            << "risshun" << QStringList{"丙申", "hinoe-saru", "ひのえさる", "33", "2076", "33rd"};
+            << "risshun" << QStringList{"丙申", "hinoe-saru", "ひのえさる", "33", "2077", "33rd"};
         QTest::newRow("risshun 2017, in Japan time")
             << "2017-02-04"
             << "risshun" << QStringList{"丁酉", "hinoto-tori", "ひのととり", "34", "2077", "34th"};
@@ -238,7 +253,17 @@ private slots:
             << "risshun" << QStringList{"庚子", "kanoe-ne", "かのえね", "37", "1960", "37th"};
         QTest::newRow("the last risshun day")
             << "2101-02-03"
-            << "risshun" << QStringList{"庚申", "kanoe-saru", "かのえさる", "57", "2160", "57th"};
+            << "risshun" << QStringList{"庚申", "kanoe-saru", "かのえさる", "57", "2161", "57th"};
+        // Kanreki is the sixtieth birthday's year, whatever year the eto follows.
+        QTest::newRow("kanreki, lunar") << "1975-01-15"
+                                        << "lunar"
+                                        << QStringList{"甲寅", "kinoe-tora", "きのえとら", "51", "2035", "51st"};
+        QTest::newRow("kanreki, 1 January")
+            << "1975-01-15"
+            << "january" << QStringList{"乙卯", "kinoto-u", "きのとう", "52", "2035", "52nd"};
+        QTest::newRow("kanreki, risshun")
+            << "1975-01-15"
+            << "risshun" << QStringList{"甲寅", "kinoe-tora", "きのえとら", "51", "2035", "51st"};
     }
 
     void theEtoOfEachDate() {
@@ -252,11 +277,86 @@ private slots:
         QCOMPARE((QStringList{got["kanji"].toString(), got["reading"].toString(), got["kana"].toString(),
                               QString::number(got["number"].toInt()), QString::number(sign["kanreki"].toInt())}),
                  eto.mid(0, 5));
-        // In text, the line under the heading.
+        // In text, the lines under the heading.
         const QString text = QString::fromUtf8(Run({"sign", "--year-start=" + start, date}).out);
-        QCOMPARE(
-            text.section(u'\n', 1, 1),
-            QStringLiteral("  Eto %1 (%2, %3), %4 of 60; kanreki in %5").arg(eto[0], eto[1], eto[2], eto[5], eto[4]));
+        QCOMPARE(text.section(u'\n', 1, 2),
+                 QStringLiteral("  Eto %1 (%2, %3), %4 of 60\n  Kanreki (60th birthday) in %5")
+                     .arg(eto[0], eto[1], eto[2], eto[5], eto[4]));
+    }
+
+    // A time of birth, read on the birthplace's clock. Risshun 2017 came at 00:34
+    // on 4 February in Tokyo, 23:34 on the 3rd in Beijing; risshun 2021 at 23:59
+    // on 3 February in Tokyo by the National Astronomical Observatory of Japan,
+    // 09:59 in New York. Japan kept summer time (UTC+10) from May 1949 to 10
+    // September, as the time zone database records.
+    void aTimeAndAPlaceOfBirth_data() {
+        QTest::addColumn<QStringList>("arguments");  // sign's, without --json
+        QTest::addColumn<QStringList>("expected");   // key=value of the JSON, a/b for b within a
+        QTest::addColumn<QString>("line");           // a line of the text, if any
+        QTest::newRow("Beijing, after risshun there")
+            << QStringList{"--year-start=risshun", "--zone=Asia/Shanghai", "2017-02-03T23:50"}
+            << QStringList{"sign=Rooster", "element=Fire",     "eto/kanji=丁酉",
+                           "time=23:50",   "utcOffset=+08:00", "zone=Asia/Shanghai"}
+            << "2017-02-03T23:50: Fire Rooster, Tori 酉";
+        QTest::newRow("the same clock time in Tokyo, before risshun")
+            << QStringList{"--year-start=risshun", "2017-02-03T23:50"}
+            << QStringList{"sign=Monkey", "eto/kanji=丙申", "utcOffset=+09:00", "zone=Asia/Tokyo"} << QString();
+        QTest::newRow("New York, before risshun")
+            << QStringList{"--year-start=risshun", "--zone=America/New_York", "2021-02-03T09:50"}
+            << QStringList{"sign=Rat", "element=Metal", "utcOffset=-05:00", "yearEnds=2021-02-03"} << QString();
+        QTest::newRow("New York, after risshun")
+            << QStringList{"--year-start=risshun", "--zone=America/New_York", "2021-02-03T10:05"}
+            << QStringList{"sign=Ox", "element=Metal", "yearBegins=2021-02-03"} << QString();
+        QTest::newRow("Tokyo, on the day of risshun 2021")
+            << QStringList{"--year-start=risshun", "2021-02-03"}
+            << QStringList{"sign=Ox", "risshun/before/sign=Rat", "risshun/before/eto/kanji=庚子"}
+            << "  Risshun fell at 23:58 JST this day; born before it: 庚子 Metal Rat";
+        QTest::newRow("New York, on the day of risshun 2021")
+            << QStringList{"--year-start=risshun", "--zone=America/New_York", "2021-02-03"}
+            << QStringList{"sign=Ox", "zone=America/New_York", "yearBegins=2021-02-03"}
+            << "  Risshun fell at 09:58 EST this day; born before it: 庚子 Metal Rat";
+        QTest::newRow("Japan's summer time")
+            << QStringList{"1949-07-01T12:00"} << QStringList{"utcOffset=+10:00", "sign=Ox"} << QString();
+        QTest::newRow("Japan's summer time over")
+            << QStringList{"--zone=Asia/Tokyo", "1949-09-11T01:00"} << QStringList{"utcOffset=+09:00"} << QString();
+        QTest::newRow("a fixed offset") << QStringList{"--zone=UTC-03:30", "2021-02-03T12:00", "--year-start=risshun"}
+                                        << QStringList{"sign=Ox", "utcOffset=-03:30", "zone=UTC-03:30"} << QString();
+        // The lunar new year and 1 January are days: the time changes nothing.
+        QTest::newRow("lunar, by the day on the clock") << QStringList{"--zone=America/Los_Angeles", "2021-02-11T23:59"}
+                                                        << QStringList{"sign=Rat", "yearEnds=2021-02-11"} << QString();
+        QTest::newRow("1 January, by the day on the clock")
+            << QStringList{"--year-start=january", "--zone=Pacific/Kiritimati", "2021-01-01T00:00"}
+            << QStringList{"sign=Ox", "utcOffset=+14:00"} << QString();
+    }
+
+    void aTimeAndAPlaceOfBirth() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, line);
+        const Ran ran = Run(QStringList{"sign", "--json"} + arguments);
+        QCOMPARE(ran.err, QString());
+        const QJsonObject sign = Object(ran.out);
+        for (const QString& pair : expected) {
+            const QStringList path = pair.section(u'=', 0, 0).split(u'/');
+            QJsonValue value = sign;
+            for (const QString& key : path) value = value.toObject()[key];
+            QCOMPARE(value.isDouble() ? QString::number(value.toInt()) : value.toString(), pair.section(u'=', 1));
+        }
+        // match tells the same of the first.
+        const QStringList dates = arguments.filter(QRegularExpression(QStringLiteral("^[0-9]")));
+        QStringList options = arguments;
+        options.removeAll(dates.first());
+        const QJsonObject match = Object(Run(QStringList{"match", "--json"} + options + dates + dates).out);
+        QCOMPARE(match["first"].toObject(), sign);
+        // The report names the sign the moment gives, and the day as the windows write it.
+        const QString report = QString::fromStdString(
+            ReadRtfText(Run(QStringList{"report", "--name", "Ann", "-o", "-"} + arguments).out.toStdString()));
+        QVERIFY2(report.contains(QStringLiteral("\nEnglish Name : %1\n").arg(sign["sign"].toString())),
+                 qPrintable(report));
+        if (!line.isEmpty()) {
+            const QStringList text = QString::fromUtf8(Run(QStringList{"sign"} + arguments).out).split(u'\n');
+            QVERIFY2(text.contains(line), qPrintable(text.join(u'\n')));
+        }
     }
 
     void matchGivesThePairsNumberRatingAndText_data() {
@@ -366,6 +466,19 @@ private slots:
         QTest::newRow("escape codes in a date")
             << QStringList{"sign", "\x1b[2J\x1b]0;owned\x07"} << "\\e[2J\\e]0;owned\\x07";
         QTest::newRow("a date of 100,000 digits") << QStringList{"sign", QString(100000, u'9')} << "9999…";
+        QTest::newRow("a time the clocks sprang over")
+            << QStringList{"sign", "--zone=America/New_York", "2021-03-14T02:30"} << "2021-03-14T02:30 never showed";
+        QTest::newRow("a time the clocks showed twice")
+            << QStringList{"sign", "--zone=America/New_York", "2021-11-07T01:30"} << "at UTC-04:00 and at UTC-05:00";
+        QTest::newRow("an unknown zone") << QStringList{"sign", "--zone=Mars/Olympus", "2021-01-01"}
+                                         << "unknown zone 'Mars/Olympus'";
+        QTest::newRow("a zone outside the database")
+            << QStringList{"sign", "--zone=../../../etc/passwd", "2021-01-01"} << "unknown zone";
+        QTest::newRow("the 24th hour") << QStringList{"sign", "2021-01-01T24:00"} << "HH:MM";
+        QTest::newRow("a time of one digit") << QStringList{"sign", "2021-01-01T7:5"} << "HH:MM";
+        QTest::newRow("seconds") << QStringList{"sign", "2021-01-01T07:05:00"} << "HH:MM";
+        QTest::newRow("before the first risshun's moment")
+            << QStringList{"sign", "--year-start=risshun", "1900-02-04T14:00"} << "1900-02-04 14:51 JST";
         QTest::newRow("a name of blanks")
             << QStringList{"report", "--name", "    ", "1975-03-05", "-o", "-"} << "the name is empty";
         QTest::newRow("a newline in a name")
@@ -473,7 +586,9 @@ private slots:
             QStringList options{"--help"};
             for (const OptionUse& use : command.options) {
                 const OptionInfo& option = InfoOf(use.option);
-                options << QStringLiteral("--") + ToQString(option.longName) + (option.value == "START" ? "=" : "");
+                // An option whose values bash can list waits for one after its "=".
+                const bool listed = option.value == "START" || option.value == "ZONE";
+                options << QStringLiteral("--") + ToQString(option.longName) + (listed ? "=" : "");
                 if (!option.shortName.empty()) options << QStringLiteral("-") + ToQString(option.shortName);
             }
             options.sort();
@@ -499,6 +614,8 @@ private slots:
         starts.sort();
         QCOMPARE(Completed({"qorvel-zodiac", ""}), commands);
         QCOMPARE(Completed({"qorvel-zodiac", "sign", "--year-start", "="}), starts);
+        QCOMPARE(Completed({"qorvel-zodiac", "match", "--zone", "=", "America/New_Yo"}),
+                 QStringList{"America/New_York"});
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
     }
 

@@ -28,7 +28,8 @@ TEST(Report, IsTheSameFromTheWindowsAndFromAReading) {
     const auto japanese = MainCommand{}.Run(ann, partner, state);
     ASSERT_TRUE(japanese);
     const QString shown = QString::fromUtf8(japanese->name.data(), static_cast<qsizetype>(japanese->name.size()));
-    const auto reading = ReadingOf(QStringLiteral("  Ann "), 1975y / March / 5d, YearStart::Lunar);
+    const auto reading = ReadingOf(QStringLiteral("  Ann "), Birth{1975y / March / 5d}, YearStart::Lunar,
+                                   *Birthplace::Named(Birthplace::kDefault));
     ASSERT_TRUE(reading);
     EXPECT_EQ(ComposeReport(FactsOf(*reading)), ComposeReport(FactsOf(state, shown)));
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/new_year_table.h"
+#include "engine/solar_terms.h"
 #include "tests/engine/lunar_new_years.h"
 
 namespace zodiac {
@@ -98,6 +99,40 @@ TEST(Coverage, RunsFromTheFirstToTheLastDayEachYearStartAnswers) {
     EXPECT_EQ(Coverage(YearStart::Lunar).last, 2100y / 2 / 8);
     EXPECT_EQ(Coverage(YearStart::January).first, 1900y / 1 / 1);
     EXPECT_EQ(Coverage(YearStart::January).last, 2100y / 12 / 31);
+}
+
+// Risshun as the National Astronomical Observatory of Japan publishes it, to the
+// minute in Japan time: a minute before it the year before still runs, a minute
+// after it the new year has begun.
+TEST(RisshunYearAt, TurnsAtTheMomentOfRisshun) {
+    struct Published {
+        year_month_day day;
+        int hour, minute;
+    };
+    const Published published[] = {{2017y / 2 / 4, 0, 34},  {2020y / 2 / 4, 18, 3},  {2021y / 2 / 3, 23, 59},
+                                   {2022y / 2 / 4, 5, 51},  {2023y / 2 / 4, 11, 43}, {2024y / 2 / 4, 17, 27},
+                                   {2025y / 2 / 3, 23, 10}, {2026y / 2 / 4, 5, 2}};
+    for (const auto& [day, hour, minute] : published) {
+        SCOPED_TRACE(Iso(day));
+        const sys_seconds japan = sys_days{day} + hours{hour} + minutes{minute} - hours{9};
+        const int y = static_cast<int>(day.year());
+        const auto before = RisshunYearAt(japan - minutes{1}), after = RisshunYearAt(japan + minutes{1});
+        ASSERT_TRUE(before && after);
+        EXPECT_EQ(before->number, y - 1);
+        EXPECT_EQ(after->number, y);
+        EXPECT_EQ(before->ends, after->begins);
+        EXPECT_LT(abs(after->begins - japan), minutes{1});
+    }
+}
+
+TEST(RisshunYearAt, KnowsTheYearsFromTheFirstRisshunToTheLast) {
+    const sys_seconds first = *SetsuMoment(1900, Setsu::Risshun), last = *SetsuMoment(2101, Setsu::Risshun);
+    EXPECT_FALSE(RisshunYearAt(first - seconds{1}));
+    EXPECT_EQ(RisshunYearAt(first)->number, 1900);
+    EXPECT_EQ(RisshunYearAt(last - seconds{1})->number, 2100);
+    EXPECT_FALSE(RisshunYearAt(last));
+    EXPECT_FALSE(SetsuMoment(2101, Setsu::Keichitsu));
+    EXPECT_FALSE(SetsuMoment(1899, Setsu::Taisetsu));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ depends="$(dpkg-deb -f "$package" Depends)"
 files="$(dpkg-deb -c "$package" | awk '{print $6}')"
 status=0
 expect() { grep -q -- "$2" <<< "$1" || { echo "missing: $2"; status=1; }; }
-for dependency in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-dejavu-core; do
+for dependency in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-dejavu-core tzdata; do
     expect "$depends" "$dependency"
 done
 expect "$files" "^./usr/bin/qorvel-zodiac$"

@@ -1,0 +1,85 @@
+#include "engine/solar_terms.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "engine/setsu_instants.h"
+
+namespace zodiac {
+namespace {
+
+using detail::kSetsuSeconds;
+using std::chrono::days;
+using std::chrono::seconds;
+using std::chrono::sys_days;
+using std::chrono::sys_seconds;
+using std::chrono::year_month_day;
+
+constexpr int kFirstYear = 1900;
+constexpr std::size_t kRisshunIndex = static_cast<std::size_t>(Setsu::Risshun);
+
+// The days of its month on which each setsu falls in Japan time, 1900 to 2101.
+struct Days {
+    unsigned month, first, last;
+};
+constexpr std::array<Days, kSetsuCount> kUsualDays = {{
+    {1, 4, 7},
+    {2, 3, 5},
+    {3, 4, 7},
+    {4, 4, 6},
+    {5, 4, 7},
+    {6, 4, 7},
+    {7, 6, 8},
+    {8, 6, 9},
+    {9, 6, 9},
+    {10, 7, 9},
+    {11, 6, 8},
+    {12, 6, 8},
+}};
+
+constexpr sys_seconds At(std::size_t index) { return sys_seconds{seconds{kSetsuSeconds[index]}}; }
+
+// Twelve a year, each after the one before and in its own days of its own month.
+constexpr bool SetsuFollowTheYears() {
+    for (std::size_t i = 0; i < kSetsuSeconds.size(); ++i) {
+        if (i > 0 && kSetsuSeconds[i] <= kSetsuSeconds[i - 1]) return false;
+        const year_month_day japan{std::chrono::floor<days>(At(i) + std::chrono::hours{9})};
+        const Days& usual = kUsualDays[i % kSetsuCount];
+        if (japan.year() != std::chrono::year{kFirstYear + static_cast<int>(i / kSetsuCount)} ||
+            japan.month() != std::chrono::month{usual.month} || japan.day() < std::chrono::day{usual.first} ||
+            japan.day() > std::chrono::day{usual.last})
+            return false;
+    }
+    return true;
+}
+static_assert(kSetsuSeconds.size() == (2100 - kFirstYear + 1) * kSetsuCount + 2 && SetsuFollowTheYears(),
+              "twelve setsu a year from the shokan of 1900 to the risshun of 2101, in order, each in its days");
+
+}  // namespace
+
+std::optional<sys_seconds> SetsuMoment(int year, Setsu setsu) {
+    if (year < kFirstYear) return std::nullopt;
+    const std::size_t index =
+        static_cast<std::size_t>(year - kFirstYear) * kSetsuCount + static_cast<std::size_t>(setsu);
+    if (index >= kSetsuSeconds.size()) return std::nullopt;
+    return At(index);
+}
+
+std::optional<RisshunYear> RisshunYearNumbered(int year) {
+    const auto begins = SetsuMoment(year, Setsu::Risshun), ends = SetsuMoment(year + 1, Setsu::Risshun);
+    if (!begins || !ends) return std::nullopt;
+    return RisshunYear{year, *begins, *ends};
+}
+
+std::optional<RisshunYear> RisshunYearAt(sys_seconds moment) {
+    // The last risshun on or before the moment; years are counted from it.
+    const auto after = std::ranges::upper_bound(kSetsuSeconds, moment.time_since_epoch().count());
+    if (after == kSetsuSeconds.begin()) return std::nullopt;
+    const auto index = static_cast<std::size_t>(std::prev(after) - kSetsuSeconds.begin());
+    int year = kFirstYear + static_cast<int>(index / kSetsuCount);
+    if (index % kSetsuCount < kRisshunIndex) --year;  // shōkan still belongs to the year before
+    return RisshunYearNumbered(year);
+}
+
+}  // namespace zodiac
