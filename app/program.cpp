@@ -1,8 +1,8 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QIcon>
+#include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -43,14 +43,23 @@ void WhileThePlatformStarts(QtMsgType type, const QMessageLogContext& context, c
             break;
         }
     }
-    if (reason.startsWith(QLatin1String("could not connect to display")) && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (reason.endsWith(u'.')) reason.chop(1);
+    // What to do depends on what is missing: a display, or Qt's plugin for it.
+    QString hint = QStringLiteral("check DISPLAY and WAYLAND_DISPLAY");
+    static const QRegularExpression missingPlugin(QStringLiteral("Could not find the Qt platform plugin \"([^\"]*)\""));
+    if (const QRegularExpressionMatch missing = missingPlugin.match(reason); missing.hasMatch()) {
+        const QString plugin = missing.captured(1);
+        reason = QStringLiteral("Qt's platform plugin '%1' is not installed").arg(plugin);
+        hint = plugin == u"wayland"
+                   ? QStringLiteral("install qt6-wayland, or set QT_QPA_PLATFORM=xcb with a DISPLAY")
+                   : QStringLiteral("install it, or set QT_QPA_PLATFORM to a platform that is installed");
+    } else if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         reason = QStringLiteral("there is no display");
+        hint = QStringLiteral("set DISPLAY or WAYLAND_DISPLAY");
     }
     std::fprintf(stderr,
-                 "qorvel-zodiac: the windows cannot open: %s; set DISPLAY or WAYLAND_DISPLAY, "
-                 "or give a command (see qorvel-zodiac --help)\n",
-                 reason.toLocal8Bit().constData());
+                 "qorvel-zodiac: the windows cannot open: %s; %s, or give a command (see qorvel-zodiac --help)\n",
+                 reason.toLocal8Bit().constData(), hint.toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -70,7 +79,9 @@ int RunProgram(int argc, char* argv[], const std::function<void(QApplication&)>&
     passOn = qInstallMessageHandler(WhileThePlatformStarts);
     QApplication application(argc, argv);
     PassOnHeldMessages();
-    QApplication::setApplicationName(QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName());
+    // The settings file and the single-instance lock are named after the program,
+    // not after whatever name or link it was started by.
+    QApplication::setApplicationName(QStringLiteral("qorvel-zodiac"));
     QApplication::setApplicationVersion(QLatin1String(version::kVersion));
     QApplication::setDesktopFileName(QLatin1String(version::kDesktopId));
     // From pixmaps: given files, QIcon would load every image plugin to learn their format.

@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/dates.h"
+#include "cli/escaping.h"
 #include "cli/failure.h"
 #include "cli/help.h"
 #include "cli/streams.h"
@@ -82,11 +83,41 @@ YearStart YearStartNamed(const QString& name) {
                  .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last(), Shown(name)));
 }
 
+// The command's option that `argument` spells, as typed: --name, --name=Ann,
+// -o, -oFILE; nothing for any other spelling, one-dash long names included.
+const OptionInfo* OptionSpelt(const CommandInfo& command, const QString& argument, bool& valueAttached) {
+    const bool longForm = argument.startsWith(QLatin1String("--"));
+    const QString name = longForm ? argument.mid(2).section(u'=', 0, 0) : argument.mid(1, 1);
+    valueAttached = longForm ? argument.contains(u'=') : argument.size() > 2;
+    for (const OptionUse& use : command.options) {
+        const OptionInfo& info = InfoOf(use.option);
+        if (name == ToQString(longForm ? info.longName : info.shortName) && !name.isEmpty() &&
+            (!valueAttached || !info.value.empty() || longForm))
+            return &info;
+    }
+    return nullptr;
+}
+
+// Every option after the command is one of its own, spelt as the help spells it;
+// anything else is refused as it was typed ('-x', '---json', '-json').
+void CheckOptionsAsTyped(const CommandInfo& command, const QStringList& arguments) {
+    const QString name = ToQString(command.name);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--") return;  // the rest are arguments
+        if (!argument.startsWith(u'-') || argument == u"-" || argument == u"-h" || argument == u"--help") continue;
+        bool valueAttached = false;
+        const OptionInfo* option = OptionSpelt(command, argument, valueAttached);
+        if (!option) UnknownOption(argument, name);
+        if (!option->value.empty() && !valueAttached) ++i;  // its value, whatever it looks like
+    }
+}
+
 // The command's arguments, by its table entry; nothing when it was asked for its help.
 std::optional<Request> Parse(const CommandInfo& command, const QStringList& arguments) {
     const QString name = ToQString(command.name);
+    CheckOptionsAsTyped(command, arguments);
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOption(help);
     std::vector<std::pair<Option, QCommandLineOption>> options;
@@ -139,6 +170,27 @@ bool OneOfOurs(std::string_view name) {
     return false;
 }
 
+// The arguments with the first, an option of ours, moved after the command
+// (with its value, when that follows it): how it should have been typed.
+QString MovedAfterTheCommand(const QStringList& arguments) {
+    const QString option = arguments.first();
+    const std::string name{OptionName(option.toStdString())};
+    bool takesNext = false;
+    for (const OptionInfo& info : Options()) {
+        if (!option.contains(u'=') && (name == info.longName || name == info.shortName))
+            takesNext = !info.value.empty();
+    }
+    QStringList moved = arguments.mid(1);
+    QStringList typed{option};
+    if (takesNext && !moved.isEmpty()) typed << moved.takeFirst();
+    qsizetype command = 0;
+    while (command < moved.size() && !FindCommand(moved[command].toStdString())) ++command;
+    if (command == moved.size())
+        return (QStringList{QStringLiteral("sign")} + typed + QStringList{"1975-03-05"}).join(u' ');
+    for (qsizetype i = 0; i < typed.size(); ++i) moved.insert(command + 1 + i, typed[i]);
+    return moved.join(u' ');
+}
+
 int RunCommand(const QStringList& arguments, Session& session) {
     const QString first = arguments.value(0);
     if (first == u"--help" || first == u"-h" || first == u"--help-all") {
@@ -154,9 +206,8 @@ int RunCommand(const QStringList& arguments, Session& session) {
     if (first.startsWith(u'-') && first.size() > 1) {
         const std::string option = first.toStdString();
         if (OneOfOurs(OptionName(option))) {
-            BadInput(QStringLiteral("%1 goes after the command, as in qorvel-zodiac sign --json 1975-03-05 "
-                                    "(see qorvel-zodiac --help)")
-                         .arg(Shown(first)));
+            BadInput(QStringLiteral("%1 goes after the command, as in qorvel-zodiac %2 (see qorvel-zodiac --help)")
+                         .arg(Shown(first), Shown(MovedAfterTheCommand(arguments))));
         }
         if (QtOptionWithValue(option)) {
             BadInput(QStringLiteral("%1, Qt's option for the windows, needs a value (see qorvel-zodiac --help)")
@@ -193,11 +244,19 @@ Route RouteOf(int argc, char* argv[]) {
 }
 
 int Run(int argc, char* argv[], int first, const StandardStreams& streams) {
-    QStringList arguments;
-    for (int i = first; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     StandardOutput out(streams.outputClosed);
     Session session{streams, out};
     try {
+        QStringList arguments;
+        for (int i = first; i < argc; ++i) {
+            QByteArrayView bytes(argv[i]);
+            // One byte-order mark, as an editor may leave it, is no part of the argument.
+            if (bytes.startsWith("\xef\xbb\xbf")) bytes = bytes.sliced(3);
+            if (!IsUtf8(bytes))
+                BadInput(
+                    QStringLiteral("'%1' is not UTF-8 text; every argument is read as UTF-8").arg(ShownBytes(bytes)));
+            arguments << QString::fromUtf8(bytes);
+        }
         return RunCommand(arguments, session);
     } catch (const Failure& failure) {
         if (!failure.message.isEmpty()) {

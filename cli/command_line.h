@@ -1,12 +1,10 @@
 #pragma once
 
+#include "cli/exit_status.h"
+
 namespace zodiac::cli {
 
 struct StandardStreams;
-
-inline constexpr int kDone = 0;
-inline constexpr int kNotWritten = 1;  // a report or standard output that could not be written
-inline constexpr int kBadInput = 2;
 
 // Where the arguments lead. Qt's own options for the windows (-platform,
 // -style, -reverse and the others Qt documents) may come first; whatever

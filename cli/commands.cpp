@@ -2,6 +2,10 @@
 
 #include <array>
 
+#include "cli/match.h"
+#include "cli/report.h"
+#include "cli/sign.h"
+
 namespace zodiac::cli {
 namespace {
 

@@ -5,32 +5,14 @@
 #include <span>
 #include <string_view>
 
+#include "cli/request.h"
 #include "engine/zodiac_year.h"
 
 namespace zodiac::cli {
 
-class StandardOutput;
-struct StandardStreams;
-
 // The command line, described once: its commands, their options and the year
 // starts. The table drives parsing, dispatch and --help; a test holds the manual
 // page, the completion and the README to it.
-
-// What a command was given, once parsed.
-struct Request {
-    bool json = false;
-    YearStart start = YearStart::Lunar;
-    QStringList arguments;  // the dates
-    QString name;           // null when --name was not given
-    QString output;
-    QString zone;  // the birthplace's, null when --zone was not given
-};
-
-// Where a command reads and writes.
-struct Session {
-    const StandardStreams& streams;
-    StandardOutput& out;
-};
 
 enum class Option { Json, YearStart, Zone, Name, Output };
 
@@ -81,10 +63,5 @@ QString YearStartName(YearStart start);
 // command's whole synopsis after the program's name.
 QString OptionSynopsis(const OptionUse& use);
 QString Synopsis(const CommandInfo& command);
-
-// The commands themselves; each returns the exit status or throws a Failure.
-int RunSign(const Request& request, Session& session);
-int RunMatch(const Request& request, Session& session);
-int RunReport(const Request& request, Session& session);
 
 }  // namespace zodiac::cli

@@ -4,29 +4,13 @@
 #include <QStringList>
 
 #include "cli/commands.h"
+#include "cli/escaping.h"
 #include "cli/failure.h"
 #include "core/reading.h"
 #include "core/text.h"
 
 namespace zodiac::cli {
 namespace {
-
-QString Escaped(char32_t c) {
-    switch (c) {
-        case U'\n':
-            return QStringLiteral("\\n");
-        case U'\r':
-            return QStringLiteral("\\r");
-        case U'\t':
-            return QStringLiteral("\\t");
-        case U'\x1b':
-            return QStringLiteral("\\e");
-        default:
-            break;
-    }
-    if (c < 0x100) return QStringLiteral("\\x%1").arg(static_cast<uint>(c), 2, 16, QLatin1Char('0'));
-    return QStringLiteral("\\u{%1}").arg(static_cast<uint>(c), 0, 16);
-}
 
 QString IsoRange(const DateRange& range) { return IsoDate(range.first) + QStringLiteral(" to ") + IsoDate(range.last); }
 
@@ -40,25 +24,6 @@ bool Digits(QByteArrayView text, qsizetype from, qsizetype count, int& value) {
 }
 
 }  // namespace
-
-QString Shown(QStringView text, bool cut, qsizetype length) {
-    QString shown;
-    qsizetype characters = 0;
-    for (const char32_t c : text.toUcs4()) {
-        if (characters == length) {
-            cut = true;
-            break;
-        }
-        ++characters;
-        const bool visible = QChar::isPrint(c) || c == U' ';
-        if (visible) {
-            shown += QString::fromUcs4(&c, 1);
-        } else {
-            shown += Escaped(c);
-        }
-    }
-    return cut ? shown + QStringLiteral("…") : shown;
-}
 
 QString OffsetName(int seconds) {
     const int minutes = std::abs(seconds) / 60;
@@ -79,7 +44,7 @@ Birthplace BirthplaceNamed(const QString& zone) {
                  .arg(Shown(zone)));
 }
 
-Birth CheckedBirth(QByteArrayView text, YearStart start, const Birthplace& place, qsizetype line, bool cut) {
+Checked CheckedBirth(QByteArrayView text, YearStart start, const Birthplace& place, qsizetype line, bool cut) {
     // Made only for a message: a million good dates need none.
     const auto shown = [&] { return Shown(QString::fromUtf8(text), cut); };
     const auto where = [&] { return line > 0 ? QStringLiteral("standard input, line %1: ").arg(line) : QString(); };
@@ -117,7 +82,7 @@ Birth CheckedBirth(QByteArrayView text, YearStart start, const Birthplace& place
         }
         birth.moment = moments.moment[0];
     }
-    if (YearOfBirth(birth, start, place)) return birth;
+    if (const auto year = YearOfBirth(birth, start, place)) return {birth, *year};
     QStringList others;
     for (const YearStartInfo& other : YearStarts()) {
         if (other.start != start)

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "cli/command_line.h"
+#include "cli/exit_status.h"
 
 namespace zodiac::cli {
 

@@ -9,7 +9,6 @@
 namespace zodiac::cli {
 namespace {
 
-constexpr int kWidth = 80;
 constexpr int kColumn = 25;  // where an option's explanation starts
 
 // "  NAME" with its explanation beside it from the column on, wrapped.
@@ -54,11 +53,20 @@ QByteArray UsageText() {
         "counts under risshun, when the year turns at a moment; the lunar new year\n"
         "and 1 January are days. For sign, - reads the dates from standard input, one\n"
         "a line. --json prints one JSON object a line.\n"
+        "\n"
+        "Under the eto, sign and match give the almanac of the birth: the eto of the\n"
+        "solar month and of the day, and the nine stars of the year and the month.\n"
+        "They belong to the solar year, the same under every year start; the month\n"
+        "and the stars turn at a setsu (risshun, keichitsu and the others), the day\n"
+        "at midnight. For example, noon on 1975-03-05 in Tokyo is month 戊寅, day 庚戌,\n"
+        "year star 七赤金星, month star 八白土星.\n"
         "\n");
     text += YearStartEntries() + QLatin1Char('\n');
     text += Entry(QStringLiteral("-h, --help"), QStringLiteral("this help; each command has its own"));
     text += Entry(QStringLiteral("-v, --version"), QStringLiteral("the program's version"));
-    text += QStringLiteral("\nExit status: 0 done, 1 the output could not be written, 2 bad input.\n");
+    text += QStringLiteral(
+        "\nExit status: 0 done, 1 the output could not be written or the windows found no\n"
+        "display, 2 bad input.\n");
     return text.toUtf8();
 }
 

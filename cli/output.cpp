@@ -13,7 +13,6 @@
 namespace zodiac::cli {
 namespace {
 
-constexpr int kWidth = 80;
 constexpr int kLabelWidth = 22;  // two blanks of indent, the label, at least one blank
 
 struct Field {
@@ -60,14 +59,14 @@ QString WrapText(const QString& text, int width, const QString& indent) {
     return out;
 }
 
-namespace {
-
 // The heading without the date it starts with.
 QString HeadingAfterDate(const Reading& reading) {
     return QStringLiteral(": %1 %2, %3 %4\n")
         .arg(ToQString(Name(reading.year.year.element)), ToQString(Name(reading.year.year.sign)),
              ToQString(reading.japanese.name), ToQString(reading.japanese.kanji));
 }
+
+namespace {
 
 QString Ordinal(int n) {
     const int lastTwo = n % 100, last = n % 10;
@@ -84,6 +83,8 @@ QString EtoText(const Eto& eto) {
            ToQString(eto.Kana()) + QLatin1Char(')');
 }
 
+}  // namespace
+
 // "  Eto 乙卯 (kinoto-u, きのとう), 52nd of 60" and the kanreki under it; the
 // longest reading, 己未 (tsuchinoto-hitsuji, つちのとひつじ), takes 59 columns.
 QString EtoLines(const Reading& reading) {
@@ -91,6 +92,8 @@ QString EtoLines(const Reading& reading) {
         .arg(EtoText(reading.eto), Ordinal(reading.eto.number))
         .arg(reading.kanreki);
 }
+
+namespace {
 
 // On the day of risshun, with no time of birth to tell: when it fell, and the
 // year of whoever was born before it. "  Risshun fell at 23:58 JST this day;
@@ -102,6 +105,8 @@ QString RisshunDayLine(const Reading& reading, const Birthplace& place) {
         .arg(place.ClockAt(*reading.year.risshunThisDay), ToQString(EtoOfYear(before).Kanji()),
              ToQString(Name(ElementOfYear(before))), ToQString(Name(SignOfYear(before))));
 }
+
+}  // namespace
 
 // HH:MM, the minute of the day.
 QString GivenTime(int minute) {
@@ -115,14 +120,84 @@ QString UtcOffset(const Birth& birth) {
     return OffsetName(static_cast<int>((local - birth.moment).count())).mid(3);
 }
 
+namespace {
+
 // The date as it was given: YYYY-MM-DD, with THH:MM when a time was.
 QString GivenDate(const Birth& birth) {
     return birth.Timed() ? IsoDate(birth.date) + QLatin1Char('T') + GivenTime(birth.minute) : IsoDate(birth.date);
 }
 
-QString Heading(const Reading& reading, const Birthplace& place) {
-    return GivenDate(reading.birth) + HeadingAfterDate(reading) + EtoLines(reading) + RisshunDayLine(reading, place);
+// The setsu as a sentence starts with them.
+constexpr std::array<const char*, kSetsuCount> kSetsuNames = {"Sh\u014Dkan", "Risshun",    "Keichitsu",   "Seimei",
+                                                              "Rikka",       "B\u014Dshu", "Sh\u014Dsho", "Rissh\u016B",
+                                                              "Hakuro",      "Kanro",      "Ritt\u014D",  "Taisetsu"};
+
+QString SetsuName(Setsu setsu) { return QString::fromUtf8(kSetsuNames[static_cast<std::size_t>(setsu)]); }
+
+}  // namespace
+
+QString EtoWithReading(const Eto& eto) {
+    return ToQString(eto.Kanji()) + QStringLiteral(" (") + ToQString(eto.Reading()) + QLatin1Char(')');
 }
+
+namespace {
+
+QString StarWithReading(const NineStar& star) {
+    return ToQString(star.kanji) + QStringLiteral(" (") + ToQString(star.reading) + QLatin1Char(')');
+}
+
+// 七赤 for 七赤金星: the number and colour, as a star is called for short.
+QString StarShort(const NineStar& star) { return ToQString(star.kanji).left(2); }
+
+}  // namespace
+
+// The almanac's lines that follow its month, without the day:
+//   "  Nine stars: year 七赤金星 (shichiseki kinsei), month 八白土星 (happaku dosei)"
+// broken after the year's star where the two longest readings would pass 80
+// columns; and on the day of a setsu, when no time tells, when it fell and
+// what came before it:
+//   "  Keichitsu fell at 11:22 JST; before it: month 丁丑, stars 七赤 and 九紫"
+QString StarLines(const BirthAlmanac& almanac, const Birthplace& place) {
+    if (!almanac.month) return {};
+    const SolarMonth& month = *almanac.month;
+    const NineStar &yearStar = YearStar(month.year), &monthStar = MonthStar(month.year, month.index);
+    const bool oneLine = yearStar.reading.size() + monthStar.reading.size() <= 31;
+    QString text =
+        QStringLiteral("  Nine stars: year %1,%2month %3\n")
+            .arg(StarWithReading(yearStar), oneLine ? QStringLiteral(" ") : QStringLiteral("\n              "),
+                 StarWithReading(monthStar));
+    if (almanac.setsuThisDay) {
+        const auto before = SolarMonthNumbered(month.year, month.index - 1);
+        text += QStringLiteral("  %1 fell at %2; before it: month %3, stars %4 and %5\n")
+                    .arg(SetsuName(month.setsu()), place.ClockAt(*almanac.setsuThisDay),
+                         ToQString(MonthEto(before->year, before->index).Kanji()), StarShort(YearStar(before->year)),
+                         StarShort(MonthStar(before->year, before->index)));
+    }
+    return text;
+}
+
+namespace {
+
+// "  Month 戊寅 (tsuchinoe-tora), day 庚戌 (kanoe-inu)", within 80 columns for
+// the longest readings.
+QString MonthAndDayLine(const BirthAlmanac& almanac) {
+    if (!almanac.month) return QStringLiteral("  Day %1\n").arg(EtoWithReading(almanac.day));
+    return QStringLiteral("  Month %1, day %2\n")
+        .arg(EtoWithReading(MonthEto(almanac.month->year, almanac.month->index)), EtoWithReading(almanac.day));
+}
+
+QString AlmanacLines(const Reading& reading, const Birthplace& place) {
+    return MonthAndDayLine(reading.almanac) + StarLines(reading.almanac, place);
+}
+
+}  // namespace
+
+QString Heading(const Reading& reading, const Birthplace& place) {
+    return GivenDate(reading.birth) + HeadingAfterDate(reading) + EtoLines(reading) + AlmanacLines(reading, place) +
+           RisshunDayLine(reading, place);
+}
+
+namespace {
 
 // "Lunar", "Calendar", "Risshun": the years of the year start.
 QString YearWord(YearStart start) {
@@ -150,6 +225,18 @@ QString Row(const QString& label, const QString& text) {
            WrapText(text, kWidth - kLabelWidth, indent) + QLatin1Char('\n');
 }
 
+QJsonObject StarJson(const NineStar& star) {
+    return {
+        {QStringLiteral("kanji"), ToQString(star.kanji)},
+        {QStringLiteral("reading"), ToQString(star.reading)},
+        {QStringLiteral("kana"), ToQString(star.kana)},
+        {QStringLiteral("number"), star.number},
+        {QStringLiteral("element"), ToQString(Name(star.element))},
+    };
+}
+
+}  // namespace
+
 QJsonObject EtoJson(const Eto& eto) {
     return {
         {QStringLiteral("kanji"), ToQString(eto.Kanji())},
@@ -159,21 +246,55 @@ QJsonObject EtoJson(const Eto& eto) {
     };
 }
 
+namespace {
+
 QJsonObject ProfileJson(const SignProfile& profile) {
     QJsonObject object;
     for (const Field& field : kFields) object.insert(QLatin1String(field.key), ToQString(profile[field.field]));
     return object;
 }
 
-// A sign's text without the date it starts with.
-QString SignTextAfterDate(const Reading& reading, const Birthplace& place) {
-    QString text = HeadingAfterDate(reading) + EtoLines(reading) + RisshunDayLine(reading, place) +
-                   YearLine(reading, place) + QLatin1Char('\n');
+}  // namespace
+
+// A sign's text from the lines after the almanac's on.
+QString SignTextAfterAlmanac(const Reading& reading, const Birthplace& place) {
+    QString text = RisshunDayLine(reading, place) + YearLine(reading, place) + QLatin1Char('\n');
     for (const Field& field : kFields) text += Row(QLatin1String(field.label), ToQString(reading.profile[field.field]));
     text += Row(QStringLiteral("Element: ") + ToQString(Name(reading.year.year.element)),
                 ToQString(reading.elementDescription));
     return text;
 }
+
+// The almanac's keys but its day's: the month's eto, both stars and, on the day
+// of a setsu when no time tells, the setsu.
+QJsonObject AlmanacMonthJson(const BirthAlmanac& almanac, const Birthplace& place) {
+    if (!almanac.month) return {};
+    const SolarMonth& month = *almanac.month;
+    const auto ofMonth = [](const SolarMonth& m) {
+        return QJsonObject{{QStringLiteral("monthEto"), EtoJson(MonthEto(m.year, m.index))},
+                           {QStringLiteral("monthStar"), StarJson(MonthStar(m.year, m.index))},
+                           {QStringLiteral("yearStar"), StarJson(YearStar(m.year))}};
+    };
+    QJsonObject object = ofMonth(month);
+    if (almanac.setsuThisDay) {
+        object.insert(
+            QStringLiteral("setsu"),
+            QJsonObject{{QStringLiteral("name"), SetsuName(month.setsu()).toLower()},
+                        {QStringLiteral("at"), place.IsoMomentAt(*almanac.setsuThisDay)},
+                        {QStringLiteral("before"), ofMonth(*SolarMonthNumbered(month.year, month.index - 1))}});
+    }
+    return object;
+}
+
+namespace {
+
+QJsonObject AlmanacJson(const BirthAlmanac& almanac, const Birthplace& place) {
+    QJsonObject object = AlmanacMonthJson(almanac, place);
+    object.insert(QStringLiteral("dayEto"), EtoJson(almanac.day));
+    return object;
+}
+
+}  // namespace
 
 // Every key but the date, the time and the zone, which each birth has its own of.
 QJsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place) {
@@ -235,20 +356,9 @@ void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date) {
     out.append(text, sizeof text);
 }
 
-}  // namespace
-
-QByteArray MatchText(const Match& match, const Birthplace& place) {
-    const CompatibilityResult& result = match.compatibility;
-    QString text = Heading(match.first, place) + Heading(match.second, place) + QLatin1Char('\n');
-    text += QStringLiteral("Compatibility %1 of 10 (%2): %3\n\n")
-                .arg(result.number)
-                .arg(ToQString(result.percentage), ToQString(result.rating).trimmed());
-    text += WrapText(ToQString(result.text), kWidth, QString()) + QLatin1Char('\n');
-    return text.toUtf8();
-}
-
 QJsonObject SignJson(const Reading& reading, const Where& where) {
     QJsonObject object = SignJsonOfTheYear(reading, where.place);
+    object.insert(QStringLiteral("almanac"), AlmanacJson(reading.almanac, where.place));
     object.insert(QStringLiteral("date"), IsoDate(reading.birth.date));
     if (reading.birth.Timed()) {
         object.insert(QStringLiteral("time"), GivenTime(reading.birth.minute));
@@ -259,69 +369,5 @@ QJsonObject SignJson(const Reading& reading, const Where& where) {
 }
 
 QByteArray JsonLine(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n'; }
-
-QJsonObject MatchJson(const Match& match, const Where& where) {
-    const CompatibilityResult& result = match.compatibility;
-    return {
-        {QStringLiteral("first"), SignJson(match.first, where)},
-        {QStringLiteral("second"), SignJson(match.second, where)},
-        {QStringLiteral("number"), result.number},
-        {QStringLiteral("percentage"), ToQString(result.percentage)},
-        // The lowest rating has always carried a leading blank; a script should not have to know.
-        {QStringLiteral("rating"), ToQString(result.rating).trimmed()},
-        {QStringLiteral("text"), ToQString(result.text)},
-    };
-}
-
-SignEntries::SignEntries(Form form, YearStart start, Where where) : form_(form), start_(start), where_(where) {
-    const QByteArray array = QJsonDocument(QJsonArray{where.place.Name()}).toJson(QJsonDocument::Compact);
-    zone_ = array.mid(1, array.size() - 2);
-}
-
-void SignEntries::Append(QByteArray& out, const Birth& birth) {
-    const BirthYear year = *YearOfBirth(birth, start_, where_.place);
-    // What the rest of an entry depends on: the zodiac year, the calendar year
-    // (for kanreki), whether a time was given and whether it is a day of risshun.
-    const std::int64_t key =
-        ((std::int64_t{year.Number()} * 4096 + static_cast<int>(birth.date.year())) * 2 + (birth.Timed() ? 1 : 0)) * 2 +
-        (year.risshunThisDay ? 1 : 0);
-    auto [entry, isNew] = made_.try_emplace(key);
-    Made& made = entry->second;
-    if (isNew) {
-        const Reading reading = *ReadingOf({}, birth, start_, where_.place);
-        if (form_ == Text) {
-            made.text = SignTextAfterDate(reading, where_.place).toUtf8();
-        } else {
-            // Keys go in alphabetical order: "date" leads them, and "time",
-            // "utcOffset" and "zone" stand among them, so an entry is made of
-            // the pieces around those.
-            const QJsonObject object = SignJsonOfTheYear(reading, where_.place);
-            made.beforeTime = "\"," + Members(object, u"time", true);
-            made.afterTime = Members(object, u"time", false);
-        }
-    }
-    if (form_ == Text) {
-        if (!first_) out += '\n';
-        AppendIsoDate(out, birth.date);
-        if (birth.Timed()) out += 'T' + GivenTime(birth.minute).toLatin1();
-        out += made.text;
-    } else {
-        out += "{\"date\":\"";
-        AppendIsoDate(out, birth.date);
-        out += made.beforeTime;
-        if (birth.Timed()) {
-            out += ",\"time\":\"" + GivenTime(birth.minute).toLatin1() + "\",\"utcOffset\":\"" +
-                   UtcOffset(birth).toLatin1() + '"';
-        }
-        out += ',';
-        out += made.afterTime;
-        if (birth.Timed() || where_.zoneShown) {
-            out += ",\"zone\":";
-            out += zone_;
-        }
-        out += "}\n";
-    }
-    first_ = false;
-}
 
 }  // namespace zodiac::cli

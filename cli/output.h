@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <unordered_map>
@@ -9,12 +10,6 @@
 #include "core/reading.h"
 
 namespace zodiac::cli {
-
-// A match as text for an 80-column terminal: both heading lines, the number and
-// rating, and the pair's text wrapped. (A sign's text is SignEntries' below: a
-// heading line, then the profile with each field's label in a column of its
-// own and its text wrapped beside it.)
-QByteArray MatchText(const Match& match, const Birthplace& place);
 
 // How the birthplace shows: `zoneShown` when --zone was given; a birth with a
 // time shows it anyway.
@@ -25,7 +20,24 @@ struct Where {
 
 // A reading as one JSON object, in the keys scripts rely on.
 QJsonObject SignJson(const Reading& reading, const Where& where);
-QJsonObject MatchJson(const Match& match, const Where& where);
+
+// The pieces sign's and match's output is made of, each in a line or two.
+inline constexpr int kWidth = 80;
+QString HeadingAfterDate(const Reading& reading);                  // ": Wood Rabbit, Usagi 卯" and its line end
+QString EtoLines(const Reading& reading);                          // the eto and kanreki lines
+QString Heading(const Reading& reading, const Birthplace& place);  // the date, and all down to the year line
+QString SignTextAfterAlmanac(const Reading& reading, const Birthplace& place);
+QString StarLines(const BirthAlmanac& almanac, const Birthplace& place);
+QString EtoWithReading(const Eto& eto);  // 戊寅 (tsuchinoe-tora)
+QString GivenTime(int minute);           // HH:MM
+QString UtcOffset(const Birth& birth);   // +09:00, for a birth with a time
+QJsonObject EtoJson(const Eto& eto);
+QJsonObject AlmanacMonthJson(const BirthAlmanac& almanac, const Birthplace& place);
+QJsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place);  // all but date, time, zone, almanac
+// The members of `object` whose keys sort before `key`, or after it, as
+// compact JSON without the braces.
+QByteArray Members(const QJsonObject& object, QStringView key, bool before);
+void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date);  // YYYY-MM-DD, fast
 
 // Fills lines of `width` with the words of each paragraph; every line but the
 // first starts with `indent`. Paragraphs (CR LF or LF) keep their breaks.
@@ -33,32 +45,5 @@ QString WrapText(const QString& text, int width, const QString& indent);
 
 // An object as one line of compact JSON.
 QByteArray JsonLine(const QJsonObject& object);
-
-// The entries `sign` prints, a date at a time, in text (separated by an empty
-// line) or in JSON (one object a line). The births of one zodiac year and one
-// calendar year differ only in the date and time themselves, so the rest of an
-// entry is made once for each.
-class SignEntries {
-public:
-    enum Form { Text, Json };
-    SignEntries(Form form, YearStart start, Where where);
-
-    // Appends the entry of `birth`, one that the year start covers.
-    void Append(QByteArray& out, const Birth& birth);
-
-private:
-    // Text: all after the date and time. JSON: the keys before "time", and those after it.
-    struct Made {
-        QByteArray text;
-        QByteArray beforeTime;
-        QByteArray afterTime;
-    };
-    Form form_;
-    YearStart start_;
-    Where where_;
-    QByteArray zone_;  // the birthplace's name as a JSON string
-    bool first_ = true;
-    std::unordered_map<std::int64_t, Made> made_;
-};
 
 }  // namespace zodiac::cli

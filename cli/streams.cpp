@@ -58,17 +58,32 @@ void StandardOutput::Finish() {
     if (failure) throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: ") + *failure};
 }
 
-void ReadLines(bool closed, const std::function<void(qsizetype, QByteArrayView, bool)>& line) {
+void ReadLines(bool closed, qsizetype longest, const std::function<void(qsizetype, QByteArrayView, bool)>& line) {
     if (closed) BadInput(QStringLiteral("cannot read the dates from standard input: it is closed"));
-    QByteArray text;  // the current line, from its first non-blank byte, at most kLineKept bytes
-    bool cut = false;
+    QByteArray text;  // the current line, from its first non-blank byte
     qsizetype number = 1;
     const auto end = [&] {
         while (!text.isEmpty() && IsBlank(text.back())) text.chop(1);
-        if (!text.isEmpty()) line(number, text, cut);
+        if (!text.isEmpty()) line(number, text, false);
         text.clear();
-        cut = false;
         ++number;
+    };
+    const auto take = [&](char c) {
+        if (c == '\n') return end();
+        if (text.isEmpty() && IsBlank(c)) return;
+        qsizetype kept = text.size();
+        while (kept > 0 && IsBlank(text[kept - 1])) --kept;
+        if (!IsBlank(c) && kept >= longest) line(number, text.left(kept), true);  // refused there
+        text.append(c);
+    };
+    // An editor's byte-order mark may open the stream; bytes that only begin
+    // like one are taken as they are.
+    constexpr QByteArrayView kByteOrderMark = "\xef\xbb\xbf";
+    qsizetype marked = 0;
+    bool pastTheMark = false;
+    const auto unmark = [&] {
+        pastTheMark = true;
+        for (qsizetype i = 0; i < marked; ++i) take(kByteOrderMark[i]);
     };
     char buffer[kChunk];
     for (;;) {
@@ -77,15 +92,17 @@ void ReadLines(bool closed, const std::function<void(qsizetype, QByteArrayView, 
         if (n < 0) BadInput(QStringLiteral("cannot read the dates from standard input: ") + Reason(errno));
         if (n == 0) break;
         for (const char c : QByteArrayView(buffer, n)) {
-            if (c == '\n') {
-                end();
-            } else if (text.size() < kLineKept) {
-                if (!text.isEmpty() || !IsBlank(c)) text.append(c);
-            } else if (!IsBlank(c)) {
-                cut = true;
+            if (!pastTheMark) {
+                if (c == kByteOrderMark[marked]) {
+                    pastTheMark = ++marked == kByteOrderMark.size();
+                    continue;
+                }
+                unmark();
             }
+            take(c);
         }
     }
+    if (!pastTheMark) unmark();
     end();
 }
 

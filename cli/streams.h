@@ -35,11 +35,13 @@ private:
     QByteArray buffer_;
 };
 
-// Standard input a line at a time, with blanks trimmed and empty lines skipped:
-// `line` gets each line's number and text. A line is kept to its first
-// `kLineKept` bytes; `cut` tells whether more followed. A read error ends the
+// Standard input a line at a time, with blanks trimmed, empty lines skipped and
+// one byte-order mark at the start skipped: `line` gets each line's number and
+// text. A line longer than `longest` bytes can be nothing the caller takes, so
+// `line` gets it at once, cut there, with `cut` set, and must refuse it: a
+// stream that never ends a line is not read for ever. A read error ends the
 // command as bad input.
-inline constexpr qsizetype kLineKept = 256;
-void ReadLines(bool closed, const std::function<void(qsizetype number, QByteArrayView text, bool cut)>& line);
+void ReadLines(bool closed, qsizetype longest,
+               const std::function<void(qsizetype number, QByteArrayView text, bool cut)>& line);
 
 }  // namespace zodiac::cli

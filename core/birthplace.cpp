@@ -93,12 +93,22 @@ QString Birthplace::IsoMomentAt(sys_seconds moment) const {
     return utc.toTimeZone(zone_).toString(Qt::ISODate);
 }
 
+year_month_day Birthplace::SetsuDay(int year, Setsu setsu) const {
+    // Each day is worked out when first asked: one date asks a dozen, a million
+    // dates all of them once.
+    constexpr std::size_t kSetsu = (kLastRisshun - kFirstRisshun) * kSetsuCount + 2;
+    if (setsuDays_.empty()) setsuDays_.resize(kSetsu);
+    const std::size_t index =
+        std::min(static_cast<std::size_t>(year - kFirstRisshun) * kSetsuCount + static_cast<std::size_t>(setsu),
+                 kSetsu - 1);
+    year_month_day& day = setsuDays_[index];
+    if (!day.ok()) day = DayAt(*SetsuMoment(kFirstRisshun + static_cast<int>(index / kSetsuCount),
+                                            static_cast<Setsu>(index % kSetsuCount)));
+    return day;
+}
+
 year_month_day Birthplace::RisshunDay(int year) const {
-    if (risshunDays_.empty()) {
-        for (int y = kFirstRisshun; y <= kLastRisshun; ++y)
-            risshunDays_.push_back(DayAt(*SetsuMoment(y, Setsu::Risshun)));
-    }
-    return risshunDays_[static_cast<std::size_t>(std::clamp(year, kFirstRisshun, kLastRisshun) - kFirstRisshun)];
+    return SetsuDay(std::clamp(year, kFirstRisshun, kLastRisshun), Setsu::Risshun);
 }
 
 std::optional<BirthYear> YearOfBirth(const Birth& birth, YearStart start, const Birthplace& place) {
@@ -128,6 +138,30 @@ std::optional<BirthYear> YearOfBirth(const Birth& birth, YearStart start, const 
                     std::nullopt};
     if (day == sys_days{found.year.begins}) found.risshunThisDay = SetsuMoment(low, Setsu::Risshun);
     return found;
+}
+
+BirthAlmanac AlmanacOf(const Birth& birth, const Birthplace& place) {
+    BirthAlmanac almanac{std::nullopt, DayEto(birth.date), std::nullopt};
+    if (birth.Timed()) {
+        almanac.month = SolarMonthAt(birth.moment);
+        return almanac;
+    }
+    // The last setsu whose day on the clock is the birth's or before it.
+    const auto dayOf = [&](int setsu) {
+        return sys_days{place.SetsuDay(kFirstRisshun + setsu / static_cast<int>(kSetsuCount),
+                                       static_cast<Setsu>(setsu % static_cast<int>(kSetsuCount)))};
+    };
+    const sys_days day{birth.date};
+    constexpr int kSetsu = (kLastRisshun - kFirstRisshun) * static_cast<int>(kSetsuCount) + 2;
+    if (day < dayOf(0)) return almanac;
+    int low = 0, high = kSetsu;  // the day of `low` on or before the birth's; of `high` after, or none
+    while (high - low > 1) {
+        const int middle = (low + high) / 2;
+        (dayOf(middle) <= day ? low : high) = middle;
+    }
+    almanac.month = SolarMonthNumbered(kFirstRisshun, low - 1);
+    if (almanac.month && dayOf(low) == day) almanac.setsuThisDay = almanac.month->begins;
+    return almanac;
 }
 
 DateRange CoverageIn(YearStart start, const Birthplace& place) {

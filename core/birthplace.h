@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/almanac.h"
 #include "engine/solar_terms.h"
 #include "engine/zodiac_year.h"
 
@@ -52,6 +53,8 @@ public:
 
     // The day risshun fell on this clock in `year`, 1900 to 2101.
     std::chrono::year_month_day RisshunDay(int year) const;
+    // The day a setsu fell on this clock: `year` 1900 to 2101 as SetsuMoment takes it.
+    std::chrono::year_month_day SetsuDay(int year, Setsu setsu) const;
 
 private:
     Birthplace(QString name, QTimeZone zone) : name_(std::move(name)), zone_(std::move(zone)) {}
@@ -59,7 +62,7 @@ private:
 
     QString name_;
     QTimeZone zone_;
-    mutable std::vector<std::chrono::year_month_day> risshunDays_;  // made when first asked
+    mutable std::vector<std::chrono::year_month_day> setsuDays_;  // made when first asked
 };
 
 // A birth's zodiac year, in days on the birthplace's clock.
@@ -79,6 +82,18 @@ struct BirthYear {
 // given, otherwise by the day, the day of risshun counting to the new year.
 // Nothing outside what the year start covers.
 std::optional<BirthYear> YearOfBirth(const Birth& birth, YearStart start, const Birthplace& place);
+
+// The almanac of a birth, the same under every year start: the solar month and
+// the nine stars turn at the moment of a setsu when a time was given, otherwise
+// by its day on the birthplace's clock; the day's eto with the day on that clock.
+struct BirthAlmanac {
+    std::optional<SolarMonth> month;  // nothing before the shōkan of 1900
+    Eto day;
+    // Without a time, on the day of a setsu: its moment, before which the month
+    // before still ran.
+    std::optional<std::chrono::sys_seconds> setsuThisDay;
+};
+BirthAlmanac AlmanacOf(const Birth& birth, const Birthplace& place);
 
 // The days a year start covers on the birthplace's clock, for a birth without a time.
 DateRange CoverageIn(YearStart start, const Birthplace& place);

@@ -8,8 +8,12 @@ namespace zodiac {
 
 // Writes `bytes` to `path` whole, or says why it could not. A regular file, or
 // a new one, is replaced only by a complete copy: the old one stays as it was
-// when anything on the way to the disk fails. Anything else (a device, a FIFO,
-// /dev/stdout, /dev/fd/N) is written straight into, never renamed over.
+// when anything on the way to the disk fails, and the copy keeps its permission
+// bits and, where this process may set them, its owner and group. A path to an
+// open descriptor of this process (/dev/stdout, /dev/fd/N, /proc/self/fd/N) is
+// written through that descriptor at its offset; a device or a FIFO is written
+// straight into. Neither is ever truncated or renamed over. A folder that lets
+// no new copy be made is named in the reason.
 [[nodiscard]] std::optional<QString> WriteWholeFile(const QString& path, QByteArrayView bytes);
 
 // Writes all of `bytes` to an open descriptor, or says why it could not.

@@ -27,17 +27,23 @@ QString BirthText(std::chrono::year_month_day birth) {
 std::optional<Reading> ReadingOf(const QString& name, const Birth& birth, YearStart start, const Birthplace& place) {
     const auto year = YearOfBirth(birth, start, place);
     if (!year) return std::nullopt;
-    const AnimalSign sign = year->year.sign;
+    return ReadingOf(name, birth, *year, start, place);
+}
+
+Reading ReadingOf(const QString& name, const Birth& birth, const BirthYear& year, YearStart start,
+                  const Birthplace& place) {
+    const AnimalSign sign = year.year.sign;
     return Reading{name.trimmed(),
                    birth,
                    BirthText(birth.date),
                    start,
-                   *year,
-                   EtoOfYear(year->Number()),
+                   year,
+                   EtoOfYear(year.Number()),
+                   AlmanacOf(birth, place),
                    KanrekiOf(static_cast<int>(birth.date.year())),
                    JapaneseSignOf(sign),
                    ProfileOf(sign),
-                   std::string{ElementDescriptionOf(year->year.element)}};
+                   std::string{ElementDescriptionOf(year.year.element)}};
 }
 
 Match MatchOf(Reading first, Reading second) {

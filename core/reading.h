@@ -23,7 +23,8 @@ struct Reading {
     YearStart yearStart;
     BirthYear year;  // its sign and element, first and last day on the birthplace's clock
     Eto eto;         // the zodiac year's sixty-year name
-    int kanreki;     // the year of the sixtieth birthday
+    BirthAlmanac almanac;
+    int kanreki;  // the year of the sixtieth birthday
     JapaneseSign japanese;
     SignProfile profile;
     std::string elementDescription;
@@ -32,6 +33,9 @@ struct Reading {
 // The reading for a birth on its birthplace's clock; nothing for one outside
 // what `start` covers or a date that does not exist. It keeps nothing between calls.
 std::optional<Reading> ReadingOf(const QString& name, const Birth& birth, YearStart start, const Birthplace& place);
+// The same, for a birth whose zodiac year has been found already.
+Reading ReadingOf(const QString& name, const Birth& birth, const BirthYear& year, YearStart start,
+                  const Birthplace& place);
 
 // How two people's signs go together, the first taking the user's side.
 struct Match {

@@ -24,6 +24,15 @@ CompatibilityResult CompatibilityOf(AnimalSign user, AnimalSign partner) {
     return {number, rating.percentage, rating.rating, content::PairTextOf(user, partner)};
 }
 
+std::string PairParagraphs(AnimalSign user, AnimalSign partner) {
+    const content::PairProse& entry = content::PairEntry(user, partner);
+    std::string text;
+    for (std::size_t i = 0; i < entry.description.size(); ++i) {
+        if (entry.description[i] != '\r') text += entry.description[i];
+    }
+    return text + "\n\n" + std::string{entry.scoreSentence};
+}
+
 std::int16_t Compatibility::GetCompatibilityNumber(std::string_view user, std::string_view partner) const {
     const auto u = FindSign(user);
     const auto p = FindSign(partner);

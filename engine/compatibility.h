@@ -41,6 +41,11 @@ JapaneseSign JapaneseSignOf(AnimalSign sign);
 // and rating, and the text written for the user's sign.
 CompatibilityResult CompatibilityOf(AnimalSign user, AnimalSign partner);
 
+// The pair's text as plain paragraphs: LF line ends, a blank line between
+// paragraphs, and the score sentence always a paragraph of its own. The windows
+// and the report keep CompatibilityOf's text exactly as it is stored.
+std::string PairParagraphs(AnimalSign user, AnimalSign partner);
+
 // The windows' lookups by display name, over the two above, keeping what they
 // found last as the windows always have.
 class Compatibility {

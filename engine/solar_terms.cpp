@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/almanac.h"
 #include "engine/setsu_instants.h"
 
 namespace zodiac {
@@ -80,6 +81,25 @@ std::optional<RisshunYear> RisshunYearAt(sys_seconds moment) {
     int year = kFirstYear + static_cast<int>(index / kSetsuCount);
     if (index % kSetsuCount < kRisshunIndex) --year;  // shōkan still belongs to the year before
     return RisshunYearNumbered(year);
+}
+
+std::optional<SolarMonth> SolarMonthNumbered(int year, int index) {
+    // The month's setsu: risshun begins the tora month, and shōkan the ushi
+    // month in the calendar year after the risshun year's.
+    const long setsu = static_cast<long>(year - kFirstYear) * static_cast<long>(kSetsuCount) + 1 + index;
+    if (setsu < 0 || setsu + 1 >= static_cast<long>(kSetsuSeconds.size())) return std::nullopt;
+    const auto at = static_cast<std::size_t>(setsu);
+    // The shōkan of 1900 begins the last month of the risshun year 1899.
+    const long fromRisshun = setsu - 1;
+    const int risshunYear = kFirstYear + static_cast<int>((fromRisshun + 12) / 12) - 1;
+    return SolarMonth{risshunYear, static_cast<int>((fromRisshun % 12 + 12) % 12), At(at), At(at + 1)};
+}
+
+std::optional<SolarMonth> SolarMonthAt(sys_seconds moment) {
+    const auto after = std::ranges::upper_bound(kSetsuSeconds, moment.time_since_epoch().count());
+    if (after == kSetsuSeconds.begin()) return std::nullopt;
+    const auto setsu = static_cast<long>(std::prev(after) - kSetsuSeconds.begin());
+    return SolarMonthNumbered(kFirstYear, static_cast<int>(setsu - 1));
 }
 
 }  // namespace zodiac

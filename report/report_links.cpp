@@ -1,7 +1,9 @@
 #include "report/report_links.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QStyleHints>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -97,10 +99,20 @@ std::optional<QUrl> ReportLinks::AddressAt(const QPoint& viewportPoint) const {
 
 bool ReportLinks::eventFilter(QObject* watched, QEvent* event) {
     if (box_ && watched == box_->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             const auto* press = static_cast<QMouseEvent*>(event);
             if (press->button() == Qt::LeftButton) {
-                const auto target = AddressAt(press->position().toPoint());
+                // Qt turns the second press of a double click into a double click,
+                // but a third press, or one delivered twice, comes as a press again.
+                const QStyleHints* hints = QGuiApplication::styleHints();
+                const bool sameClick =
+                    lastPress_ &&
+                    press->timestamp() - lastPress_->first < static_cast<quint64>(hints->mouseDoubleClickInterval()) &&
+                    (press->position() - lastPress_->second).manhattanLength() <= hints->mouseDoubleClickDistance();
+                lastPress_ = {press->timestamp(), press->position()};
+                const auto target = event->type() == QEvent::MouseButtonPress && !sameClick
+                                        ? AddressAt(press->position().toPoint())
+                                        : std::nullopt;
                 if (target && target->toString().size() <= kLongestOpenedAddress) platform_.openWebAddress(*target);
             }
         } else if (event->type() == QEvent::MouseMove) {

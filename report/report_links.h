@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointF>
 #include <QString>
 #include <QUrl>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QTextEdit;
@@ -28,6 +30,8 @@ inline constexpr int kLongestOpenedAddress = 2048;
 
 // Shows the web addresses in a report box as links while switched on, and opens
 // one in the browser on a left-button press; the press still reaches the box.
+// A click opens one page: the later presses of a double or triple click, and a
+// press the window system repeats, open nothing more.
 class ReportLinks : public QObject {
     Q_OBJECT
 public:
@@ -49,6 +53,8 @@ private:
     Platform& platform_;
     QTextEdit* box_ = nullptr;
     QMetaObject::Connection changes_;
+    // The last left press or double click, when and where.
+    std::optional<std::pair<quint64, QPointF>> lastPress_;
 };
 
 }  // namespace zodiac

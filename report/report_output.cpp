@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
@@ -30,6 +31,26 @@ std::unique_ptr<QTextDocument> PrintedDocument(const QTextEdit& box, bool onlySe
         document.reset(box.document()->clone());
     }
     return document;
+}
+
+// What to tell the user when the printer reports an error. Qt keeps the reason
+// to itself; for a file, opening it again without truncating tells it.
+QString PrintFailure(const QPrinter& printer) {
+    const QString file = printer.outputFileName();
+    if (file.isEmpty()) {
+        const QString name = printer.printerName();
+        return QStringLiteral("The report could not be printed on %1.\nThe printer reported an error.")
+            .arg(name.isEmpty() ? QStringLiteral("the printer") : name);
+    }
+    QString reason = QStringLiteral("The file could not be written.");
+    const bool existed = QFile::exists(file);
+    QFile probe(file);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        reason = probe.errorString();
+    } else if (!existed) {
+        probe.remove();
+    }
+    return QStringLiteral("The report could not be printed to %1.\n%2").arg(QDir::toNativeSeparators(file), reason);
 }
 
 }  // namespace
@@ -66,6 +87,11 @@ void PrintReport(Platform& platform, QWidget* parent, const QTextEdit& box, QPri
     const qreal dpi = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96;
     document->setPageSize(QSizeF(page.width() * dpi, page.height() * dpi));
     document->print(&printer);
+    // QTextDocument::print gives up silently when the printer will not start,
+    // and the user would wait for a page that never comes.
+    if (printer.printerState() == QPrinter::Error) {
+        platform.showMessage(parent, PrintFailure(printer), Platform::Icon::Critical);
+    }
 }
 
 }  // namespace zodiac

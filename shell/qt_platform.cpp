@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -39,21 +42,55 @@ QString QtFilter(const QString& filter) {
     return filters.isEmpty() ? filter : filters.join(QStringLiteral(";;"));
 }
 
+// The room a window manager's title bar needs to show `caption` whole: the
+// caption in a bold title font, and an icon, three buttons and the frame
+// beside it. Qt sizes a message box by its text alone, and openbox then shows
+// "Qorvel J… Zodiac" above "Please Enter your Name".
+int CaptionRoom(const QString& caption) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(caption) + 5 * metrics.height();
+}
+
+// Every message box of ours: Qt gives it the width of its layout, which an
+// empty row as wide as the caption's room widens.
+int RunMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                  QMessageBox::StandardButtons buttons,
+                  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(CaptionRoom(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box.exec();
+}
+
 // A save dialog that refuses a file in a folder that does not exist, and stays
-// open for another choice, instead of letting the writing fail afterwards.
+// open for another choice, instead of letting the writing fail afterwards. It
+// asks about replacing a file itself, in a box that shows its caption whole.
 class SaveDialog : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
     bool folderMustExist = true;
+    bool confirmOverwrite = true;
 
     void accept() override {
         const QStringList files = selectedFiles();
-        if (folderMustExist && !files.isEmpty()) {
+        if (!files.isEmpty()) {
             const QFileInfo chosen(files.constFirst());
-            if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
-                QMessageBox::warning(this, windowTitle(),
-                                     QStringLiteral("The folder %1 does not exist.\nCheck the name and try again.")
-                                         .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+            if (folderMustExist && !chosen.isDir() && !chosen.absoluteDir().exists()) {
+                RunMessageBox(this, QMessageBox::Warning, windowTitle(),
+                              QStringLiteral("The folder %1 does not exist.\nCheck the name and try again.")
+                                  .arg(QDir::toNativeSeparators(chosen.absolutePath())),
+                              QMessageBox::Ok);
+                return;
+            }
+            if (confirmOverwrite && chosen.exists() && !chosen.isDir() &&
+                RunMessageBox(this, QMessageBox::Warning, windowTitle(),
+                              QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(chosen.fileName()),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
                 return;
             }
         }
@@ -116,13 +153,12 @@ QtPlatform::QtPlatform(QString settingsFile) : settingsFile_(std::move(settingsF
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon) {
-    QMessageBox box(ToQt(icon), kApplicationTitle, Lines(text), QMessageBox::Ok, parent);
-    box.exec();
+    RunMessageBox(parent, ToQt(icon), kApplicationTitle, Lines(text), QMessageBox::Ok);
 }
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& text, Icon icon) {
-    QMessageBox box(ToQt(icon), kApplicationTitle, Lines(text), QMessageBox::Yes | QMessageBox::No, parent);
-    return box.exec() == QMessageBox::Yes;
+    return RunMessageBox(parent, ToQt(icon), kApplicationTitle, Lines(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void QtPlatform::openWebAddress(const QUrl& address) { QDesktopServices::openUrl(address); }
@@ -170,9 +206,10 @@ QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& re
     // Qt's own dialog everywhere, so that every desktop gets the same checks.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.folderMustExist = request.folderMustExist;
+    dialog.confirmOverwrite = request.confirmOverwrite;
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString chosen = dialog.selectedFiles().constFirst();
     lastSaveFolder_ = QFileInfo(chosen).absolutePath();

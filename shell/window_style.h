@@ -8,14 +8,22 @@ namespace zodiac {
 // arrows, the frame of a group box) come from pixmaps read by Qt's own PNG
 // reader: read as files, they would have every image plugin loaded before the
 // first window shows, only to find that they are PNG. A drop-down list's arrow
-// takes less room, as the lists are narrow and month names long. A text box
-// with the focus, one line or several, is marked in the windows' orange.
+// takes less room, as the lists are narrow and month names long, and opens as
+// a scrolling list of a dozen entries rather than a menu as tall as the screen.
+// Every control with the focus, a box, a list, a button or a tick box, is
+// marked in the windows' orange.
 class WindowStyle : public QProxyStyle {
 public:
     WindowStyle();
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,

@@ -1,10 +1,14 @@
 // The command line as a user runs it: the real executable, with no display.
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -12,6 +16,7 @@
 #include <functional>
 
 #include "cli/commands.h"
+#include "core/reading.h"
 #include "core/text.h"
 #include "tests/core/full_disk.h"
 #include "tests/core/rtf_reader.h"
@@ -45,11 +50,11 @@ class CommandLineTest : public QObject {
 
     // `prepare` may change the process's standard streams or limits before it starts.
     Ran Run(const QStringList& arguments, const QByteArray& input = {},
-            const std::function<void(QProcess&)>& prepare = {}) const {
+            const std::function<void(QProcess&)>& prepare = {}, const QString& program = PROGRAM) const {
         QProcess process;
         process.setProcessEnvironment(Environment());
         if (prepare) prepare(process);
-        process.start(QStringLiteral(PROGRAM), arguments);
+        process.start(program, arguments);
         process.write(input);
         process.closeWriteChannel();
         if (!process.waitForFinished(20000)) return {-1, {}, QStringLiteral("did not finish")};
@@ -97,6 +102,36 @@ class CommandLineTest : public QObject {
 
     static std::function<void(QProcess&)> InChild(std::function<void()> step) {
         return [step = std::move(step)](QProcess& process) { process.setChildProcessModifier(step); };
+    }
+
+    // sign's JSON for the arguments holds each key=value of `expected` (a/b for b
+    // within a); match tells the same of the first; the report names its sign;
+    // and the text, if `line` is given, holds it as a line.
+    void CheckSign(const QStringList& arguments, const QStringList& expected, const QString& line) {
+        const Ran ran = Run(QStringList{"sign", "--json"} + arguments);
+        QCOMPARE(ran.err, QString());
+        const QJsonObject sign = Object(ran.out);
+        for (const QString& pair : expected) {
+            const QStringList path = pair.section(u'=', 0, 0).split(u'/');
+            QJsonValue value = sign;
+            for (const QString& key : path) value = value.toObject()[key];
+            QCOMPARE(value.isDouble() ? QString::number(value.toInt()) : value.toString(), pair.section(u'=', 1));
+        }
+        // match tells the same of the first.
+        const QStringList dates = arguments.filter(QRegularExpression(QStringLiteral("^[0-9]")));
+        QStringList options = arguments;
+        options.removeAll(dates.first());
+        const QJsonObject match = Object(Run(QStringList{"match", "--json"} + options + dates + dates).out);
+        QCOMPARE(match["first"].toObject(), sign);
+        // The report names the sign the moment gives, and the day as the windows write it.
+        const QString report = QString::fromStdString(
+            ReadRtfText(Run(QStringList{"report", "--name", "Ann", "-o", "-"} + arguments).out.toStdString()));
+        QVERIFY2(report.contains(QStringLiteral("\nEnglish Name : %1\n").arg(sign["sign"].toString())),
+                 qPrintable(report));
+        if (!line.isEmpty()) {
+            const QStringList text = QString::fromUtf8(Run(QStringList{"sign"} + arguments).out).split(u'\n');
+            QVERIFY2(text.contains(line), qPrintable(text.join(u'\n')));
+        }
     }
 
 private slots:
@@ -169,8 +204,16 @@ private slots:
 
     void theJsonHasExactlyItsKeys() {
         const QJsonObject sign = Object(Run({"sign", "--json", "1975-03-05"}).out);
-        QCOMPARE(sign.keys(), (QStringList{"date", "element", "elementDescription", "eto", "japaneseName", "kanji",
-                                           "kanreki", "profile", "sign", "yearBegins", "yearEnds", "yearStart"}));
+        QCOMPARE(sign.keys(),
+                 (QStringList{"almanac", "date", "element", "elementDescription", "eto", "japaneseName", "kanji",
+                              "kanreki", "profile", "sign", "yearBegins", "yearEnds", "yearStart"}));
+        const QJsonObject almanac = sign["almanac"].toObject();
+        QCOMPARE(almanac.keys(), (QStringList{"dayEto", "monthEto", "monthStar", "yearStar"}));
+        QCOMPARE(almanac["dayEto"].toObject().keys(), (QStringList{"kana", "kanji", "number", "reading"}));
+        QCOMPARE(almanac["monthEto"].toObject().keys(), (QStringList{"kana", "kanji", "number", "reading"}));
+        QCOMPARE(almanac["yearStar"].toObject().keys(), (QStringList{"element", "kana", "kanji", "number", "reading"}));
+        QCOMPARE(almanac["monthStar"].toObject().keys(),
+                 (QStringList{"element", "kana", "kanji", "number", "reading"}));
         QCOMPARE(sign["eto"].toObject().keys(), (QStringList{"kana", "kanji", "number", "reading"}));
         const QJsonObject profile = sign["profile"].toObject();
         QCOMPARE(profile.keys(),
@@ -190,15 +233,19 @@ private slots:
 
         // A time and a zone; under risshun, the moments the year runs between.
         const QJsonObject timed = Object(Run({"sign", "--json", "--year-start=risshun", "2021-02-03T23:00"}).out);
-        QCOMPARE(timed.keys(), (QStringList{"date", "element", "elementDescription", "eto", "japaneseName", "kanji",
-                                            "kanreki", "profile", "sign", "time", "utcOffset", "yearBegins",
+        QCOMPARE(timed.keys(), (QStringList{"almanac", "date", "element", "elementDescription", "eto", "japaneseName",
+                                            "kanji", "kanreki", "profile", "sign", "time", "utcOffset", "yearBegins",
                                             "yearBeginsAt", "yearEnds", "yearEndsAt", "yearStart", "zone"}));
         QCOMPARE(timed["yearEndsAt"].toString().left(16), QStringLiteral("2021-02-03T23:58"));
         // On the day of risshun without a time: its moment and the year before it.
         const QJsonObject day = Object(Run({"sign", "--json", "--year-start=risshun", "2021-02-03"}).out);
         QCOMPARE(day.keys(),
-                 (QStringList{"date", "element", "elementDescription", "eto", "japaneseName", "kanji", "kanreki",
-                              "profile", "risshun", "sign", "yearBegins", "yearEnds", "yearStart"}));
+                 (QStringList{"almanac", "date", "element", "elementDescription", "eto", "japaneseName", "kanji",
+                              "kanreki", "profile", "risshun", "sign", "yearBegins", "yearEnds", "yearStart"}));
+        // And the almanac's setsu, risshun beginning the tora month.
+        const QJsonObject setsu = day["almanac"]["setsu"].toObject();
+        QCOMPARE(setsu.keys(), (QStringList{"at", "before", "name"}));
+        QCOMPARE(setsu["before"].toObject().keys(), (QStringList{"monthEto", "monthStar", "yearStar"}));
         QCOMPARE(day["risshun"].toObject().keys(), (QStringList{"at", "before"}));
         QCOMPARE(day["risshun"]["before"].toObject().keys(), (QStringList{"element", "eto", "sign"}));
         QCOMPARE(day["risshun"]["at"].toString().left(16), QStringLiteral("2021-02-03T23:58"));
@@ -333,30 +380,84 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, expected);
         QFETCH(QString, line);
-        const Ran ran = Run(QStringList{"sign", "--json"} + arguments);
-        QCOMPARE(ran.err, QString());
-        const QJsonObject sign = Object(ran.out);
-        for (const QString& pair : expected) {
-            const QStringList path = pair.section(u'=', 0, 0).split(u'/');
-            QJsonValue value = sign;
-            for (const QString& key : path) value = value.toObject()[key];
-            QCOMPARE(value.isDouble() ? QString::number(value.toInt()) : value.toString(), pair.section(u'=', 1));
+        CheckSign(arguments, expected, line);
+    }
+
+    // The almanac of a birth, typed from the worked examples of the eto of month
+    // and day (noon on 5 March 1975 in Tokyo: month 戊寅, keichitsu coming on the
+    // 6th; 1 January 1900 甲戌, 1 January 2000 戊午) and from the published nine
+    // stars: the year's star from 二黒 in 2016 down to 三碧 in 2024, and the
+    // month's, the tora month's 八白 in years of 一白, 四緑 and 七赤, 五黄 in
+    // years of 三碧, 六白 and 九紫, 二黒 in years of 二黒, 五黄 and 八白, one
+    // lower each month after.
+    void theAlmanacOfABirth_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("Ann at noon")
+            << QStringList{"1975-03-05T12:00"}
+            << QStringList{"almanac/monthEto/kanji=戊寅",     "almanac/monthEto/reading=tsuchinoe-tora",
+                           "almanac/dayEto/kanji=庚戌",       "almanac/dayEto/reading=kanoe-inu",
+                           "almanac/yearStar/kanji=七赤金星", "almanac/monthStar/kanji=八白土星"}
+            << "  Nine stars: year 七赤金星 (shichiseki kinsei), month 八白土星 (happaku dosei)";
+        QTest::newRow("the day of keichitsu, 1975")
+            << QStringList{"1975-03-06"}
+            << QStringList{"almanac/monthEto/kanji=己卯", "almanac/setsu/name=keichitsu",
+                           "almanac/setsu/before/monthEto/kanji=戊寅"}
+            << "  Month 己卯 (tsuchinoto-u), day 辛亥 (kanoto-i)";
+        QTest::newRow("the first day") << QStringList{"--year-start=january", "1900-01-01"}
+                                       << QStringList{"almanac/dayEto/kanji=甲戌", "almanac/dayEto/number=11"}
+                                       << "  Day 甲戌 (kinoe-inu)";
+        QTest::newRow("2000") << QStringList{"2000-01-01"} << QStringList{"almanac/dayEto/kanji=戊午"} << QString();
+        // 36,889 days after 2000-01-01: a multiple of sixty and forty-nine days on.
+        QTest::newRow("the last day") << QStringList{"--year-start=january", "2100-12-31"}
+                                      << QStringList{"almanac/dayEto/kanji=丁未"} << QString();
+        // The tora month's stem, from the year's.
+        const char* toraByYear[][2] = {{"2024", "丙寅"}, {"2025", "戊寅"}, {"2026", "庚寅"}, {"2027", "壬寅"},
+                                       {"2028", "甲寅"}, {"2029", "丙寅"}, {"2030", "戊寅"}, {"2031", "庚寅"},
+                                       {"2032", "壬寅"}, {"2033", "甲寅"}};
+        for (const auto& [y, tora] : toraByYear) {
+            QTest::newRow(qPrintable(QStringLiteral("the tora month of %1").arg(y)))
+                << QStringList{QStringLiteral("%1-02-20").arg(y)}
+                << QStringList{QStringLiteral("almanac/monthEto/kanji=%1").arg(QString::fromUtf8(tora))} << QString();
         }
-        // match tells the same of the first.
-        const QStringList dates = arguments.filter(QRegularExpression(QStringLiteral("^[0-9]")));
-        QStringList options = arguments;
-        options.removeAll(dates.first());
-        const QJsonObject match = Object(Run(QStringList{"match", "--json"} + options + dates + dates).out);
-        QCOMPARE(match["first"].toObject(), sign);
-        // The report names the sign the moment gives, and the day as the windows write it.
-        const QString report = QString::fromStdString(
-            ReadRtfText(Run(QStringList{"report", "--name", "Ann", "-o", "-"} + arguments).out.toStdString()));
-        QVERIFY2(report.contains(QStringLiteral("\nEnglish Name : %1\n").arg(sign["sign"].toString())),
-                 qPrintable(report));
-        if (!line.isEmpty()) {
-            const QStringList text = QString::fromUtf8(Run(QStringList{"sign"} + arguments).out).split(u'\n');
-            QVERIFY2(text.contains(line), qPrintable(text.join(u'\n')));
+        const char* stars[] = {"一白水星", "二黒土星", "三碧木星", "四緑木星", "五黄土星",
+                               "六白金星", "七赤金星", "八白土星", "九紫火星"};
+        const int yearStars[] = {2, 1, 9, 8, 7, 6, 5, 4, 3};  // 2016 to 2024
+        for (int i = 0; i < 9; ++i) {
+            QTest::newRow(qPrintable(QStringLiteral("the year's star, %1").arg(2016 + i)))
+                << QStringList{QStringLiteral("%1-06-20").arg(2016 + i)}
+                << QStringList{QStringLiteral("almanac/yearStar/kanji=%1")
+                                   .arg(QString::fromUtf8(stars[yearStars[i] - 1]))}
+                << QString();
         }
+        // A year of each group, from its tora month to its ushi month.
+        for (const auto& [year, tora] : {std::pair{2020, 8}, std::pair{2021, 5}, std::pair{2022, 2}}) {
+            for (int month = 0; month < 12; ++month) {
+                const int star = ((tora - 1 - month) % 9 + 9) % 9 + 1;
+                const int m = (month + 1) % 12 + 1, y = year + (month == 11 ? 1 : 0);
+                QTest::newRow(qPrintable(QStringLiteral("the month's star, %1-%2").arg(y).arg(m)))
+                    << QStringList{QStringLiteral("%1-%2-20").arg(y).arg(m, 2, 10, QLatin1Char('0'))}
+                    << QStringList{QStringLiteral("almanac/monthStar/kanji=%1").arg(QString::fromUtf8(stars[star - 1]))}
+                    << QString();
+            }
+        }
+    }
+
+    // The almanac belongs to the solar year: every year start gives the same.
+    void theAlmanacOfABirth() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, line);
+        CheckSign(arguments, expected, line);
+        const QString date = arguments.last();
+        QList<QJsonObject> almanacs;  // of the year starts that cover the date
+        for (const YearStartInfo& start : YearStarts()) {
+            const Ran ran = Run({"sign", "--json", "--year-start=" + ToQString(start.name), date});
+            if (ran.status == 0) almanacs << Object(ran.out)["almanac"].toObject();
+        }
+        QVERIFY(!almanacs.isEmpty());
+        for (const QJsonObject& almanac : almanacs) QCOMPARE(almanac, almanacs.first());
     }
 
     void matchGivesThePairsNumberRatingAndText_data() {
@@ -385,9 +486,38 @@ private slots:
             plain.out.contains(QStringLiteral("Compatibility %1 of 10 (%2%)").arg(number).arg(number * 10).toUtf8()));
     }
 
+    // Paragraphs stand apart by a blank line, in plain line ends, the score
+    // sentence always last and on its own; even where the stored text, which the
+    // report keeps, runs straight on into it (Sheep with Sheep, Tiger with Rooster).
+    void matchParagraphsStandApart_data() {
+        QTest::addColumn<QStringList>("dates");
+        QTest::newRow("Sheep with Sheep") << QStringList{"1979-06-01", "1991-06-01"};
+        QTest::newRow("Tiger with Rooster") << QStringList{"1974-06-01", "1981-06-01"};
+        QTest::newRow("Rabbit with Horse") << QStringList{"1975-03-05", "1990-08-10"};
+    }
+
+    void matchParagraphsStandApart() {
+        QFETCH(QStringList, dates);
+        const QString text = Object(Run(QStringList{"match", "--json"} + dates).out)["text"].toString();
+        QVERIFY2(!text.contains(u'\r') && !text.contains(QStringLiteral("\n\n\n")), qPrintable(text));
+        QVERIFY2(text.section(QStringLiteral("\n\n"), -1).startsWith(QStringLiteral("On the compatibility scale")),
+                 qPrintable(text.right(200)));
+        const QString plain = QString::fromUtf8(Run(QStringList{"match"} + dates).out);
+        QVERIFY2(plain.contains(QStringLiteral("\n\nOn the compatibility scale")), qPrintable(plain.right(300)));
+    }
+
+    // Nine years of days hold every star of year and month together, every
+    // setsu's day and the longest eto reading (1979, tsuchinoto-hitsuji); a fixed
+    // offset gives the longest name of a zone.
     void theTextFormFitsEightyColumns() {
+        QByteArray dates;
+        using namespace std::chrono;
+        for (sys_days day{1975y / 1 / 1}; day < sys_days{1984y / 1 / 1}; day += days{1})
+            dates += IsoDate(year_month_day{day}).toLatin1() + '\n';
         for (const QString& command : {QStringLiteral("sign"), QStringLiteral("match")}) {
-            const Ran ran = Run({command, QStringLiteral("1975-03-05"), QStringLiteral("1990-08-10")});
+            const Ran ran = command == u"sign"
+                                ? Run({command, "--zone=UTC-03:30", "--year-start=risshun", "-"}, dates)
+                                : Run({command, QStringLiteral("1975-03-05"), QStringLiteral("1990-08-10")});
             QCOMPARE(ran.status, 0);
             for (const QByteArray& line : ran.out.split('\n')) {
                 const QString text = QString::fromUtf8(line);
@@ -401,8 +531,9 @@ private slots:
 
     void manyDatesFromStandardInput() {
         // Two days of one zodiac year, and a Rabbit of another year and element.
-        const Ran ran =
-            Run({"sign", "--json", "-"}, "1975-03-05\n\n2024-02-10\r\n1900-01-31\n  1975-03-06 \n1987-03-05\n");
+        const Ran ran = Run({"sign", "--json", "-"},
+                            "\xef\xbb\xbf"
+                            "1975-03-05\n\n2024-02-10\r\n1900-01-31\n  1975-03-06 \n1987-03-05\n");
         QCOMPARE(ran.status, 0);
         const QList<QByteArray> lines = ran.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 5);
@@ -416,7 +547,7 @@ private slots:
                      expected[i]);
             QCOMPARE(sign["sign"].toString(), QStringLiteral("Rabbit"));
         }
-        const Ran text = Run({"sign", "-", "1987-03-05"}, "1975-03-05\n1975-03-06\n");
+        const Ran text = Run({"sign", "-", "\uFEFF1987-03-05"}, "1975-03-05\n1975-03-06\n");
         QCOMPARE(text.out.count("Wood Rabbit"), 2);
         QVERIFY(text.out.contains("\n\n1975-03-06: Wood Rabbit") && text.out.contains("\n\n1987-03-05: Fire Rabbit"));
         const Ran bad = Run({"sign", "--json", "-"}, "1975-03-05\n2001-02-29\n");
@@ -479,6 +610,21 @@ private slots:
         QTest::newRow("seconds") << QStringList{"sign", "2021-01-01T07:05:00"} << "HH:MM";
         QTest::newRow("before the first risshun's moment")
             << QStringList{"sign", "--year-start=risshun", "1900-02-04T14:00"} << "1900-02-04 14:51 JST";
+        QTest::newRow("bytes: not UTF-8 in a name")
+            << QStringList{"report", "--name", "Zo\\xeb", "1975-03-05", "-o", "-"} << "'Zo\\xeb' is not UTF-8";
+        QTest::newRow("a name of invisible characters")
+            << QStringList{"report", "--name", "\u200B\u202E", "1975-03-05", "-o", "-"} << "'\\u{200b}\\u{202e}'";
+        QTest::newRow("a line separator in a date") << QStringList{"sign", "1975\u2028"} << "'1975\\u{2028}'";
+        QTest::newRow("an unknown short option") << QStringList{"sign", "-x", "1975-03-05"} << "unknown option '-x'";
+        QTest::newRow("three dashes") << QStringList{"sign", "---json", "1975-03-05"} << "unknown option '---json'";
+        QTest::newRow("one dash for --json after the command")
+            << QStringList{"sign", "-json", "1975-03-05"} << "unknown option '-json'";
+        QTest::newRow("one dash for --help after the command")
+            << QStringList{"sign", "-help"} << "unknown option '-help'";
+        QTest::newRow("a year start before the command") << QStringList{"--year-start=risshun", "sign", "1975-03-05"}
+                                                         << "as in qorvel-zodiac sign --year-start=risshun 1975-03-05";
+        QTest::newRow("a name before the command") << QStringList{"--name", "Ann", "report", "1975-03-05", "-o", "-"}
+                                                   << "as in qorvel-zodiac report --name Ann 1975-03-05 -o -";
         QTest::newRow("a name of blanks")
             << QStringList{"report", "--name", "    ", "1975-03-05", "-o", "-"} << "the name is empty";
         QTest::newRow("a newline in a name")
@@ -488,12 +634,18 @@ private slots:
     void badInputSaysWhatAndWritesNothing() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, named);
-        ExpectBadInput(Run(arguments), named);
+        if (!QString::fromLatin1(QTest::currentDataTag()).startsWith(u"bytes"))
+            return ExpectBadInput(Run(arguments), named);
+        // QProcess passes its arguments as UTF-8; bash's printf makes the bytes that are not.
+        const QString script =
+            QStringLiteral(R"sh(a=(); for x; do a+=("$(printf '%b' "$x")"); done; exec "${a[@]}")sh");
+        ExpectBadInput(Run(QStringList{"-c", script, "bash", PROGRAM} + arguments, {}, {}, QStringLiteral("bash")),
+                       named);
     }
 
     // Standard input that cannot be read, or holds what is no date.
     void datesFromStandardInputThatCannotBeTaken_data() {
-        QTest::addColumn<QString>("source");  // a pipe, a folder or nothing at all
+        QTest::addColumn<QString>("source");  // a pipe, a folder, /dev/zero or nothing at all
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QString>("named");
         QTest::newRow("a folder") << "folder" << QByteArray() << "Is a directory";
@@ -503,6 +655,12 @@ private slots:
         QTest::newRow("escape codes") << "pipe" << QByteArray("\x1b[31m1975-03-05\n") << "'\\e[31m1975-03-05'";
         QTest::newRow("a line of a megabyte") << "pipe" << QByteArray(1 << 20, '7') + "\n"
                                               << "line 1: '7777";
+        QTest::newRow("a line that never ends") << "zero" << QByteArray() << "line 1: '\\x00\\x00";
+        QTest::newRow("a byte-order mark, then a bad date") << "pipe"
+                                                            << QByteArray(
+                                                                   "\xef\xbb\xbf"
+                                                                   "1975-3-05\n")
+                                                            << "line 1: '1975-3-05' is not";
     }
 
     void datesFromStandardInputThatCannotBeTaken() {
@@ -511,6 +669,7 @@ private slots:
         QFETCH(QString, named);
         const Ran ran = Run({"sign", "-"}, input, [&](QProcess& process) {
             if (source == u"folder") process.setStandardInputFile(home_.path());
+            if (source == u"zero") process.setStandardInputFile(QStringLiteral("/dev/zero"));
             if (source == u"closed") process.setChildProcessModifier([] { close(STDIN_FILENO); });
         });
         ExpectBadInput(ran, named);
@@ -674,40 +833,136 @@ private slots:
 
     // A report that cannot be written whole leaves the old file as it was, and
     // no part-written copy beside it; bad input writes nothing either.
-    void aReportThatCannotBeWrittenLeavesTheOldFile_data() { AddWriteObstacleRows(); }
+    void aReportThatCannotBeWrittenLeavesTheOldFile_data() {
+        AddWriteObstacleRows();
+        QTest::newRow("a writable file in a folder that takes no new copy")
+            << "locked folder"
+            << "does not let a new copy be made there (Permission denied)";
+    }
 
     void aReportThatCannotBeWrittenLeavesTheOldFile() {
         QFETCH(QString, obstacle);
         QFETCH(QString, reason);
         const WriteObstacle at(home_.filePath(obstacle), obstacle);
         if (!at.possible()) QSKIP("only root may mount the full disk");
-        const Ran failed =
-            Run({"report", "--name", "Ann", "1975-03-05", "-o", at.target}, {}, InChild([limited = at.limitsFileSize] {
-                    if (limited) LimitFileSize(1000);
-                }));
+        // The folder is locked against whoever runs the report; root passes any
+        // lock, so as root the report runs as nobody, who may reach the folder.
+        const bool locked = obstacle == u"locked folder";
+        const passwd* nobody = locked && geteuid() == 0 ? getpwnam("nobody") : nullptr;
+        if (locked && geteuid() == 0 && !nobody)
+            QSKIP("root passes the folder's lock, and there is no nobody to run as");
+        const auto unlocked = qScopeGuard([&] {
+            if (!locked) return;
+            QFile::setPermissions(at.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(home_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (locked) {
+            QVERIFY(chmod(QFile::encodeName(at.old).constData(), 0666) == 0);
+            QVERIFY(chmod(QFile::encodeName(at.folder).constData(), 0555) == 0);
+            QVERIFY(chmod(QFile::encodeName(home_.path()).constData(), 0711) == 0);
+            reason = QStringLiteral("the folder %1 %2").arg(at.folder, reason);
+        }
+        const uid_t uid = nobody ? nobody->pw_uid : 0;
+        const gid_t gid = nobody ? nobody->pw_gid : 0;
+        const Ran failed = Run({"report", "--name", "Ann", "1975-03-05", "-o", at.target}, {},
+                               InChild([limited = at.limitsFileSize, uid, gid] {
+                                   if (limited) LimitFileSize(1000);
+                                   if (uid != 0 && (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0))
+                                       _exit(126);
+                               }));
         ExpectNotWritten(failed, QStringLiteral("cannot write the report to ") + at.target, reason);
         QCOMPARE(Run({"report", "--name", "Ann", "2001-02-29", "-o", at.old}).status, 2);
         QCOMPARE(ReadFile(at.old), QByteArray(WriteObstacle::kOldContent));
         QCOMPARE(QDir(at.folder).entryList(QDir::Files), at.filesLeft());
     }
 
+    // A regular file, wherever it lives, is replaced by a whole new copy that
+    // keeps the old one's permission bits and, where root writes, its owner.
+    void aGoodReportReplacesTheOldFileWhole_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("nobodys");
+        QTest::newRow("a file of ours") << "" << 0 << false;
+        QTest::newRow("a regular file under /dev/shm") << "/dev/shm" << 0 << false;
+        QTest::newRow("read-only (444), written over by root") << "" << 0444 << false;
+        QTest::newRow("nobody's, written over by root") << "" << 0 << true;
+    }
+
     void aGoodReportReplacesTheOldFileWhole() {
-        const QString existing = home_.filePath(QStringLiteral("replaced.rtf"));
+        QFETCH(QString, folder);
+        QFETCH(int, mode);
+        QFETCH(bool, nobodys);
+        if ((mode != 0 || nobodys) && geteuid() != 0) QSKIP("only root may write over a read-only file or another's");
+        if (!folder.isEmpty() && !QFileInfo(folder).isDir()) QSKIP("no such folder here");
+        const passwd* nobody = nobodys ? getpwnam("nobody") : nullptr;
+        if (nobodys && !nobody) QSKIP("no user nobody to own the file");
+        const QString existing =
+            (folder.isEmpty() ? home_.path() : folder) + QStringLiteral("/qorvel-zodiac-replaced-%1.rtf").arg(getpid());
+        const auto removed = qScopeGuard([&] { QFile::remove(existing); });
         QFile file(existing);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(100000, 'x'));
         file.close();
+        const QByteArray name = QFile::encodeName(existing);
+        if (mode != 0) QVERIFY(chmod(name.constData(), static_cast<mode_t>(mode)) == 0);
+        if (nobody) QVERIFY(chown(name.constData(), nobody->pw_uid, nobody->pw_gid) == 0);
+        struct stat before {};
+        struct stat after {};
+        QVERIFY(stat(name.constData(), &before) == 0);
         QCOMPARE(Run({"report", "--name", "Ann", "1975-03-05", "-o", existing}).status, 0);
         const QByteArray written = ReadFile(existing);
         QVERIFY(written.startsWith("{\\rtf1") && written.endsWith("}\n") && !written.contains("xxx"));
+        QVERIFY(stat(name.constData(), &after) == 0);
+        QVERIFY2(after.st_ino != before.st_ino, "written into the old file rather than renamed over it");
+        QCOMPARE(QString::number(after.st_mode, 8), QString::number(before.st_mode, 8));
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
     }
 
     // What is not a regular file is written into, never replaced: a FIFO stays a
-    // FIFO with its reader served, /dev/stdout is the pipe it leads to.
+    // FIFO with its reader served, /dev/stdout is the pipe it leads to. A path to
+    // a descriptor is written through it, as a shell's redirection left it: a log
+    // opened to append keeps its old line, and a file shared with commands before
+    // and after keeps their lines in order.
+    void aReportGoesStraightIntoWhatIsNotARegularFile_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("descriptor");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("-o /dev/stdout | reader, and -o fifo") << "/dev/stdout" << 1 << "";
+        QTest::newRow("-o /dev/stdout >> log") << "/dev/stdout" << 1 << "appending";
+        QTest::newRow("-o /dev/fd/3 3>> log") << "/dev/fd/3" << 3 << "appending";
+        QTest::newRow("-o /proc/self/fd/3 3>> log") << "/proc/self/fd/3" << 3 << "appending";
+        QTest::newRow("{ echo header; report -o /dev/stdout; echo footer; } > log") << "/dev/stdout" << 1 << "afresh";
+    }
+
     void aReportGoesStraightIntoWhatIsNotARegularFile() {
-        const QByteArray report = Run({"report", "--name", "Ann", "1975-03-05", "-o", "-"}).out;
+        QFETCH(QString, path);
+        QFETCH(int, descriptor);
+        QFETCH(QString, opened);
+        const QStringList reportTo = {"report", "--name", "Ann", "1975-03-05", "-o"};
+        const QByteArray report = Run(reportTo + QStringList{"-"}).out;
         QVERIFY(report.startsWith("{\\rtf1"));
-        QCOMPARE(Run({"report", "--name", "Ann", "1975-03-05", "-o", "/dev/stdout"}).out, report);
+        if (!opened.isEmpty()) {
+            // Held open here as a shell holds it, so that the offset the report leaves shows in the footer.
+            const QString log = home_.filePath(QStringLiteral("log"));
+            QFile old(log);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old line\n") == 9);
+            old.close();
+            const bool appending = opened == u"appending";
+            const int held = open(QFile::encodeName(log).constData(), O_WRONLY | (appending ? O_APPEND : O_TRUNC));
+            QVERIFY(held >= 0);
+            const auto closed = qScopeGuard([held] { close(held); });
+            const QByteArray first = appending ? "old line\n" : "header\n";
+            if (!appending) QCOMPARE(write(held, first.constData(), 7), ssize_t(7));
+            const Ran ran = Run(reportTo + QStringList{path}, {}, InChild([held, descriptor] {
+                                    if (held != descriptor) dup2(held, descriptor);
+                                }));
+            QCOMPARE(ran.status, 0);
+            QCOMPARE(write(held, "footer\n", 7), ssize_t(7));
+            QCOMPARE(ReadFile(log), first + report + "footer\n");
+            return;
+        }
+        QCOMPARE(Run(reportTo + QStringList{path}).out, report);
 
         const QString fifo = home_.filePath(QStringLiteral("fifo"));
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -722,16 +977,27 @@ private slots:
     }
 
     // A window of the program is running; the command line neither waits for it
-    // nor is refused, and never writes the windows' settings.
+    // nor is refused, and never writes the windows' settings. Renamed, or started
+    // through a link, the program keeps its one lock and settings file.
+    void independentOfTheWindows_data() {
+        QTest::addColumn<QString>("executable");
+        QTest::newRow("as built") << QStringLiteral(PROGRAM);
+        QTest::newRow("through a link of another name") << home_.filePath(QStringLiteral("zodiac-renamed"));
+    }
+
     void independentOfTheWindows() {
+        QFETCH(QString, executable);
+        QFile::link(QStringLiteral(PROGRAM), home_.filePath(QStringLiteral("zodiac-renamed")));
         QProcess windows;
         QProcessEnvironment environment = Environment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         windows.setProcessEnvironment(environment);
-        windows.start(QStringLiteral(PROGRAM), {});
+        windows.start(executable, {});
         QVERIFY(windows.waitForStarted(5000));
         QTRY_VERIFY_WITH_TIMEOUT(!QDir(home_.filePath(QStringLiteral("runtime"))).entryList({"*.lock"}).isEmpty(),
                                  10000);
+        QCOMPARE(QDir(home_.filePath(QStringLiteral("runtime"))).entryList({"*.lock"}),
+                 QStringList{"qorvel-zodiac.lock"});
         const QString settings = home_.filePath(QStringLiteral("config/qorvel-zodiac/qorvel-zodiac.ini"));
         QTRY_VERIFY(QFile::exists(settings));  // the windows' first start notes its day
         QFile::remove(settings);
@@ -752,6 +1018,25 @@ private slots:
             QVERIFY2(ran.err.count(u'\n') == 1 && ran.err.contains(QStringLiteral("DISPLAY or WAYLAND_DISPLAY")),
                      qPrintable(ran.err));
             QVERIFY(ran.out.isEmpty());
+        }
+        // A display named but not to be had, or Qt's plugin for it missing: the
+        // message says what is missing rather than to set what is set.
+        const struct {
+            const char* variable;
+            const char* value;
+            const char* named;
+        } missing[] = {{"WAYLAND_DISPLAY", "wayland-77", "WAYLAND_DISPLAY"},
+                       {"QT_QPA_PLATFORM", "nosuchplatform", "Qt's platform plugin 'nosuchplatform' is not installed"}};
+        for (const auto& [variable, value, named] : missing) {
+            const Ran ran = Run({}, {}, [&](QProcess& process) {
+                QProcessEnvironment environment = process.processEnvironment();
+                environment.insert(QLatin1String(variable), QLatin1String(value));
+                process.setProcessEnvironment(environment);
+            });
+            QCOMPARE(ran.status, 1);
+            QVERIFY2(ran.err.count(u'\n') == 1 && ran.err.contains(QLatin1String(named)) &&
+                         !ran.err.contains(QStringLiteral("set DISPLAY or WAYLAND_DISPLAY")),
+                     qPrintable(ran.err));
         }
         const Ran ran = Run({"-platform", "offscreen", "sign", "1975-03-05"});
         QCOMPARE(ran.status, 0);

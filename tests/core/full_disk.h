@@ -107,7 +107,8 @@ struct WriteObstacle {
         QFile file(old);
         if (file.open(QIODevice::WriteOnly)) file.write(kOldContent);
         file.close();
-        if (disk) disk->Fill();
+        // Unmounted, the folder is the real disk: filling it would fill that.
+        if (disk && disk->mounted()) disk->Fill();
     }
     // False where the disk cannot be mounted: only root may.
     bool possible() const { return !disk || disk->mounted(); }

@@ -4,10 +4,12 @@
 // pictures as sharp as the scale allows.
 #include "shell/label_fitting.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QtTest>
 
@@ -149,6 +151,44 @@ private slots:
         QCOMPARE(months->width(), 1215 / 15);
         QCOMPARE(ClippedEntries(months), QStringList());
         QVERIFY2(months->font().pixelSize() >= 10, "at most a step smaller than the designed 11 pixels");
+    }
+
+    // A list opens below itself as a list of a screenful of entries, scrolling
+    // through the rest, by keyboard or mouse; not as a menu of all 73 years.
+    void aListOpensAsAScrollingScreenful_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("years, by keyboard") << "cboMaleYear" << true << true;
+        QTest::newRow("years, by mouse") << "cboMaleYear" << false << true;
+        QTest::newRow("days, by mouse") << "CboMaleDate" << false << true;
+        QTest::newRow("months, by keyboard") << "cboMaleMonth" << true << false;
+    }
+
+    void aListOpensAsAScrollingScreenful() {
+        QFETCH(QString, list);
+        QFETCH(bool, byKeyboard);
+        QFETCH(bool, scrolls);
+        Program program;
+        MainWindow* window = program.main();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto* box = window->findChild<QComboBox*>(list);
+        box->setFocus();
+        if (byKeyboard) {
+            QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+        } else {
+            QTest::mouseClick(box, Qt::LeftButton);
+        }
+        QAbstractItemView* entries = box->view();
+        QTRY_VERIFY(entries->isVisible());
+        const int rows = entries->viewport()->height() / entries->sizeHintForRow(0);
+        const QString seen = QStringLiteral("%1 rows in %2 pixels").arg(rows).arg(entries->window()->height());
+        QVERIFY2(rows >= (scrolls ? 10 : box->count()) && rows <= 15, qPrintable(seen));
+        QVERIFY2(entries->window()->height() < window->screen()->availableGeometry().height(), qPrintable(seen));
+        QCOMPARE(qobject_cast<QAbstractScrollArea*>(entries)->verticalScrollBar()->isVisible(), scrolls);
+        box->hidePopup();
     }
 
     // The About box's title is one line with room beside it: it keeps its size and grows.

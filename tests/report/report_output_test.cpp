@@ -2,6 +2,8 @@
 // what a save that cannot finish leaves behind.
 #include "report/report_output.h"
 
+#include <unistd.h>
+
 #include <QPrinter>
 #include <QPushButton>
 #include <QtTest>
@@ -52,8 +54,13 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(200000, 'x'));
         old.close();
+        // Root may save over a read-only file, which stays read-only; anyone else's keeps its bits too.
+        const QFile::Permissions bits = geteuid() == 0 ? QFile::ReadOwner | QFile::ReadGroup
+                                                       : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
+        QVERIFY(old.setPermissions(bits));
         SaveAs(f.platform, *window.RTB, QStringLiteral("over.rtf"));
         QCOMPARE(ReadFile(path), ReportRtf(*window.RTB));
+        QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), bits);
     }
 
     // Save pressed where the report cannot be written whole: the old file stays
@@ -91,15 +98,37 @@ private slots:
         QVERIFY(QString::fromStdString(ReadRtfText(rtf.toStdString())).startsWith(QStringLiteral("Name: ") + name));
     }
 
-    void aCancelledPrintDialogPrintsNothing() {
+    // Print pressed and the dialog answered with a PDF file: printed silently,
+    // cancelled silently, or refused by the file system and said why.
+    void aPrintThatFailsSaysWhyAndACancelIsSilent_data() {
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        const QString none, missing = QStringLiteral("No such file or directory");
+        QTest::newRow("printed") << true << "printed.pdf" << none;
+        QTest::newRow("cancelled") << false << "cancelled.pdf" << none;
+        QTest::newRow("a folder that does not exist") << true << "no-such-folder/ann.pdf" << missing;
+    }
+
+    void aPrintThatFailsSaysWhyAndACancelIsSilent() {
+        QFETCH(bool, accepted);
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
         ReportFixture f;
-        f.platform.printAnswer = false;
+        f.platform.printAnswer = accepted;
+        f.platform.printToFile = Path(file);
         ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(Path(QStringLiteral("cancelled.pdf")));
-        PrintReport(f.platform, &window, *window.RTB, printer);
-        QVERIFY(!QFile::exists(printer.outputFileName()));
+        window.cmdPrint->click();
+        QCOMPARE(f.platform.printRequests.size(), 1u);
+        QCOMPARE(QFile::exists(Path(file)), accepted && reason.isEmpty());
+        if (reason.isEmpty()) {
+            QVERIFY(f.platform.messages.empty());
+        } else {
+            QCOMPARE(f.platform.messages.size(), 1u);
+            const QString message = f.platform.messages[0].text;
+            QVERIFY2(message.contains(Path(file)) && message.contains(reason), qPrintable(message));
+            QVERIFY(f.platform.messages[0].icon == Platform::Icon::Critical);
+        }
     }
 };
 

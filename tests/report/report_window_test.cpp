@@ -252,6 +252,39 @@ private slots:
         QCOMPARE(f.platform.opened.size(), 1);
     }
 
+    // One click opens one page, however the press comes: with its release, as
+    // a double click (press, release, double click, release, from the window
+    // system) or delivered twice; two clicks apart open two.
+    void oneClickOpensOnePage_data() {
+        QTest::addColumn<QString>("mouse");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("a click") << "click" << 1;
+        QTest::newRow("a double click") << "double click" << 1;
+        QTest::newRow("a press delivered twice") << "press press release" << 1;
+        QTest::newRow("two clicks") << "click click" << 2;
+    }
+
+    void oneClickOpensOnePage() {
+        QFETCH(QString, mouse);
+        QFETCH(int, pages);
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTextCursor(window.RTB->document()).insertText(QStringLiteral("Visit www.example.com today\n"));
+        QWidget* box = window.RTB->viewport();
+        const QPoint at = PointOf(window.RTB, QStringLiteral("Visit www.example.com").indexOf("example"));
+        const QStringList steps = mouse == u"double click" ? QStringList{mouse} : mouse.split(QLatin1Char(' '));
+        for (const QString& step : steps) {
+            if (step == u"click") QTest::mouseClick(box, Qt::LeftButton, {}, at);
+            if (step == u"press") QTest::mousePress(box, Qt::LeftButton, {}, at);
+            if (step == u"release") QTest::mouseRelease(box, Qt::LeftButton, {}, at);
+            if (step == u"double click")
+                QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, box->mapTo(&window, at));
+        }
+        QCOMPARE(f.platform.opened, QStringList(pages, QStringLiteral("http://www.example.com")));
+    }
+
     void theMouseShowsAHandOverAnAddressOnly() {
         ReportFixture f;
         ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));

@@ -36,6 +36,7 @@ public:
     std::vector<bool> printRequests;                       // selectionAvailable of each print dialog
     std::vector<QPrinter::PrintRange> printRangesOffered;  // what each print dialog opened with
     std::optional<QPrinter::PrintRange> printRangeChosen;  // the user's choice in the dialog, if any
+    QString printToFile;                                   // a PDF file chosen in the dialog, if any
     bool printAnswer = true;
     int ended = 0;
 
@@ -74,6 +75,10 @@ public:
         printRequests.push_back(selectionAvailable);
         printRangesOffered.push_back(printer.printRange());
         if (printRangeChosen) printer.setPrintRange(*printRangeChosen);
+        if (!printToFile.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printToFile);
+        }
         return printAnswer;
     }
     void endProcess() override { ++ended; }

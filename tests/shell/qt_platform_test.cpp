@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -40,6 +41,15 @@ void TypeAndEnter(QWidget* dialog, const QString& name) {
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whether a box is wide enough for a window manager to show its caption whole.
+// Openbox's default look (Clearlooks, captions in Sans 8 bold beside an icon and
+// three buttons) showed "Qorvel Japanese Zodiac" whole from 260 pixels, 115 more
+// than the caption's own width, cut it at 255, and at 218 showed "Qorvel J… Zodiac".
+bool ShowsCaptionWhole(const QWidget* box) {
+    const QFontMetrics openbox(QFont(QStringLiteral("Sans"), 8, QFont::Bold));
+    return box->width() >= openbox.horizontalAdvance(box->windowTitle()) + 115;
 }
 
 Platform::SaveDialogRequest ReportRequest() {
@@ -140,12 +150,13 @@ private slots:
         QFile existing(dir_.filePath(QStringLiteral("old.txt")));
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.close();
-        bool asked = false, stayedOpen = false;
+        bool asked = false, stayedOpen = false, wholeCaption = false;
         OnTopDialog([&](QWidget* dialog) {
             OnTopDialog([&](QWidget* box) {
                 auto* question = qobject_cast<QMessageBox*>(box);
                 QVERIFY(question);
                 asked = question->text().contains(QStringLiteral("old.txt"));
+                wholeCaption = ShowsCaptionWhole(question);
                 question->button(QMessageBox::No)->click();
             });
             TypeAndEnter(dialog, dir_.filePath(QStringLiteral("old")));
@@ -155,6 +166,32 @@ private slots:
         QCOMPARE(platform.askSaveFileName(nullptr, ReportRequest()), QString());
         QVERIFY(asked);
         QVERIFY(stayedOpen);
+        QVERIFY(wholeCaption);
+    }
+
+    // The program's shortest messages in boxes that show the caption whole.
+    void aMessageBoxShowsItsCaptionWhole_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("the empty name") << "Please Enter your Name";
+        QTest::newRow("a second copy") << "Application is already running";
+    }
+
+    void aMessageBoxShowsItsCaptionWhole() {
+        QFETCH(QString, text);
+        QtPlatform platform(dir_.filePath(QStringLiteral("settings.ini")));
+        QString shown, seen;
+        bool wholeCaption = false;
+        OnTopDialog([&](QWidget* box) {
+            auto* message = qobject_cast<QMessageBox*>(box);
+            QVERIFY(message);
+            shown = message->text();
+            seen = QStringLiteral("%1 pixels wide").arg(message->width());
+            wholeCaption = ShowsCaptionWhole(message) && message->windowTitle() == u"Qorvel Japanese Zodiac";
+            message->button(QMessageBox::Ok)->click();
+        });
+        platform.showMessage(nullptr, text, Platform::Icon::Information);
+        QCOMPARE(shown, text);
+        QVERIFY2(wholeCaption, qPrintable(seen));
     }
 
     void thePrintDialogOffersNoPageRangeAndTheSelectionOnlyWhenThereIsOne() {

@@ -1,0 +1,144 @@
+// sign: the readings of many dates, made once for each year and month they share.
+#include "cli/sign.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <vector>
+
+#include "cli/dates.h"
+#include "cli/escaping.h"
+#include "cli/failure.h"
+#include "cli/streams.h"
+#include "core/reading.h"
+
+namespace zodiac::cli {
+
+SignEntries::SignEntries(Form form, YearStart start, Where where) : form_(form), start_(start), where_(where) {
+    const QByteArray array = QJsonDocument(QJsonArray{where.place.Name()}).toJson(QJsonDocument::Compact);
+    zone_ = array.mid(1, array.size() - 2);
+}
+
+const SignEntries::Month& SignEntries::MonthOf(const BirthAlmanac& almanac) {
+    // Keyed by the month, and whether it is the day of its setsu with no time to tell.
+    const std::int64_t key = almanac.month ? (std::int64_t{almanac.month->year} * 12 + almanac.month->index) * 2 +
+                                                 (almanac.setsuThisDay ? 1 : 0)
+                                           : -1;
+    auto [entry, isNew] = months_.try_emplace(key);
+    Month& month = entry->second;
+    if (isNew) {
+        if (form_ == Text) {
+            if (almanac.month) {
+                month.text = QStringLiteral("  Month %1, day ")
+                                 .arg(EtoWithReading(MonthEto(almanac.month->year, almanac.month->index)))
+                                 .toUtf8();
+                month.after = StarLines(almanac, where_.place).toUtf8();
+            } else {
+                month.text = "  Day ";
+            }
+        } else {
+            const QByteArray members = Members(AlmanacMonthJson(almanac, where_.place), u"dayEto", false);
+            month.after = members.isEmpty() ? QByteArray("}") : "," + members + "}";
+        }
+    }
+    return month;
+}
+
+const QByteArray& SignEntries::DayOf(const Eto& day) {
+    QByteArray& made = days_[static_cast<std::size_t>(day.number - 1)];
+    if (made.isEmpty()) {
+        made = form_ == Text ? (EtoWithReading(day) + QLatin1Char('\n')).toUtf8()
+                             : "{\"dayEto\":" + QJsonDocument(EtoJson(day)).toJson(QJsonDocument::Compact);
+    }
+    return made;
+}
+
+void SignEntries::Append(QByteArray& out, const Birth& birth, std::int32_t yearKey) {
+    // What the rest of an entry depends on: the zodiac year and whether it is a
+    // day of risshun, the calendar year (for kanreki) and whether a time was given.
+    const std::int64_t key =
+        (std::int64_t{yearKey} * 4096 + static_cast<int>(birth.date.year())) * 2 + (birth.Timed() ? 1 : 0);
+    auto [entry, isNew] = made_.try_emplace(key);
+    Made& made = entry->second;
+    if (isNew) {
+        const Reading reading = *ReadingOf({}, birth, start_, where_.place);  // once a year and kind
+        if (form_ == Text) {
+            made.text = (HeadingAfterDate(reading) + EtoLines(reading)).toUtf8();
+            made.afterAlmanac = SignTextAfterAlmanac(reading, where_.place).toUtf8();
+        } else {
+            // Keys go in alphabetical order: "almanac" and "date" lead them, and
+            // "time", "utcOffset" and "zone" stand among them, so an entry is
+            // made of the pieces around those.
+            const QJsonObject object = SignJsonOfTheYear(reading, where_.place);
+            made.beforeTime = "\"," + Members(object, u"time", true);
+            made.afterTime = Members(object, u"time", false);
+        }
+    }
+    const BirthAlmanac almanac = AlmanacOf(birth, where_.place);
+    const Month& month = MonthOf(almanac);
+    if (form_ == Text) {
+        if (!first_) out += '\n';
+        AppendIsoDate(out, birth.date);
+        if (birth.Timed()) out += 'T' + GivenTime(birth.minute).toLatin1();
+        out += made.text;
+        out += month.text;
+        out += DayOf(almanac.day);
+        out += month.after;
+        out += made.afterAlmanac;
+    } else {
+        out += "{\"almanac\":";
+        out += DayOf(almanac.day);
+        out += month.after;
+        out += ",\"date\":\"";
+        AppendIsoDate(out, birth.date);
+        out += made.beforeTime;
+        if (birth.Timed()) {
+            out += ",\"time\":\"" + GivenTime(birth.minute).toLatin1() + "\",\"utcOffset\":\"" +
+                   UtcOffset(birth).toLatin1() + '"';
+        }
+        out += ',';
+        out += made.afterTime;
+        if (birth.Timed() || where_.zoneShown) {
+            out += ",\"zone\":";
+            out += zone_;
+        }
+        out += "}\n";
+    }
+    first_ = false;
+}
+
+int RunSign(const Request& request, Session& session) {
+    if (request.arguments.isEmpty())
+        BadInput(QStringLiteral("sign needs a DATE (YYYY-MM-DD), or - to read dates from standard input"));
+    if (request.arguments.count(QStringLiteral("-")) > 1)
+        BadInput(QStringLiteral("sign reads standard input once; give - only once"));
+    const Birthplace place = BirthplaceNamed(request.zone);
+    // Every date is checked before anything is written; a date and its year
+    // take twenty-four bytes, so that a million of them fit in a few megabytes.
+    struct Entry {
+        Birth birth;
+        std::int32_t yearKey;
+    };
+    std::vector<Entry> births;
+    const auto keep = [&](const Checked& checked) {
+        births.push_back({checked.birth, SignEntries::YearKey(checked.year)});
+    };
+    for (const QString& date : request.arguments) {
+        if (date != u"-") {
+            keep(CheckedBirth(date, request.start, place));
+            continue;
+        }
+        ReadLines(session.streams.inputClosed, kLongestBirth, [&](qsizetype number, QByteArrayView text, bool cut) {
+            keep(CheckedBirth(text, request.start, place, number, cut));
+        });
+    }
+    SignEntries entries(request.json ? SignEntries::Json : SignEntries::Text, request.start,
+                        {place, !request.zone.isNull()});
+    for (const Entry& entry : births) {
+        entries.Append(session.out.Buffer(), entry.birth, entry.yearKey);
+        session.out.Written();
+    }
+    session.out.Finish();
+    return kDone;
+}
+
+}  // namespace zodiac::cli

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <unordered_map>
+
+#include "cli/output.h"
+#include "cli/request.h"
+
+namespace zodiac::cli {
+
+// sign: each date's reading, in text or JSON, from the arguments and standard input.
+int RunSign(const Request& request, Session& session);
+
+// The entries `sign` prints, a date at a time, in text (separated by an empty
+// line) or in JSON (one object a line). The births of one zodiac year and one
+// calendar year differ only in the date and time themselves, so the rest of an
+// entry is made once for each.
+class SignEntries {
+public:
+    enum Form { Text, Json };
+    SignEntries(Form form, YearStart start, Where where);
+
+    // Appends the entry of `birth`, one that the year start covers.
+    // `yearKey` is YearKey() of the year the check found.
+    void Append(QByteArray& out, const Birth& birth, std::int32_t yearKey);
+
+    // The zodiac year as four bytes: its number, and whether the day is one of risshun.
+    static std::int32_t YearKey(const BirthYear& year) { return year.Number() * 2 + (year.risshunThisDay ? 1 : 0); }
+
+private:
+    // Of a zodiac and calendar year. Text: from the heading to the almanac's
+    // lines, and after them. JSON: the keys from "date" to "time", and after it.
+    struct Made {
+        QByteArray text;
+        QByteArray afterAlmanac;
+        QByteArray beforeTime;
+        QByteArray afterTime;
+    };
+    // Of a solar month. Text: the line up to the day's eto, and the lines after
+    // it. JSON: the almanac's keys after "dayEto", with its closing brace.
+    struct Month {
+        QByteArray text;
+        QByteArray after;
+    };
+    const Month& MonthOf(const BirthAlmanac& almanac);
+    const QByteArray& DayOf(const Eto& day);  // its text, or the almanac's JSON up to it
+    Form form_;
+    YearStart start_;
+    Where where_;
+    QByteArray zone_;  // the birthplace's name as a JSON string
+    bool first_ = true;
+    std::unordered_map<std::int64_t, Made> made_;
+    std::unordered_map<std::int64_t, Month> months_;
+    std::array<QByteArray, 60> days_;
+};
+
+}  // namespace zodiac::cli

@@ -1,0 +1,180 @@
+// Asks the program the almanac (the month's and day's stem-branch, the year's and
+// month's nine star) of a spread of minutes from 1900 to 2100 and compares each with
+// the npm package lunar-javascript, a second calendar that shares no code or tables
+// with the engine: its moments of the setsu come from its own solar theory.
+//
+//     node tests/cli/almanac_test.mjs PROGRAM FOLDER
+//
+// FOLDER is the npm prefix lunar-javascript is installed in (FOLDER/node_modules).
+// Exits 77, which ctest counts as skipped, when the package is not there.
+//
+// Both speak China time: lunar-javascript reads every clock time as UTC+8, and the
+// program is asked with --zone=UTC+08:00. Where their conventions differ:
+//  - The day: lunar-javascript's getDayInGanZhiExact turns the day at 23:00, the
+//    start of the rat hour (子時); Japanese almanacs, and so the program, turn it at
+//    midnight, which lunar-javascript gives as getDayInGanZhiExact2. From 23:00 to
+//    23:59 the program is compared with the latter, elsewhere with the former.
+//  - The setsu: the two compute the sun independently and their moments differ by up
+//    to a minute (19 s earlier to 57 s later there, 1900 to 2100), so minutes within
+//    three minutes of one of lunar-javascript's setsu are left out; the program's
+//    minutes around each setsu are checked against python3-ephem by risshun_test.
+//  - The nine stars' names: lunar-javascript writes them in simplified Chinese
+//    (二黑土, 四绿木); Japanese writes 黒 and 緑 and ends each with 星.
+import {createRequire} from 'node:module';
+import {spawnSync} from 'node:child_process';
+import {existsSync} from 'node:fs';
+import path from 'node:path';
+
+const SKIP = 77;
+if (process.argv.length !== 4) {
+    console.error('usage: node almanac_test.mjs PROGRAM FOLDER');
+    process.exit(2);
+}
+const [program, folder] = process.argv.slice(2);
+if (!existsSync(path.join(folder, 'node_modules', 'lunar-javascript', 'package.json'))) {
+    console.log(`almanac_test: skipped, lunar-javascript is not installed in ${folder} ` +
+                `(npm install --prefix ${folder} lunar-javascript@1.7.7)`);
+    process.exit(SKIP);
+}
+const require = createRequire(path.join(path.resolve(folder), 'package.json'));
+const {Solar} = require('lunar-javascript');
+const {version} = require('lunar-javascript/package.json');
+
+const STEMS = '甲乙丙丁戊己庚辛壬癸';
+const BRANCHES = '子丑寅卯辰巳午未申酉戌亥';
+// The nine stars, 1 to 9, as Japanese almanacs write them.
+const STARS = [null, '一白水星', '二黒土星', '三碧木星', '四緑木星', '五黄土星', '六白金星', '七赤金星', '八白土星', '九紫火星'];
+const ELEMENTS = {水: 'Water', 土: 'Earth', 木: 'Wood', 金: 'Metal', 火: 'Fire'};
+const JAPANESE_FORMS = {黑: '黒', 绿: '緑'};
+
+// The default (lunar) year start's coverage, by the day on the birthplace's clock.
+const FIRST = Date.UTC(1900, 0, 31, 0, 0);
+const LAST = Date.UTC(2100, 1, 8, 23, 59);
+const MINUTE = 60 * 1000;
+const COUNT = 2000;
+const NEAR_SETSU = 3 * MINUTE;
+
+// mulberry32: the same pseudo-random minutes every run.
+function random(seed) {
+    return () => {
+        seed = (seed + 0x6d2b79f5) >>> 0;
+        let t = seed;
+        t = Math.imul(t ^ (t >>> 15), t | 1);
+        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+    };
+}
+
+// A China clock time is kept as milliseconds of a UTC clock showing the same figures:
+// UTC+8 keeps no summer time, so minutes count evenly.
+const pad = (n, width = 2) => String(n).padStart(width, '0');
+const line = (t) => {
+    const d = new Date(t);
+    return `${pad(d.getUTCFullYear(), 4)}-${pad(d.getUTCMonth() + 1)}-${pad(d.getUTCDate())}` +
+        `T${pad(d.getUTCHours())}:${pad(d.getUTCMinutes())}`;
+};
+const clock = (solar) => Date.UTC(solar.getYear(), solar.getMonth() - 1, solar.getDay(), solar.getHour(),
+                                  solar.getMinute(), solar.getSecond());
+
+function cycleNumber(kanji) {  // 甲子 = 1 … 癸亥 = 60
+    const stem = STEMS.indexOf(kanji[0]), branch = BRANCHES.indexOf(kanji[1]);
+    for (let n = 0; n < 60; ++n) {
+        if (n % 10 === stem && n % 12 === branch) return n + 1;
+    }
+    return null;
+}
+
+// lunar-javascript's NineStar as {number, kanji, element}: getIndex() counts 0 (一白) to
+// 8 (九紫); getNumber(), getColor() and getWuXing() give the name's three characters.
+function japaneseStar(star) {
+    const colour = star.getColor(), element = star.getWuXing();
+    return {number: star.getIndex() + 1, kanji: `${star.getNumber()}${JAPANESE_FORMS[colour] ?? colour}${element}星`,
+            element: ELEMENTS[element]};
+}
+
+// What lunar-javascript says of the China clock time t, in the program's terms.
+function theirs(t) {
+    const d = new Date(t);
+    const lunar = Solar.fromYmdHms(d.getUTCFullYear(), d.getUTCMonth() + 1, d.getUTCDate(), d.getUTCHours(),
+                                   d.getUTCMinutes(), 0).getLunar();
+    const ratHour = d.getUTCHours() === 23;
+    const day = ratHour ? lunar.getDayInGanZhiExact2() : lunar.getDayInGanZhiExact();
+    const month = lunar.getMonthInGanZhiExact();
+    // Sect 3: the year and month turn at the exact moment of risshun and of each setsu
+    // (sect 1 turns the year at the lunar new year, sect 2 on risshun's day).
+    return {
+        near: [lunar.getPrevJie(false), lunar.getNextJie(false)].some((jie) => Math.abs(clock(jie.getSolar()) - t) <= NEAR_SETSU),
+        ratHour,
+        values: {
+            'dayEto.kanji': day, 'dayEto.number': cycleNumber(day),
+            'monthEto.kanji': month, 'monthEto.number': cycleNumber(month),
+            ...Object.fromEntries(Object.entries({yearStar: lunar.getYearNineStar(3), monthStar: lunar.getMonthNineStar(3)})
+                .flatMap(([key, star]) => Object.entries(japaneseStar(star)).map(([field, value]) => [`${key}.${field}`, value]))),
+        },
+    };
+}
+
+// The minutes asked: the first and last of the range, the pseudo-random ones, and the
+// turn of the day around the first twenty of them (22:59, 23:00, 23:59, 00:00).
+const next = random(20240204);
+const asked = new Set([FIRST, LAST]);
+for (let i = 0; i < COUNT; ++i) {
+    const t = FIRST + Math.floor(next() * ((LAST - FIRST) / MINUTE + 1)) * MINUTE;
+    asked.add(t);
+    if (i < 20) {
+        const day = 24 * 60 * MINUTE;
+        const midnight = t - (((t % day) + day) % day);  // before 1970 too
+        for (const minutes of [22 * 60 + 59, 23 * 60, 23 * 60 + 59, 24 * 60]) {
+            const turn = midnight + minutes * MINUTE;
+            if (turn <= LAST) asked.add(turn);
+        }
+    }
+}
+const instants = [...asked].sort((a, b) => a - b);
+const expected = instants.map(theirs);
+
+const answer = spawnSync(program, ['sign', '--json', '--zone=UTC+08:00', '-'],
+                         {input: instants.map((t) => `${line(t)}\n`).join(''), encoding: 'utf8', timeout: 60000,
+                          maxBuffer: 1 << 28});
+const lines = answer.stdout?.split('\n').filter((text) => text !== '') ?? [];
+if (answer.status !== 0 || lines.length !== instants.length) {
+    console.error(`almanac_test: asked ${instants.length} minutes, it exited with ${answer.status ?? answer.error} ` +
+                  `and answered ${lines.length} lines: ${(answer.stderr ?? '').trim()}`);
+    process.exit(1);
+}
+
+const problems = [];
+let compared = 0, nearSetsu = 0, ratHour = 0;
+instants.forEach((t, i) => {
+    let found;
+    try {
+        found = JSON.parse(lines[i]);
+    } catch {
+        found = {};
+    }
+    const [date, time] = line(t).split('T');
+    if (found.date !== date || found.time !== time) {
+        problems.push(`${line(t)}: answered for ${found.date} ${found.time}`);
+        return;
+    }
+    const {near, ratHour: late, values} = expected[i];
+    if (near) {
+        ++nearSetsu;
+        return;
+    }
+    ++compared;
+    if (late) ++ratHour;
+    for (const [key, value] of Object.entries(values)) {
+        const ours = key.split('.').reduce((object, field) => object?.[field], found.almanac);
+        if (ours !== value) problems.push(`${line(t)} (UTC+8): ${key} is ${JSON.stringify(ours)}, lunar-javascript ${JSON.stringify(value)}`);
+    }
+});
+
+const checked = `${compared} minutes from ${line(FIRST)} to ${line(LAST)} (UTC+8) against lunar-javascript ${version}, ` +
+    `${ratHour} of them from 23:00, ${nearSetsu} left out within ${NEAR_SETSU / MINUTE} minutes of a setsu`;
+if (problems.length) {
+    for (const problem of problems) console.error(problem);
+    console.error(`almanac_test: ${problems.length} disagreements in ${checked}`);
+    process.exit(1);
+}
+console.log(`almanac_test: all agree, ${checked}`);
