@@ -9,8 +9,12 @@ namespace zodiac {
 QFont Verdana() {
     // Asked once: looking up a family the system lacks costs a font match each time.
     static const QString family = [] {
+        // A family installed under its own name needs no alias lookup, which
+        // costs a font match of its own.
+        const QStringList installed = QFontDatabase::families();
         for (const QString& candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
-            if (QFontDatabase::hasFamily(candidate)) return candidate;
+            if (installed.contains(candidate, Qt::CaseInsensitive) || QFontDatabase::hasFamily(candidate))
+                return candidate;
         }
         return QStringLiteral("Sans Serif");
     }();

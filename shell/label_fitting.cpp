@@ -82,18 +82,38 @@ int TextRoom(const QComboBox* list) {
     return field.width() - 2;  // the label is drawn a pixel in from either side
 }
 
+// Whether every entry fits `room` in `font`; it stops at the first that does not.
+bool EntriesFit(const QStringList& entries, const QFont& font, int room) {
+    const QFontMetrics metrics(font);
+    return std::all_of(entries.cbegin(), entries.cend(),
+                       [&](const QString& entry) { return metrics.horizontalAdvance(entry) <= room; });
+}
+
 void Fit(QComboBox* list) {
-    const auto longest = [list] {
-        const QFontMetrics metrics(list->font());
-        int width = 0;
-        for (int i = 0; i < list->count(); ++i) width = std::max(width, metrics.horizontalAdvance(list->itemText(i)));
-        return width;
-    };
+    QStringList entries;
+    entries.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
     // The style gives the text the same room whatever its size.
     const int room = TextRoom(list);
     QFont font = list->font();
-    while (longest() > room && font.pixelSize() > kSmallestPixelSize) {
-        font.setPixelSize(font.pixelSize() - 1);
+    // Lists alike fit alike, as the partner's beside the user's, and a window
+    // built afresh: remember the fit.
+    static QHash<QString, int> fitted;
+    const QString key = entries.join(QLatin1Char('\x1f')) + QLatin1Char('\x1f') + font.key() + QLatin1Char('\x1f') +
+                        QString::number(room);
+    int pixelSize = fitted.value(key, 0);
+    if (pixelSize == 0) {
+        // Measured in each candidate size first, then given once: a list given
+        // a font builds its drop-down window, if it has none yet, and lays out
+        // every entry again.
+        while (!EntriesFit(entries, font, room) && font.pixelSize() > kSmallestPixelSize) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+        pixelSize = font.pixelSize();
+        fitted.insert(key, pixelSize);
+    }
+    if (pixelSize != list->font().pixelSize()) {
+        font.setPixelSize(pixelSize);
         list->setFont(font);
     }
 }

@@ -76,9 +76,11 @@ void MainWindow::BuildControls() {
     Label3       = Place(Caption("Name:-", colour::kCyan),              Frame1,       "Label3",       {240, 285, 645, 195});
     txtMaleName  = Place(new QLineEdit,                                 Frame1,       "txtMaleName",  {1320, 240, 3375, 285});
     Label4       = Place(Caption("Birth Day:-", colour::kCyan),         Frame1,       "Label4",       {240, 660, 960, 195});
-    cboMaleMonth = Place(new QComboBox,                                 Frame1,       "cboMaleMonth", {1320, 600, 1215, 315});
-    CboMaleDate  = Place(new QComboBox,                                 Frame1,       "CboMaleDate",  {2640, 600, 855, 315});
-    cboMaleYear  = Place(new QComboBox,                                 Frame1,       "cboMaleYear",  {3600, 600, 1095, 315});
+    // Each list is made in its frame: a list given a new font once made builds
+    // its drop-down window there and then, long before anyone opens it.
+    cboMaleMonth = Place(new QComboBox(Frame1),                         Frame1,       "cboMaleMonth", {1320, 600, 1215, 315});
+    CboMaleDate  = Place(new QComboBox(Frame1),                         Frame1,       "CboMaleDate",  {2640, 600, 855, 315});
+    cboMaleYear  = Place(new QComboBox(Frame1),                         Frame1,       "cboMaleYear",  {3600, 600, 1095, 315});
     cmdProceed   = Place(new QPushButton("Get My &Japanese Zodiac"),    client,       "cmdProceed",   {120, 2880, 5055, 495});
     fraFullBrand = Place(Frame(),                                       client,       "fraFullBrand", {120, 3360, 5055, 1095});
     std::tie(lblCobrand, lblFullBrand) = PlaceOffers(fraFullBrand,                                  {120, 165, 4785, 855});
@@ -87,9 +89,9 @@ void MainWindow::BuildControls() {
     Label6         = Place(new QLabel("Name"),                          Frame2,       "Label6",         {120, 375, 615, 255});
     txtFemaleName  = Place(new QLineEdit,                               Frame2,       "txtFemaleName",  {1320, 360, 3375, 285});
     Label7         = Place(new QLabel("Birth Day"),                     Frame2,       "Label7",         {120, 750, 855, 255});
-    cboFemaleMonth = Place(new QComboBox,                               Frame2,       "cboFemaleMonth", {1320, 720, 1215, 315});
-    cboFemaleDate  = Place(new QComboBox,                               Frame2,       "cboFemaleDate",  {2640, 720, 855, 315});
-    cboFemaleYear  = Place(new QComboBox,                               Frame2,       "cboFemaleYear",  {3600, 720, 1095, 315});
+    cboFemaleMonth = Place(new QComboBox(Frame2),                       Frame2,       "cboFemaleMonth", {1320, 720, 1215, 315});
+    cboFemaleDate  = Place(new QComboBox(Frame2),                       Frame2,       "cboFemaleDate",  {2640, 720, 855, 315});
+    cboFemaleYear  = Place(new QComboBox(Frame2),                       Frame2,       "cboFemaleYear",  {3600, 720, 1095, 315});
     // clang-format on
 
     // Names for screen readers, from the captions beside the fields.
