@@ -39,6 +39,28 @@ bool LooksLikeAZoneName(const QString& name) {
     return true;
 }
 
+QDateTime Utc(sys_seconds moment) { return QDateTime::fromSecsSinceEpoch(moment.time_since_epoch().count(), Qt::UTC); }
+
+// The solar month a day falls in on the clock, each setsu's day counting to the
+// month it begins; `onItsSetsu` tells whether the day is that day. Nothing
+// before the shōkan of 1900 or from the risshun of 2101.
+std::optional<SolarMonth> MonthOfTheDay(year_month_day date, const Birthplace& place, bool& onItsSetsu) {
+    const auto dayOf = [&](int setsu) {
+        return sys_days{place.SetsuDay(kFirstRisshun + setsu / static_cast<int>(kSetsuCount),
+                                       static_cast<Setsu>(setsu % static_cast<int>(kSetsuCount)))};
+    };
+    const sys_days day{date};
+    constexpr int kSetsu = (kLastRisshun - kFirstRisshun) * static_cast<int>(kSetsuCount) + 2;
+    if (!date.ok() || day < dayOf(0)) return std::nullopt;
+    int low = 0, high = kSetsu;  // the day of `low` on or before the birth's; of `high` after, or none
+    while (high - low > 1) {
+        const int middle = (low + high) / 2;
+        (dayOf(middle) <= day ? low : high) = middle;
+    }
+    onItsSetsu = dayOf(low) == day;
+    return SolarMonthNumbered(kFirstRisshun, low - 1);
+}
+
 }  // namespace
 
 std::optional<Birthplace> Birthplace::Named(const QString& name) {
@@ -49,9 +71,7 @@ std::optional<Birthplace> Birthplace::Named(const QString& name) {
     return Birthplace(name, std::move(zone));
 }
 
-int Birthplace::OffsetAt(sys_seconds moment) const {
-    return zone_.offsetFromUtc(QDateTime::fromSecsSinceEpoch(moment.time_since_epoch().count(), Qt::UTC));
-}
+int Birthplace::OffsetAt(sys_seconds moment) const { return zone_.offsetFromUtc(Utc(moment)); }
 
 Birthplace::Moments Birthplace::MomentsOf(year_month_day day, int minute) const {
     // The clock time read as if it were UTC; a moment it names is that less its
@@ -83,14 +103,12 @@ year_month_day Birthplace::DayAt(sys_seconds moment) const {
 }
 
 QString Birthplace::ClockAt(sys_seconds moment) const {
-    const QDateTime utc = QDateTime::fromSecsSinceEpoch(moment.time_since_epoch().count(), Qt::UTC);
-    const QDateTime local = utc.toTimeZone(zone_);
-    return local.toString(QStringLiteral("HH:mm ")) + zone_.abbreviation(utc);
+    const QDateTime utc = Utc(moment);
+    return utc.toTimeZone(zone_).toString(QStringLiteral("HH:mm ")) + zone_.abbreviation(utc);
 }
 
 QString Birthplace::IsoMomentAt(sys_seconds moment) const {
-    const QDateTime utc = QDateTime::fromSecsSinceEpoch(moment.time_since_epoch().count(), Qt::UTC);
-    return utc.toTimeZone(zone_).toString(Qt::ISODate);
+    return Utc(moment).toTimeZone(zone_).toString(Qt::ISODate);
 }
 
 year_month_day Birthplace::SetsuDay(int year, Setsu setsu) const {
@@ -98,12 +116,12 @@ year_month_day Birthplace::SetsuDay(int year, Setsu setsu) const {
     // dates all of them once.
     constexpr std::size_t kSetsu = (kLastRisshun - kFirstRisshun) * kSetsuCount + 2;
     if (setsuDays_.empty()) setsuDays_.resize(kSetsu);
-    const std::size_t index =
-        std::min(static_cast<std::size_t>(year - kFirstRisshun) * kSetsuCount + static_cast<std::size_t>(setsu),
-                 kSetsu - 1);
+    const std::size_t index = std::min(
+        static_cast<std::size_t>(year - kFirstRisshun) * kSetsuCount + static_cast<std::size_t>(setsu), kSetsu - 1);
     year_month_day& day = setsuDays_[index];
-    if (!day.ok()) day = DayAt(*SetsuMoment(kFirstRisshun + static_cast<int>(index / kSetsuCount),
-                                            static_cast<Setsu>(index % kSetsuCount)));
+    if (!day.ok())
+        day = DayAt(*SetsuMoment(kFirstRisshun + static_cast<int>(index / kSetsuCount),
+                                 static_cast<Setsu>(index % kSetsuCount)));
     return day;
 }
 
@@ -125,18 +143,14 @@ std::optional<BirthYear> YearOfBirth(const Birth& birth, YearStart start, const 
         if (!moments) return std::nullopt;
         return BirthYear{yearOf(moments->number, place.RisshunDay(moments->number + 1)), moments, std::nullopt};
     }
-    // The last year whose risshun fell on or before the day.
-    const sys_days day{birth.date};
-    int low = kFirstRisshun, high = kLastRisshun;  // risshun of `low` on or before, of `high` after
-    if (!birth.date.ok() || day < sys_days{place.RisshunDay(low)} || day >= sys_days{place.RisshunDay(high)})
-        return std::nullopt;
-    while (high - low > 1) {
-        const int middle = (low + high) / 2;
-        (sys_days{place.RisshunDay(middle)} <= day ? low : high) = middle;
-    }
-    BirthYear found{yearOf(low, year_month_day{sys_days{place.RisshunDay(low + 1)} - days{1}}), std::nullopt,
+    // The year of the day's solar month: the day of risshun begins its tora month.
+    bool onItsSetsu = false;
+    const auto month = MonthOfTheDay(birth.date, place, onItsSetsu);
+    if (!month || month->year < kFirstRisshun) return std::nullopt;
+    const int number = month->year;
+    BirthYear found{yearOf(number, year_month_day{sys_days{place.RisshunDay(number + 1)} - days{1}}), std::nullopt,
                     std::nullopt};
-    if (day == sys_days{found.year.begins}) found.risshunThisDay = SetsuMoment(low, Setsu::Risshun);
+    if (onItsSetsu && month->index == 0) found.risshunThisDay = month->begins;
     return found;
 }
 
@@ -146,21 +160,9 @@ BirthAlmanac AlmanacOf(const Birth& birth, const Birthplace& place) {
         almanac.month = SolarMonthAt(birth.moment);
         return almanac;
     }
-    // The last setsu whose day on the clock is the birth's or before it.
-    const auto dayOf = [&](int setsu) {
-        return sys_days{place.SetsuDay(kFirstRisshun + setsu / static_cast<int>(kSetsuCount),
-                                       static_cast<Setsu>(setsu % static_cast<int>(kSetsuCount)))};
-    };
-    const sys_days day{birth.date};
-    constexpr int kSetsu = (kLastRisshun - kFirstRisshun) * static_cast<int>(kSetsuCount) + 2;
-    if (day < dayOf(0)) return almanac;
-    int low = 0, high = kSetsu;  // the day of `low` on or before the birth's; of `high` after, or none
-    while (high - low > 1) {
-        const int middle = (low + high) / 2;
-        (dayOf(middle) <= day ? low : high) = middle;
-    }
-    almanac.month = SolarMonthNumbered(kFirstRisshun, low - 1);
-    if (almanac.month && dayOf(low) == day) almanac.setsuThisDay = almanac.month->begins;
+    bool onItsSetsu = false;
+    almanac.month = MonthOfTheDay(birth.date, place, onItsSetsu);
+    if (almanac.month && onItsSetsu) almanac.setsuThisDay = almanac.month->begins;
     return almanac;
 }
 
