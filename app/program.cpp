@@ -7,15 +7,14 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/zodiac_app.h"
 #include "core/version.h"
-#include "report/report_window.h"
-#include "shell/image_list.h"
-#include "shell/platform.h"
-#include "shell/qt_platform.h"
-#include "shell/single_instance.h"
+#include "look/image_list.h"
+#include "look/window_style.h"
+#include "platform/platform.h"
+#include "platform/qt_platform.h"
+#include "platform/single_instance.h"
 #include "shell/web_links.h"
-#include "shell/window_style.h"
-#include "shell/zodiac_app.h"
 
 namespace zodiac {
 namespace {
@@ -96,7 +95,6 @@ int RunProgram(int argc, char* argv[], const std::function<void(QApplication&)>&
     QtPlatform platform;
     const SingleInstance instance(QApplication::applicationName());
     ZodiacApp app(platform, BuiltInSiteBase());
-    app.SetReportOpener(OpenReportWindow);
     if (!app.Start(!instance.isFirst())) return 0;
     if (started) started(application);
     return QApplication::exec();

@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/zodiac_app.h"
 #include "shell/main_window.h"
 #include "shell/result_window.h"
-#include "shell/zodiac_app.h"
-#include "tests/shell/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "report/report_output.h"
 #include "report/report_window.h"
 #include "shell/web_links.h"
-#include "tests/shell/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 namespace zodiac {
 namespace {

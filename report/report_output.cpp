@@ -12,9 +12,10 @@
 #include <memory>
 
 #include "core/file_writing.h"
+#include "core/program_name.h"
 #include "core/report_text.h"
+#include "platform/platform.h"
 #include "report/report_runs.h"
-#include "shell/platform.h"
 
 namespace zodiac {
 namespace {

@@ -6,19 +6,17 @@
 #include <QTextEdit>
 
 #include "core/report_text.h"
+#include "look/colours.h"
+#include "look/fonts.h"
+#include "look/label_fitting.h"
+#include "look/link_label.h"
+#include "look/twips.h"
+#include "look/window_chrome.h"
+#include "platform/platform.h"
 #include "report/report_links.h"
 #include "report/report_output.h"
 #include "shell/advertising.h"
-#include "shell/colours.h"
-#include "shell/fonts.h"
-#include "shell/label_fitting.h"
-#include "shell/link_label.h"
-#include "shell/platform.h"
-#include "shell/twips.h"
 #include "shell/web_links.h"
-#include "shell/window_chrome.h"
-#include "shell/window_placement.h"
-#include "shell/zodiac_app.h"
 
 namespace zodiac {
 namespace {
@@ -105,16 +103,6 @@ void ReportWindow::cmdPrint_Click() {
 void ReportWindow::done(int result) {
     reportLinks_->DisableReportLinks();
     QDialog::done(result);
-}
-
-}  // namespace zodiac
-
-namespace zodiac {
-
-void OpenReportWindow(ZodiacApp& app, const QString& japaneseSign) {
-    ReportWindow report(app.platform(), app.links(), app.state(), japaneseSign);
-    CentreOnScreen(&report);
-    report.exec();
 }
 
 }  // namespace zodiac

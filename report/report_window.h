@@ -11,7 +11,6 @@ class LinkLabel;
 class Platform;
 class ReportLinks;
 class WebLinks;
-class ZodiacApp;
 struct ZodiacState;
 
 // frmSave: the user's report as formatted text, to save as RTF or print. It is
@@ -43,8 +42,5 @@ private:
     Platform& platform_;
     ReportLinks* reportLinks_;
 };
-
-// Opens the report of the last run modally, with no owner.
-void OpenReportWindow(ZodiacApp& app, const QString& japaneseSign);
 
 }  // namespace zodiac

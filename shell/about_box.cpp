@@ -5,15 +5,16 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "shell/colours.h"
-#include "shell/fonts.h"
-#include "shell/image_list.h"
-#include "shell/label_fitting.h"
-#include "shell/link_label.h"
-#include "shell/platform.h"
-#include "shell/twips.h"
+#include "core/program_name.h"
+#include "look/colours.h"
+#include "look/fonts.h"
+#include "look/image_list.h"
+#include "look/label_fitting.h"
+#include "look/link_label.h"
+#include "look/twips.h"
+#include "look/window_chrome.h"
+#include "platform/platform.h"
 #include "shell/web_links.h"
-#include "shell/window_chrome.h"
 
 namespace zodiac {
 namespace {

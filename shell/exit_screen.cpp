@@ -10,16 +10,17 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "shell/colours.h"
-#include "shell/fonts.h"
-#include "shell/image_list.h"
-#include "shell/label_fitting.h"
-#include "shell/link_label.h"
-#include "shell/platform.h"
-#include "shell/text_boxes.h"
-#include "shell/twips.h"
+#include "core/program_name.h"
+#include "look/colours.h"
+#include "look/fonts.h"
+#include "look/image_list.h"
+#include "look/label_fitting.h"
+#include "look/link_label.h"
+#include "look/text_boxes.h"
+#include "look/twips.h"
+#include "look/window_chrome.h"
+#include "platform/platform.h"
 #include "shell/web_links.h"
-#include "shell/window_chrome.h"
 
 namespace zodiac {
 namespace {
@@ -53,9 +54,7 @@ QString TrimBlanks(const QString& text) {
 
 }  // namespace
 
-ExitScreen::ExitScreen(Platform& platform, WebLinks& links, std::function<void()> endProgram,
-                       std::function<void(const QWidget* window)> closing)
-    : platform_(platform), links_(links), endProgram_(std::move(endProgram)), closing_(std::move(closing)) {
+ExitScreen::ExitScreen(Platform& platform, WebLinks& links) : platform_(platform), links_(links) {
     DressWindow(this,
                 {"frmNagScreen2", WindowKind::OnTop, Qt::black, Qt::white, VerdanaFont(8.25, false), 11115, 4725});
 
@@ -109,7 +108,7 @@ ExitScreen::ExitScreen(Platform& platform, WebLinks& links, std::function<void()
         box->installEventFilter(this);
     }
     connect(cmdSubmit, &QPushButton::clicked, this, &ExitScreen::cmdSubmit_Click);
-    connect(cmdClose, &QPushButton::clicked, this, [this] { endProgram_(); });
+    connect(cmdClose, &QPushButton::clicked, this, &ExitScreen::leaveRequested);
     connect(lblGoToHome, &LinkLabel::clicked, this, [this] { links_.OpenSoftwarePage(); });
     connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) {
         if (!ticked) return;  // unticking below comes back here and does nothing
@@ -187,7 +186,7 @@ void ExitScreen::SendTellAFriend() {
 
 void ExitScreen::closeEvent(QCloseEvent* event) {
     event->accept();
-    closing_(this);
+    emit closed();
 }
 
 }  // namespace zodiac

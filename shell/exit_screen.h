@@ -3,7 +3,6 @@
 #include <QString>
 #include <QUrl>
 #include <QWidget>
-#include <functional>
 
 #include "shell/tell_a_friend.h"
 
@@ -26,9 +25,7 @@ class WebLinks;
 class ExitScreen : public QWidget {
     Q_OBJECT
 public:
-    // `endProgram` ends the program; `closing` is told when this screen closes.
-    ExitScreen(Platform& platform, WebLinks& links, std::function<void()> endProgram,
-               std::function<void(const QWidget* window)> closing);
+    ExitScreen(Platform& platform, WebLinks& links);
 
     void cmdSubmit_Click();
     void SendTellAFriend();
@@ -50,6 +47,12 @@ public:
     QLabel* Label3;
     LinkLabel* lblGoToHome;
 
+signals:
+    // Close: the user leaves the program.
+    void leaveRequested();
+    // The screen has closed, by its button or by the window's own close.
+    void closed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -59,8 +62,6 @@ private:
 
     Platform& platform_;
     WebLinks& links_;
-    std::function<void()> endProgram_;
-    std::function<void(const QWidget* window)> closing_;
     TellAFriend kept_;
 };
 

@@ -15,12 +15,11 @@
 #include "core/main_command.h"
 #include "core/reading.h"
 #include "core/zodiac_state.h"
+#include "look/colours.h"
+#include "look/link_label.h"
+#include "look/twips.h"
+#include "platform/platform.h"
 #include "shell/advertising.h"
-#include "shell/colours.h"
-#include "shell/link_label.h"
-#include "shell/platform.h"
-#include "shell/result_window.h"
-#include "shell/twips.h"
 #include "shell/web_links.h"
 
 namespace zodiac {
@@ -48,13 +47,8 @@ std::optional<std::chrono::year_month_day> DateOf(int day, int month, int year) 
 
 int AdvertisingDraw(double r) { return static_cast<int>(std::nearbyint(6.0 * r + 1.0)); }
 
-MainWindow::MainWindow(Platform& platform, WebLinks& links, MainCommand& command, ZodiacState& state, WindowCalls calls,
-                       std::function<ResultWindow*()> resultWindow)
-    : ZodiacWindow(links, std::move(calls), "frmmain", 5295, 4590),
-      platform_(platform),
-      command_(command),
-      state_(state),
-      resultWindow_(std::move(resultWindow)) {
+MainWindow::MainWindow(Platform& platform, WebLinks& links, MainCommand& command, ZodiacState& state)
+    : ZodiacWindow(links, "frmmain", 5295, 4590), platform_(platform), command_(command), state_(state) {
     BuildControls();
     BuildMenus();
     FillLists();
@@ -207,12 +201,7 @@ void MainWindow::cmdProceed_Click() {
     if (!ValidateInput()) return;
     const PersonEntry user = ReadPerson(txtMaleName, CboMaleDate, cboMaleMonth, cboMaleYear);
     const PersonEntry partner = ReadPerson(txtFemaleName, cboFemaleDate, cboFemaleMonth, cboFemaleYear);
-    const auto japaneseSign = command_.Run(user, partner, state_);
-    ResultWindow* window = resultWindow_();
-    if (japaneseSign) window->ShowJapaneseSign(*japaneseSign);
-    window->Fill(state_);
-    window->PickPictures();
-    window->show();
+    emit resultReady(command_.Run(user, partner, state_));
     hide();
 }
 

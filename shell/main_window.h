@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "engine/compatibility.h"
 #include "shell/zodiac_window.h"
 
 class QAction;
@@ -14,7 +17,6 @@ namespace zodiac {
 class LinkLabel;
 class MainCommand;
 class Platform;
-class ResultWindow;
 struct PersonEntry;
 struct ZodiacState;
 
@@ -24,9 +26,8 @@ struct ZodiacState;
 class MainWindow : public ZodiacWindow {
     Q_OBJECT
 public:
-    // The main command leaves its findings in `state` and `resultWindow` shows them.
-    MainWindow(Platform& platform, WebLinks& links, MainCommand& command, ZodiacState& state, WindowCalls calls,
-               std::function<ResultWindow*()> resultWindow);
+    // The main command leaves its findings in `state`.
+    MainWindow(Platform& platform, WebLinks& links, MainCommand& command, ZodiacState& state);
 
     bool ValidateInput();
     void cmdProceed_Click();
@@ -60,6 +61,11 @@ public:
     QAction* mnuGetJapaneseZodiac;
     QAction* mnuExit;
 
+signals:
+    // The main command has run and left its findings in the state, for the result
+    // window to show; with the Japanese sign when the user's sign is one of the twelve.
+    void resultReady(const std::optional<JapaneseSign>& japaneseSign);
+
 private:
     void BuildControls();
     void BuildMenus();
@@ -70,7 +76,6 @@ private:
     Platform& platform_;
     MainCommand& command_;
     ZodiacState& state_;
-    std::function<ResultWindow*()> resultWindow_;
 };
 
 // The advertising draw: 6r + 1 rounded half to even, so 1 to 7 for r in [0, 1).

@@ -13,13 +13,13 @@
 #include "core/text.h"
 #include "core/zodiac_state.h"
 #include "engine/compatibility.h"
+#include "look/colours.h"
+#include "look/fonts.h"
+#include "look/image_list.h"
+#include "look/link_label.h"
+#include "look/text_boxes.h"
+#include "look/twips.h"
 #include "shell/advertising.h"
-#include "shell/colours.h"
-#include "shell/fonts.h"
-#include "shell/image_list.h"
-#include "shell/link_label.h"
-#include "shell/text_boxes.h"
-#include "shell/twips.h"
 #include "shell/web_links.h"
 
 namespace zodiac {
@@ -163,11 +163,7 @@ std::size_t Position(ProfileField field) { return static_cast<std::size_t>(field
 
 }  // namespace
 
-ResultWindow::ResultWindow(WebLinks& links, WindowCalls calls, std::function<void()> showMainWindow,
-                           std::function<void(const QString& japaneseSign)> openReport)
-    : ZodiacWindow(links, std::move(calls), "frmchiness", 9990, 7965),
-      showMainWindow_(std::move(showMainWindow)),
-      openReport_(std::move(openReport)) {
+ResultWindow::ResultWindow(WebLinks& links) : ZodiacWindow(links, "frmchiness", 9990, 7965) {
     QWidget* const client = this->client();
     BuildVisible(client);
 
@@ -342,11 +338,11 @@ void ResultWindow::PickPictures() {
 }
 
 void ResultWindow::cmdBack_Click() {
-    showMainWindow_();
+    emit backRequested();
     CloseToGoBack();
 }
 
-void ResultWindow::cmdPrint_Click() { openReport_(lblJapaneseSign->text()); }
+void ResultWindow::cmdPrint_Click() { emit printRequested(lblJapaneseSign->text()); }
 
 void ResultWindow::cmdExit_Click() { close(); }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include "engine/profiles.h"
 #include "shell/zodiac_window.h"
@@ -27,9 +26,7 @@ struct ZodiacState;
 class ResultWindow : public ZodiacWindow {
     Q_OBJECT
 public:
-    // Back shows the main window again; Print opens the report of the sign shown.
-    ResultWindow(WebLinks& links, WindowCalls calls, std::function<void()> showMainWindow,
-                 std::function<void(const QString& japaneseSign)> openReport);
+    explicit ResultWindow(WebLinks& links);
 
     void ShowJapaneseSign(const JapaneseSign& sign);
     void Fill(const ZodiacState& state);
@@ -100,6 +97,12 @@ public:
     QAction* mnuPrint;
     QAction* mnuExit;
 
+signals:
+    // Back: the main window shows again as this one closes.
+    void backRequested();
+    // Print: the report of the sign shown.
+    void printRequested(const QString& japaneseSign);
+
 private:
     void BuildVisible(QWidget* client);
     void BuildCompatibilityTab(QWidget* tab);
@@ -109,8 +112,6 @@ private:
     // The profile boxes in the order of the profile's positions.
     std::array<QWidget*, kProfileFieldCount> userBoxes_{};
     std::array<QWidget*, kProfileFieldCount> partnerBoxes_{};
-    std::function<void()> showMainWindow_;
-    std::function<void(const QString& japaneseSign)> openReport_;
 };
 
 }  // namespace zodiac

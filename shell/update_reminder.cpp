@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "shell/settings.h"
 #include "shell/web_links.h"
 

@@ -1,6 +1,6 @@
 #include "shell/web_links.h"
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 namespace zodiac {
 

@@ -4,18 +4,18 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "look/colours.h"
+#include "look/fonts.h"
+#include "look/label_fitting.h"
+#include "look/link_label.h"
+#include "look/window_chrome.h"
 #include "shell/advertising.h"
-#include "shell/colours.h"
-#include "shell/fonts.h"
-#include "shell/label_fitting.h"
-#include "shell/link_label.h"
 #include "shell/web_links.h"
-#include "shell/window_chrome.h"
 
 namespace zodiac {
 
-ZodiacWindow::ZodiacWindow(WebLinks& links, WindowCalls calls, const char* name, int widthTwips, int heightTwips)
-    : links_(links), calls_(std::move(calls)), client_(new QWidget) {
+ZodiacWindow::ZodiacWindow(WebLinks& links, const char* name, int widthTwips, int heightTwips)
+    : links_(links), client_(new QWidget) {
     client_->setObjectName(QStringLiteral("client"));
     DressWindow(
         this, {name, WindowKind::Window, Qt::white, colour::kWindow, VerdanaFont(8.25, true), widthTwips, heightTwips},
@@ -32,7 +32,7 @@ void ZodiacWindow::AddWebMenus(const QString& updateCaption, const char* helpSep
     name(help->addSeparator(), helpSeparator);
     mnuUpdate = help->addAction(updateCaption, this, [this] { links_.OpenDownloadPage(); });
     name(help->addSeparator(), updateSeparator);
-    mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [this] { calls_.showAbout(this); });
+    mnuAbout = help->addAction(QStringLiteral("&About Software"), this, &ZodiacWindow::aboutRequested);
     mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"), this, [this] { links_.OpenDonatePage(); });
     // Switched off, as it has always been; nothing switches it on.
     mnumakemoney =
@@ -69,7 +69,7 @@ void ZodiacWindow::CloseToGoBack() {
 }
 
 void ZodiacWindow::closeEvent(QCloseEvent* event) {
-    calls_.closing(this, !goingBack_);
+    emit closing(!goingBack_);
     event->accept();
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 #include <utility>
 
-#include "shell/twips.h"
+#include "look/twips.h"
 
 class QAction;
 
@@ -12,14 +11,6 @@ namespace zodiac {
 
 class LinkLabel;
 class WebLinks;
-
-// What the main and result windows ask of the program that owns them.
-struct WindowCalls {
-    std::function<void(QWidget* parent)> showAbout;
-    // The window is closing, for good or (not `forGood`) only to go back to the
-    // main window; either way it is gone.
-    std::function<void(const QWidget* window, bool forGood)> closing;
-};
 
 // What the main and result windows share: caption, fixed size, colours, the
 // Help, Donate and Make Money menus that open the maker's pages, the advertising
@@ -34,9 +25,16 @@ public:
     QAction* mnuDonate = nullptr;
     QAction* mnumakemoney = nullptr;
 
+signals:
+    // Help > About Software.
+    void aboutRequested();
+    // The window is closing, for good or (not `forGood`) only to go back to the
+    // main window; either way it is gone.
+    void closing(bool forGood);
+
 protected:
     // The client area has a fixed size; the window adds the menu bar above it.
-    ZodiacWindow(WebLinks& links, WindowCalls calls, const char* name, int widthTwips, int heightTwips);
+    ZodiacWindow(WebLinks& links, const char* name, int widthTwips, int heightTwips);
 
     // The area below the menu bar, where the controls live.
     QWidget* client() const { return client_; }
@@ -54,7 +52,6 @@ protected:
     WebLinks& links_;
 
 private:
-    WindowCalls calls_;
     QWidget* client_;
     bool goingBack_ = false;
 };

@@ -806,7 +806,6 @@ private slots:
         QFETCH(QString, name);
         const QString windowsFile = home_.filePath(QStringLiteral("windows-%1.rtf").arg(month));
         Program program;
-        program.app.SetReportOpener(OpenReportWindow);
         program.Run(QStringLiteral("  Ann  "), 5, month, 1975);
         QCOMPARE(program.main()->cboMaleMonth->currentText(), name);
         program.platform.saveAnswers = {windowsFile};

@@ -15,8 +15,8 @@
 #include "shell/exit_screen.h"
 #include "shell/result_window.h"
 #include "shell/web_links.h"
-#include "tests/shell/fake_platform.h"
-#include "tests/shell/shell_test_support.h"
+#include "tests/platform/fake_platform.h"
+#include "tests/app/program_fixture.h"
 
 namespace zodiac::testing {
 
@@ -47,21 +47,6 @@ struct ReportFixture {
     FakePlatform platform;
     WebLinks links{platform, QStringLiteral("https://zodiac.example.test")};
 };
-
-// Hands each of the program's windows to `check`, after a run for Ann: the main
-// window, the result window, the About box, the report window and the exit screen.
-inline void ForEveryWindow(const std::function<void(QWidget*)>& check) {
-    Program program;
-    check(program.main());
-    program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-    check(program.app.loadedResultWindow());
-    AboutBox about(program.app.links());
-    check(&about);
-    ReportWindow report(program.platform, program.app.links(), program.app.state(), QStringLiteral("Usagi"));
-    check(&report);
-    program.app.loadedResultWindow()->close();
-    check(program.app.loadedExitScreen());
-}
 
 inline QByteArray ReadFile(const QString& path) {
     QFile file(path);

@@ -10,12 +10,12 @@
 #include <QtTest>
 
 #include "core/report_text.h"
+#include "look/link_label.h"
 #include "report/report_links.h"
-#include "shell/link_label.h"
 #include "shell/result_window.h"
 #include "tests/core/rtf_reader.h"
 #include "tests/report/report_test_support.h"
-#include "tests/shell/shell_test_support.h"
+#include "tests/app/program_fixture.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -111,7 +111,6 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("ann.rtf"));
         Program program;
-        program.app.SetReportOpener(OpenReportWindow);
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         ResultWindow* result = program.app.loadedResultWindow();
         program.platform.saveAnswers = {path};

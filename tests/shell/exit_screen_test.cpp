@@ -8,9 +8,9 @@
 #include <QUrlQuery>
 #include <QtTest>
 
-#include "shell/link_label.h"
+#include "look/link_label.h"
 #include "shell/result_window.h"
-#include "tests/shell/shell_test_support.h"
+#include "tests/app/program_fixture.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

@@ -6,11 +6,11 @@
 #include <QtTest>
 #include <chrono>
 
+#include "look/link_label.h"
 #include "shell/exit_screen.h"
-#include "shell/link_label.h"
 #include "shell/result_window.h"
 #include "shell/settings.h"
-#include "tests/shell/shell_test_support.h"
+#include "tests/app/program_fixture.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

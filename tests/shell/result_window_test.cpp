@@ -12,10 +12,10 @@
 
 #include "core/zodiac_state.h"
 #include "engine/profiles.h"
+#include "look/image_list.h"
+#include "look/text_boxes.h"
 #include "shell/exit_screen.h"
-#include "shell/image_list.h"
-#include "shell/text_boxes.h"
-#include "tests/shell/shell_test_support.h"
+#include "tests/app/program_fixture.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "shell/qt_platform.h"
+#include "platform/qt_platform.h"
 #include "shell/settings.h"
 #include "shell/web_links.h"
-#include "tests/shell/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

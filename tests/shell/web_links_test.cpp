@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "look/link_label.h"
 #include "shell/about_box.h"
-#include "shell/link_label.h"
 #include "shell/result_window.h"
-#include "tests/shell/shell_test_support.h"
+#include "tests/app/program_fixture.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 namespace zodiac::testing {
 

@@ -1,6 +1,6 @@
 // The real dialogs behind the platform layer, each driven by timers as a person
 // would answer it; a watchdog closes anything left open, so nothing ever blocks.
-#include "shell/qt_platform.h"
+#include "platform/qt_platform.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

@@ -1,12 +1,12 @@
-#include "shell/link_label.h"
+#include "look/link_label.h"
 
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include "shell/colours.h"
-#include "shell/fonts.h"
-#include "shell/image_list.h"
+#include "look/colours.h"
+#include "look/fonts.h"
+#include "look/image_list.h"
 
 namespace zodiac {
 namespace {

@@ -2,7 +2,7 @@
 // 1, 1.5 and 2): no caption and no list entry cut off, in the fonts this
 // machine has; every window on the screen, even one larger than the screen;
 // pictures as sharp as the scale allows.
-#include "shell/label_fitting.h"
+#include "look/label_fitting.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -13,12 +13,12 @@
 #include <QStyleOptionComboBox>
 #include <QtTest>
 
+#include "look/fonts.h"
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
-#include "shell/fonts.h"
 #include "shell/result_window.h"
 #include "tests/report/report_test_support.h"
-#include "tests/shell/shell_test_support.h"
+#include "tests/app/every_window.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

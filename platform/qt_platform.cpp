@@ -1,4 +1,4 @@
-#include "shell/qt_platform.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -19,6 +19,7 @@
 #include <chrono>
 
 #include "core/file_writing.h"
+#include "core/program_name.h"
 
 namespace zodiac {
 namespace {

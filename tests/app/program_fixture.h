@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/zodiac_app.h"
+#include "look/window_style.h"
 #include "shell/main_window.h"
-#include "shell/window_style.h"
-#include "shell/zodiac_app.h"
-#include "tests/shell/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 
 namespace zodiac::testing {
 

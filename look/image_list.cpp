@@ -1,4 +1,4 @@
-#include "shell/image_list.h"
+#include "look/image_list.h"
 
 #include <QFile>
 #include <QGuiApplication>

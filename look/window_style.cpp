@@ -1,4 +1,4 @@
-#include "shell/window_style.h"
+#include "look/window_style.h"
 
 #include <qdrawutil.h>
 
@@ -11,8 +11,8 @@
 #include <QStyleOption>
 #include <QTextEdit>
 
-#include "shell/colours.h"
-#include "shell/image_list.h"
+#include "look/colours.h"
+#include "look/image_list.h"
 
 namespace zodiac {
 namespace {

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QUrl>
 
-#include "core/version.h"
-
 class QPrinter;
 class QWidget;
 
@@ -45,10 +43,5 @@ public:
     // Ends the program once every window has gone.
     virtual void endProcess() = 0;
 };
-
-// The title of every message box.
-inline const QString kApplicationTitle = QStringLiteral("Qorvel Japanese Zodiac");
-// The caption of every window.
-inline const QString kWindowCaption = kApplicationTitle + QStringLiteral(" v") + QLatin1String(version::kVersion);
 
 }  // namespace zodiac

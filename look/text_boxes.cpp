@@ -1,4 +1,4 @@
-#include "shell/text_boxes.h"
+#include "look/text_boxes.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

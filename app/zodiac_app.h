@@ -2,12 +2,13 @@
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
-#include <memory>
+#include <optional>
 
 #include "core/main_command.h"
 #include "core/zodiac_state.h"
 #include "shell/web_links.h"
+
+class QWidget;
 
 namespace zodiac {
 
@@ -15,9 +16,11 @@ class ExitScreen;
 class MainWindow;
 class Platform;
 class ResultWindow;
-struct WindowCalls;
+class ZodiacWindow;
 
-// The program's windows and the state they share, for as long as the program runs.
+// The program's windows and the state they share, for as long as the program
+// runs. The windows say what the user asked for by their signals; this answers,
+// opening and closing windows.
 class ZodiacApp : public QObject {
     Q_OBJECT
 public:
@@ -41,26 +44,23 @@ public:
     ResultWindow* loadedResultWindow() const;
     ExitScreen* loadedExitScreen() const;
 
-    void ShowAbout(QWidget* parent);
-
-    // The report window lives above the shell; the program tells the shell how to open it.
-    using ReportOpener = std::function<void(ZodiacApp&, const QString& japaneseSign)>;
-    void SetReportOpener(ReportOpener opener) { reportOpener_ = std::move(opener); }
-    void OpenReport(const QString& japaneseSign);
-
-    // A main or result window is closing for good (not Back): the exit screen takes over.
-    void HandOver();
-    // Every window of ours is forgotten as it closes.
-    void Forget(const QWidget* window);
     // Closes every window, each running its own closing, then ends the program.
     void EndApplication();
     bool ending() const { return ending_; }
 
 private:
-    // What the main and result windows ask of the program.
-    WindowCalls windowCalls();
+    // The About box and closing, which the main and result windows both ask for.
+    void AnswerWindow(ZodiacWindow* window);
+    void ShowAbout(QWidget* parent);
+    // The main command's findings, in the result window.
+    void ShowResult(const std::optional<JapaneseSign>& japaneseSign);
+    // The report of the last run, modal, with no owner.
+    void OpenReport(const QString& japaneseSign);
     // A main or result window is closing: for good, the exit screen takes over.
     void WindowClosing(const QWidget* window, bool forGood);
+    void HandOver();
+    // Every window of ours is forgotten as it closes.
+    void Forget(const QWidget* window);
 
     Platform& platform_;
     WebLinks links_;
@@ -69,7 +69,6 @@ private:
     QPointer<MainWindow> mainWindow_;
     QPointer<ResultWindow> resultWindow_;
     QPointer<ExitScreen> exitScreen_;
-    ReportOpener reportOpener_;
     bool ending_ = false;
 };
 

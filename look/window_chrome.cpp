@@ -1,11 +1,11 @@
-#include "shell/window_chrome.h"
+#include "look/window_chrome.h"
 
 #include <QDialog>
 #include <QWidget>
 
-#include "shell/colours.h"
-#include "shell/platform.h"
-#include "shell/twips.h"
+#include "core/program_name.h"
+#include "look/colours.h"
+#include "look/twips.h"
 
 namespace zodiac {
 

@@ -1,4 +1,4 @@
-#include "shell/label_fitting.h"
+#include "look/label_fitting.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

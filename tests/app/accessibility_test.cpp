@@ -11,7 +11,7 @@
 #include "shell/exit_screen.h"
 #include "shell/result_window.h"
 #include "tests/report/report_test_support.h"
-#include "tests/shell/shell_test_support.h"
+#include "tests/app/every_window.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;

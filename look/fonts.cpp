@@ -1,4 +1,4 @@
-#include "shell/fonts.h"
+#include "look/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

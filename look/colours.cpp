@@ -1,4 +1,4 @@
-#include "shell/colours.h"
+#include "look/colours.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "shell/single_instance.h"
+#include "platform/single_instance.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);

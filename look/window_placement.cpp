@@ -1,4 +1,4 @@
-#include "shell/window_placement.h"
+#include "look/window_placement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

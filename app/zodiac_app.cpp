@@ -1,15 +1,16 @@
-#include "shell/zodiac_app.h"
+#include "app/zodiac_app.h"
 
 #include <QApplication>
 #include <QMenu>
 
+#include "look/window_placement.h"
+#include "platform/platform.h"
+#include "report/report_window.h"
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
 #include "shell/main_window.h"
-#include "shell/platform.h"
 #include "shell/result_window.h"
 #include "shell/update_reminder.h"
-#include "shell/window_placement.h"
 #include "shell/zodiac_window.h"
 
 namespace zodiac {
@@ -40,24 +41,31 @@ bool ZodiacApp::Start(bool anotherCopyRuns) {
 
 MainWindow* ZodiacApp::mainWindow() {
     if (!mainWindow_) {
-        mainWindow_ =
-            new MainWindow(platform_, links_, command_, state_, windowCalls(), [this] { return resultWindow(); });
+        mainWindow_ = new MainWindow(platform_, links_, command_, state_);
+        AnswerWindow(mainWindow_);
+        connect(mainWindow_, &MainWindow::resultReady, this, &ZodiacApp::ShowResult);
     }
     return mainWindow_;
+}
+
+ResultWindow* ZodiacApp::resultWindow() {
+    if (!resultWindow_) {
+        resultWindow_ = new ResultWindow(links_);
+        AnswerWindow(resultWindow_);
+        connect(resultWindow_, &ResultWindow::backRequested, this, [this] { mainWindow()->show(); });
+        connect(resultWindow_, &ResultWindow::printRequested, this, &ZodiacApp::OpenReport);
+        CentreOnScreen(resultWindow_);
+    }
+    return resultWindow_;
 }
 
 MainWindow* ZodiacApp::loadedMainWindow() const { return mainWindow_; }
 ResultWindow* ZodiacApp::loadedResultWindow() const { return resultWindow_; }
 ExitScreen* ZodiacApp::loadedExitScreen() const { return exitScreen_; }
 
-ResultWindow* ZodiacApp::resultWindow() {
-    if (!resultWindow_) {
-        resultWindow_ = new ResultWindow(
-            links_, windowCalls(), [this] { mainWindow()->show(); },
-            [this](const QString& japaneseSign) { OpenReport(japaneseSign); });
-        CentreOnScreen(resultWindow_);
-    }
-    return resultWindow_;
+void ZodiacApp::AnswerWindow(ZodiacWindow* window) {
+    connect(window, &ZodiacWindow::aboutRequested, this, [this, window] { ShowAbout(window); });
+    connect(window, &ZodiacWindow::closing, this, [this, window](bool forGood) { WindowClosing(window, forGood); });
 }
 
 void ZodiacApp::ShowAbout(QWidget* parent) {
@@ -66,31 +74,37 @@ void ZodiacApp::ShowAbout(QWidget* parent) {
     about.exec();
 }
 
+void ZodiacApp::ShowResult(const std::optional<JapaneseSign>& japaneseSign) {
+    ResultWindow* window = resultWindow();
+    if (japaneseSign) window->ShowJapaneseSign(*japaneseSign);
+    window->Fill(state_);
+    window->PickPictures();
+    window->show();
+}
+
 void ZodiacApp::OpenReport(const QString& japaneseSign) {
-    if (reportOpener_) reportOpener_(*this, japaneseSign);
-}
-
-void ZodiacApp::HandOver() {
-    if (!exitScreen_) {
-        exitScreen_ = new ExitScreen(
-            platform_, links_, [this] { EndApplication(); },
-            [this](const QWidget* window) {
-                Forget(window);
-                if (!ending_) EndApplication();
-            });
-        CentreOnScreen(exitScreen_);
-    }
-    exitScreen_->show();
-}
-
-WindowCalls ZodiacApp::windowCalls() {
-    return {[this](QWidget* parent) { ShowAbout(parent); },
-            [this](const QWidget* window, bool forGood) { WindowClosing(window, forGood); }};
+    ReportWindow report(platform_, links_, state_, japaneseSign);
+    CentreOnScreen(&report);
+    report.exec();
 }
 
 void ZodiacApp::WindowClosing(const QWidget* window, bool forGood) {
     if (forGood && !ending_) HandOver();
     Forget(window);
+}
+
+void ZodiacApp::HandOver() {
+    if (!exitScreen_) {
+        exitScreen_ = new ExitScreen(platform_, links_);
+        ExitScreen* const screen = exitScreen_;
+        connect(screen, &ExitScreen::leaveRequested, this, &ZodiacApp::EndApplication);
+        connect(screen, &ExitScreen::closed, this, [this, screen] {
+            Forget(screen);
+            if (!ending_) EndApplication();
+        });
+        CentreOnScreen(exitScreen_);
+    }
+    exitScreen_->show();
 }
 
 void ZodiacApp::Forget(const QWidget* window) {

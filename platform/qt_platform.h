@@ -3,7 +3,7 @@
 #include <memory>
 #include <random>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 class QSettings;
 
