@@ -56,10 +56,10 @@ int RunReport(const Request& request, Session& session) {
     if (request.output == u"-") {
         session.out.Write(rtf);
         session.out.Finish();
-    } else if (const auto failure = WriteWholeFile(request.output, rtf)) {
+    } else if (const WriteResult written = WriteWholeFile(request.output, rtf); !written.ok()) {
         throw Failure{kNotWritten, QStringLiteral("cannot write the report to %1: %2")
                                        .arg(Shown(request.output, false, kShownPathLength),
-                                            Shown(*failure, false, kShownPathLength))};
+                                            Shown(written.reason(), false, kShownPathLength))};
     }
     return kDone;
 }

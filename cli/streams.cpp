@@ -53,9 +53,10 @@ void StandardOutput::Finish() {
     if (closed_ && !buffer_.isEmpty()) {
         throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: it is closed")};
     }
-    const auto failure = WriteAll(STDOUT_FILENO, buffer_);
+    const WriteResult written = WriteAll(STDOUT_FILENO, buffer_);
     buffer_.clear();
-    if (failure) throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: ") + *failure};
+    if (!written.ok())
+        throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: ") + written.reason()};
 }
 
 void ReadLines(bool closed, qsizetype longest, const std::function<void(qsizetype, QByteArrayView, bool)>& line) {

@@ -12,12 +12,13 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace zodiac {
 namespace {
 
-QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+WriteResult Failed(int error) { return WriteResult::Failed(QString::fromLocal8Bit(std::strerror(error))); }
 
 // The descriptor of this process that `path` names: /dev/stdout, /dev/fd/N,
 // /proc/self/fd/N, or a link leading to one. Such a path is written through the
@@ -57,20 +58,20 @@ std::optional<int> OurDescriptor(const QString& path) {
 // Writes through a descriptor the program was started with. One that closes on
 // exec is the program's own (Qt's event loop, the display's connection), never
 // the user's: it is taken as not open.
-std::optional<QString> WriteThrough(int descriptor, QByteArrayView bytes) {
+WriteResult WriteThrough(int descriptor, QByteArrayView bytes) {
     const int flags = ::fcntl(descriptor, F_GETFD);
-    if (flags < 0) return Reason(errno);
-    if (flags & FD_CLOEXEC) return Reason(EBADF);
+    if (flags < 0) return Failed(errno);
+    if (flags & FD_CLOEXEC) return Failed(EBADF);
     return WriteAll(descriptor, bytes);
 }
 
 // Devices and FIFOs: written into as they stand, never created or truncated.
-std::optional<QString> WriteInto(const QByteArray& path, QByteArrayView bytes) {
+WriteResult WriteInto(const QByteArray& path, QByteArrayView bytes) {
     const int descriptor = ::open(path.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) return Reason(errno);
-    auto failure = WriteAll(descriptor, bytes);
-    if (::close(descriptor) != 0 && errno != EINTR && !failure) failure = Reason(errno);
-    return failure;
+    if (descriptor < 0) return Failed(errno);
+    WriteResult written = WriteAll(descriptor, bytes);
+    if (::close(descriptor) != 0 && errno != EINTR && written.ok()) written = Failed(errno);
+    return written;
 }
 
 // The new copy takes on the replaced file's owner and group where this process
@@ -79,19 +80,19 @@ std::optional<QString> WriteInto(const QByteArray& path, QByteArrayView bytes) {
 // write bit, drops the set-id bits, and leaves ownership to whoever saves.
 // What cannot be kept is never made wider: an owner or group not kept loses its
 // set-id bit, and a group not kept gets no more than everyone else.
-std::optional<QString> KeepWhatItWas(int descriptor, const struct stat& old) {
+WriteResult KeepWhatItWas(int descriptor, const struct stat& old) {
     if (::fchown(descriptor, old.st_uid, old.st_gid) != 0) {
         // The group alone, where the saver belongs to it; what stays unset is seen below.
         (void)::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid);
     }
     struct stat now {};
-    if (::fstat(descriptor, &now) != 0) return Reason(errno);
+    if (::fstat(descriptor, &now) != 0) return Failed(errno);
     mode_t mode = old.st_mode & 07777;
     if (now.st_uid != old.st_uid) mode &= ~S_ISUID;
     if (now.st_gid != old.st_gid) mode &= ~(S_ISGID | (S_IRWXG & ~((mode & S_IRWXO) << 3)));
     // A file system without Unix modes (FAT) may refuse some; the copy then has what it allows.
-    if (::fchmod(descriptor, mode) != 0 && errno != EPERM) return Reason(errno);
-    return std::nullopt;
+    if (::fchmod(descriptor, mode) != 0 && errno != EPERM) return Failed(errno);
+    return WriteResult::Done();
 }
 
 // Why the new copy could not be made: when the folder will not take it, though
@@ -110,18 +111,18 @@ QString NoCopy(const QString& path, bool replacing, const QString& reason) {
 
 }  // namespace
 
-std::optional<QString> WriteAll(int descriptor, QByteArrayView bytes) {
+WriteResult WriteAll(int descriptor, QByteArrayView bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(descriptor, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return QString::fromLocal8Bit(std::strerror(n < 0 ? errno : ENOSPC));
+        if (n <= 0) return Failed(n < 0 ? errno : ENOSPC);
         done += n;
     }
-    return std::nullopt;
+    return WriteResult::Done();
 }
 
-std::optional<QString> WriteWholeFile(const QString& path, QByteArrayView bytes) {
+WriteResult WriteWholeFile(const QString& path, QByteArrayView bytes) {
     if (const auto descriptor = OurDescriptor(path)) return WriteThrough(*descriptor, bytes);
     const QByteArray name = QFile::encodeName(path);
     struct stat old {};
@@ -135,17 +136,18 @@ std::optional<QString> WriteWholeFile(const QString& path, QByteArrayView bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const bool refusedFile = replacing && !QFileInfo(path).isWritable();  // Qt's reason names the file
-        return refusedFile ? file.errorString() : NoCopy(path, replacing, file.errorString());
+        return WriteResult::Failed(refusedFile ? file.errorString() : NoCopy(path, replacing, file.errorString()));
     }
-    auto failure = WriteAll(file.handle(), bytes);
+    WriteResult written = WriteAll(file.handle(), bytes);
     // After the bytes, as a write by anyone but root clears the set-user-ID bit.
-    if (!failure && replacing) failure = KeepWhatItWas(file.handle(), old);
-    if (failure || !file.flush()) {
+    if (written.ok() && replacing) written = KeepWhatItWas(file.handle(), old);
+    if (written.ok() && !file.flush()) written = WriteResult::Failed(file.errorString());
+    if (!written.ok()) {
         file.cancelWriting();
-        return failure ? *failure : file.errorString();
+        return written;
     }
-    if (!file.commit()) return file.errorString();
-    return std::nullopt;
+    if (!file.commit()) return WriteResult::Failed(file.errorString());
+    return WriteResult::Done();
 }
 
 }  // namespace zodiac

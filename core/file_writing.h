@@ -2,9 +2,26 @@
 
 #include <QByteArrayView>
 #include <QString>
-#include <optional>
+#include <utility>
 
 namespace zodiac {
+
+// What a write came to: done, or failed, and then why.
+class [[nodiscard]] WriteResult {
+public:
+    static WriteResult Done() { return WriteResult(true, {}); }
+    static WriteResult Failed(QString reason) { return WriteResult(false, std::move(reason)); }
+
+    bool ok() const { return ok_; }
+    // Why it failed, for a message; empty when it was done.
+    const QString& reason() const { return reason_; }
+
+private:
+    WriteResult(bool ok, QString reason) : ok_(ok), reason_(std::move(reason)) {}
+
+    bool ok_;
+    QString reason_;
+};
 
 // Writes `bytes` to `path` whole, or says why it could not. A regular file, or
 // a new one, is replaced only by a complete copy: the old one stays as it was
@@ -14,9 +31,9 @@ namespace zodiac {
 // written through that descriptor at its offset; a device or a FIFO is written
 // straight into. Neither is ever truncated or renamed over. A folder that lets
 // no new copy be made is named in the reason.
-[[nodiscard]] std::optional<QString> WriteWholeFile(const QString& path, QByteArrayView bytes);
+WriteResult WriteWholeFile(const QString& path, QByteArrayView bytes);
 
 // Writes all of `bytes` to an open descriptor, or says why it could not.
-[[nodiscard]] std::optional<QString> WriteAll(int descriptor, QByteArrayView bytes);
+WriteResult WriteAll(int descriptor, QByteArrayView bytes);
 
 }  // namespace zodiac

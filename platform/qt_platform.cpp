@@ -125,7 +125,7 @@ bool StoreSetting(QSettings& stored, const QString& key, const QString& value) {
     const QString written = scratch.filePath(QStringLiteral("written.ini"));
     const QString reread = scratch.filePath(QStringLiteral("reread.ini"));
     QFile old(stored.fileName());
-    if (old.exists() && (!old.open(QIODevice::ReadOnly) || WriteWholeFile(written, old.readAll()))) return false;
+    if (old.exists() && (!old.open(QIODevice::ReadOnly) || !WriteWholeFile(written, old.readAll()).ok())) return false;
     {
         QSettings copy(written, QSettings::IniFormat);
         copy.setValue(key, value);
@@ -141,7 +141,7 @@ bool StoreSetting(QSettings& stored, const QString& key, const QString& value) {
                                    [&](const QString& k) { return k == key || check.value(k) == stored.value(k); });
     QFile content(reread);
     if (!whole || !content.open(QIODevice::ReadOnly) || !QDir().mkpath(QFileInfo(stored.fileName()).absolutePath()) ||
-        WriteWholeFile(stored.fileName(), content.readAll())) {
+        !WriteWholeFile(stored.fileName(), content.readAll()).ok()) {
         return false;
     }
     stored.sync();  // reads the new file back

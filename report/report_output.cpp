@@ -68,11 +68,11 @@ void SaveReport(Platform& platform, QWidget* parent, const QTextEdit& box) {
     const QString path = platform.askSaveFileName(parent, request);
     if (path.isEmpty()) return;  // cancelled
 
-    if (const auto failure = WriteWholeFile(path, ReportRtf(box))) {
-        platform.showMessage(
-            parent,
-            QStringLiteral("The report could not be saved to %1.\n%2").arg(QDir::toNativeSeparators(path), *failure),
-            Platform::Icon::Critical);
+    if (const WriteResult written = WriteWholeFile(path, ReportRtf(box)); !written.ok()) {
+        platform.showMessage(parent,
+                             QStringLiteral("The report could not be saved to %1.\n%2")
+                                 .arg(QDir::toNativeSeparators(path), written.reason()),
+                             Platform::Icon::Critical);
     }
 }
 

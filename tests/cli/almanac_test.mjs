@@ -6,7 +6,8 @@
 //     node tests/cli/almanac_test.mjs PROGRAM FOLDER
 //
 // FOLDER is the npm prefix lunar-javascript is installed in (FOLDER/node_modules).
-// Exits 77, which ctest counts as skipped, when the package is not there.
+// Exits 77, which ctest counts as skipped, when the package is not there;
+// 1 under ZODIAC_REQUIRE_TOOLS=1, which ./run.sh sets.
 //
 // Both speak China time: lunar-javascript reads every clock time as UTC+8, and the
 // program is asked with --zone=UTC+08:00. Where their conventions differ:
@@ -34,7 +35,7 @@ const [program, folder] = process.argv.slice(2);
 if (!existsSync(path.join(folder, 'node_modules', 'lunar-javascript', 'package.json'))) {
     console.log(`almanac_test: skipped, lunar-javascript is not installed in ${folder} ` +
                 `(npm install --prefix ${folder} lunar-javascript@1.7.7)`);
-    process.exit(SKIP);
+    process.exit(process.env.ZODIAC_REQUIRE_TOOLS === '1' ? 1 : SKIP);
 }
 const require = createRequire(path.join(path.resolve(folder), 'package.json'));
 const {Solar} = require('lunar-javascript');
