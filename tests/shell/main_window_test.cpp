@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "look/link_label.h"
+#include "shell/about_box.h"
 #include "shell/exit_screen.h"
 #include "shell/result_window.h"
 #include "shell/settings.h"
@@ -225,6 +226,36 @@ private slots:
         program.Enter(QStringLiteral("Ann"), 5, 3, 1975);
         program.main()->mnuGetJapaneseZodiac->trigger();
         QCOMPARE(program.app.state().userSign, std::string("Rabbit"));
+    }
+
+    // Help > About Software opens the About box over the window it was asked from,
+    // modal, and leaves that window as it was once the box is closed.
+    void aboutSoftwareOpensTheAboutBoxOverItsWindow_data() {
+        QTest::addColumn<bool>("fromResult");
+        QTest::newRow("main window") << false;
+        QTest::newRow("result window") << true;
+    }
+
+    void aboutSoftwareOpensTheAboutBoxOverItsWindow() {
+        QFETCH(bool, fromResult);
+        Program program;
+        if (fromResult) program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ZodiacWindow* window = fromResult ? static_cast<ZodiacWindow*>(program.app.loadedResultWindow())
+                                          : static_cast<ZodiacWindow*>(program.main());
+        QWidget* parent = nullptr;
+        bool sawAbout = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
+            sawAbout = about != nullptr;
+            if (!about) return;
+            parent = about->parentWidget();
+            about->cmdOK->click();
+        });
+        window->mnuAbout->trigger();  // returns once the box has closed
+        QVERIFY(sawAbout);
+        QCOMPARE(parent, window);
+        QVERIFY(window->isVisible());
+        QVERIFY(!program.app.loadedExitScreen());
     }
 
     void advertisingDraw_data() {
