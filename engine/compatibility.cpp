@@ -43,13 +43,11 @@ std::int16_t Compatibility::GetCompatibilityNumber(std::string_view user, std::s
 PairText Compatibility::GetCompatibilityText(std::string_view user, std::string_view partner) {
     PairText result;
     if (const auto u = FindSign(user)) {
-        userKeyWord_ = u;
+        keptUser_ = u;
         result.userJapaneseSign = JapaneseSignOf(*u);
     }
-    if (const auto p = FindSign(partner)) partnerKeyWord_ = p;
-    // Each key word names exactly one sign, so the pair's entry sits at that row and
-    // column of the table, and the kept key words also give back the previous text.
-    if (userKeyWord_ && partnerKeyWord_) result.text = content::PairTextOf(*userKeyWord_, *partnerKeyWord_);
+    if (const auto p = FindSign(partner)) keptPartner_ = p;
+    if (keptUser_ && keptPartner_) result.text = content::PairTextOf(*keptUser_, *keptPartner_);
     return result;
 }
 

@@ -53,16 +53,16 @@ public:
     // 0 when either name is not one of the twelve signs.
     std::int16_t GetCompatibilityNumber(std::string_view user, std::string_view partner) const;
 
-    // A name outside the twelve keeps the key word the previous call set for that
-    // side; when the resulting key names no pair, the previous text comes back.
+    // A name outside the twelve keeps the sign an earlier call set for that side,
+    // so the kept pair's text comes back; empty until both sides have had a sign.
     PairText GetCompatibilityText(std::string_view user, std::string_view partner);
 
     // Nothing for a number outside 2 to 10.
     std::optional<Rating> RateCompatibility(std::int16_t number) const;
 
 private:
-    std::optional<AnimalSign> userKeyWord_;
-    std::optional<AnimalSign> partnerKeyWord_;
+    std::optional<AnimalSign> keptUser_;
+    std::optional<AnimalSign> keptPartner_;
 };
 
 }  // namespace zodiac

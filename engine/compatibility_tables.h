@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "engine/animal_sign.h"
@@ -78,24 +77,5 @@ inline constexpr std::array<std::string_view, 11> kRatingPhrases = {"",
                                                                     "A Great Match",
                                                                     "A Great Match",
                                                                     "A Perfect Match"};
-
-// Pair keys name Rabbit and Rooster by these key words instead of their names.
-constexpr std::string_view KeyWord(AnimalSign sign) {
-    switch (sign) {
-        case AnimalSign::Rabbit:
-            return "AnimalOne";
-        case AnimalSign::Rooster:
-            return "AnimalTwo";
-        default:
-            return Name(sign);
-    }
-}
-
-inline std::string PairKey(AnimalSign user, AnimalSign partner) {
-    std::string key{KeyWord(user)};
-    key += '_';
-    key += KeyWord(partner);
-    return key;
-}
 
 }  // namespace zodiac

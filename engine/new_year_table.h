@@ -37,14 +37,13 @@ inline constexpr std::span<const NewYearRow> kNewYearTable =
 // The row that holds `date`, if any. Rows are contiguous and sorted, so it can
 // only be the last one to begin on or before the date.
 constexpr const NewYearRow* RowContaining(std::span<const NewYearRow> rows, std::chrono::year_month_day date) {
-    using std::chrono::sys_days;
     if (!date.ok()) return nullptr;
-    const sys_days day{date};
+    const std::chrono::sys_days day{date};
     const auto after =
-        std::ranges::upper_bound(rows, day, {}, [](const NewYearRow& row) { return sys_days{row.first}; });
+        std::ranges::upper_bound(rows, day, {}, [](const NewYearRow& row) { return std::chrono::sys_days{row.first}; });
     if (after == rows.begin()) return nullptr;
     const NewYearRow& row = *std::prev(after);
-    return day <= sys_days{row.last} ? &row : nullptr;
+    return day <= std::chrono::sys_days{row.last} ? &row : nullptr;
 }
 
 namespace detail {
@@ -58,9 +57,10 @@ constexpr bool TableIsContiguous() {
     for (std::size_t k = 0; k < kLunarYears.size(); ++k) {
         const auto& row = kLunarYears[k];
         if (!row.first.ok() || !row.last.ok() || !RowFollowsCycle(row)) return false;
-        const auto span = (sys_days{row.last} - sys_days{row.first}).count() + 1;
+        const auto span = (std::chrono::sys_days{row.last} - std::chrono::sys_days{row.first}).count() + 1;
         if (span < 353 || span > 385) return false;
-        if (k + 1 < kLunarYears.size() && sys_days{kLunarYears[k + 1].first} != sys_days{row.last} + days{1})
+        if (k + 1 < kLunarYears.size() &&
+            std::chrono::sys_days{kLunarYears[k + 1].first} != std::chrono::sys_days{row.last} + std::chrono::days{1})
             return false;
     }
     return true;
@@ -68,13 +68,16 @@ constexpr bool TableIsContiguous() {
 }  // namespace detail
 
 static_assert(detail::TableIsContiguous(), "new-year rows must follow the cycle, span a lunar year and leave no gap");
-static_assert(kLunarYears.front().first == detail::year{1900} / 1 / 31 &&
-                  kLunarYears.back().last == detail::year{2100} / 2 / 8,
+static_assert(kLunarYears.front().first == std::chrono::year{1900} / 1 / 31 &&
+                  kLunarYears.back().last == std::chrono::year{2100} / 2 / 8,
               "the lunar years must cover 1900-01-31 to 2100-02-08");
-static_assert(kNewYearTable.front().year == detail::year{1935} && kNewYearTable.back().year == detail::year{2008},
+static_assert(kNewYearTable.front().year == std::chrono::year{1935} &&
+                  kNewYearTable.back().year == std::chrono::year{2008},
               "the windows' rows must run from the lunar year 1935 to 2008");
-static_assert(detail::sys_days{kNewYearTable.front().first} <= detail::sys_days{detail::year{1936} / 1 / 1} &&
-                  detail::sys_days{kNewYearTable.back().last} >= detail::sys_days{detail::year{2008} / 12 / 31},
+static_assert(std::chrono::sys_days{kNewYearTable.front().first} <=
+                      std::chrono::sys_days{std::chrono::year{1936} / 1 / 1} &&
+                  std::chrono::sys_days{kNewYearTable.back().last} >=
+                      std::chrono::sys_days{std::chrono::year{2008} / 12 / 31},
               "every date from 1936 to 2008 must find a row");
 
 }  // namespace zodiac

@@ -28,8 +28,6 @@ OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "engine" / "lunar_year
 
 SIGNS = ["Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Sheep", "Monkey", "Rooster", "Dog", "Boar"]
 ELEMENTS_BY_LAST_DIGIT = ["Metal", "Metal", "Water", "Water", "Wood", "Wood", "Fire", "Fire", "Earth", "Earth"]
-MONTHS = ["January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
-          "November", "December"]
 
 # How lunar-javascript names them: the animals, and the heavenly stems with the element each stands for.
 SECOND_SIGNS = dict(zip("鼠牛虎兔龙蛇马羊猴鸡狗猪", SIGNS))
@@ -56,11 +54,14 @@ def lunar_years():
 
 
 def header(rows):
+    # Every name spelt out in full: a using-directive here would reach every file
+    # that includes the table.
     def day(d):
-        return f"{d.year}y / {MONTHS[d.month - 1]} / {d.day}d,"
+        return f"std::chrono::year{{{d.year}}} / {d.month} / {d.day},"
 
     lines = "\n".join(
-        f"    {{{year}y, {day(first):<23} {day(last):<23} AnimalSign::{sign + ',':<8} ZodiacElement::{element}}},"
+        f"    {{std::chrono::year{{{year}}}, {day(first):<34} {day(last):<34} "
+        f"AnimalSign::{sign + ',':<8} ZodiacElement::{element}}},"
         for year, first, last, sign, element in rows)
     return f"""#pragma once
 
@@ -74,8 +75,6 @@ def header(rows):
 #include "engine/animal_sign.h"
 
 namespace zodiac::detail {{
-
-using namespace std::chrono;
 
 // clang-format off
 inline constexpr std::array<NewYearRow, {len(rows)}> kLunarYears = {{{{

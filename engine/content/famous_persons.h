@@ -16,94 +16,93 @@ struct FamousPerson {
 };
 
 namespace famous {
-using namespace std::chrono;
 
 inline constexpr FamousPerson kRat[] = {
-    {"Ben Affleck", 1972y / August / 15d},
+    {"Ben Affleck", std::chrono::year{1972} / std::chrono::August / 15},
 };
 inline constexpr FamousPerson kOx[] = {
-    {"Jack Nicholson", 1937y / April / 22d},
-    {"Dustin Hoffman", 1937y / August / 8d},
-    {"Meryl Streep", 1949y / June / 22d},
-    {"Bruce Springsteen", 1949y / September / 23d},
-    {"Barack Obama", 1961y / August / 4d},
-    {"George Clooney", 1961y / May / 6d},
-    {"Ichiro Suzuki", 1973y / October / 22d},
+    {"Jack Nicholson", std::chrono::year{1937} / std::chrono::April / 22},
+    {"Dustin Hoffman", std::chrono::year{1937} / std::chrono::August / 8},
+    {"Meryl Streep", std::chrono::year{1949} / std::chrono::June / 22},
+    {"Bruce Springsteen", std::chrono::year{1949} / std::chrono::September / 23},
+    {"Barack Obama", std::chrono::year{1961} / std::chrono::August / 4},
+    {"George Clooney", std::chrono::year{1961} / std::chrono::May / 6},
+    {"Ichiro Suzuki", std::chrono::year{1973} / std::chrono::October / 22},
 };
 inline constexpr FamousPerson kTiger[] = {
-    {"Stevie Wonder", 1950y / May / 13d},
-    {"Tom Cruise", 1962y / July / 3d},
-    {"Jodie Foster", 1962y / November / 19d},
-    {"Leonardo DiCaprio", 1974y / November / 11d},
-    {"Lady Gaga", 1986y / March / 28d},
-    {"Hideki Matsui", 1974y / June / 12d},
+    {"Stevie Wonder", std::chrono::year{1950} / std::chrono::May / 13},
+    {"Tom Cruise", std::chrono::year{1962} / std::chrono::July / 3},
+    {"Jodie Foster", std::chrono::year{1962} / std::chrono::November / 19},
+    {"Leonardo DiCaprio", std::chrono::year{1974} / std::chrono::November / 11},
+    {"Lady Gaga", std::chrono::year{1986} / std::chrono::March / 28},
+    {"Hideki Matsui", std::chrono::year{1974} / std::chrono::June / 12},
 };
 inline constexpr FamousPerson kRabbit[] = {
-    {"Johnny Depp", 1963y / June / 9d},
-    {"Brad Pitt", 1963y / December / 18d},
-    {"Angelina Jolie", 1975y / June / 4d},
-    {"David Beckham", 1975y / May / 2d},
-    {"Hideo Kojima", 1963y / August / 24d},
-    {"Lionel Messi", 1987y / June / 24d},
+    {"Johnny Depp", std::chrono::year{1963} / std::chrono::June / 9},
+    {"Brad Pitt", std::chrono::year{1963} / std::chrono::December / 18},
+    {"Angelina Jolie", std::chrono::year{1975} / std::chrono::June / 4},
+    {"David Beckham", std::chrono::year{1975} / std::chrono::May / 2},
+    {"Hideo Kojima", std::chrono::year{1963} / std::chrono::August / 24},
+    {"Lionel Messi", std::chrono::year{1987} / std::chrono::June / 24},
 };
 inline constexpr FamousPerson kDragon[] = {
-    {"John Lennon", 1940y / October / 9d},
-    {"Bruce Lee", 1940y / November / 27d},
-    {"Shigeru Miyamoto", 1952y / November / 16d},
+    {"John Lennon", std::chrono::year{1940} / std::chrono::October / 9},
+    {"Bruce Lee", std::chrono::year{1940} / std::chrono::November / 27},
+    {"Shigeru Miyamoto", std::chrono::year{1952} / std::chrono::November / 16},
 };
 inline constexpr FamousPerson kSnake[] = {
-    {"Bob Dylan", 1941y / May / 24d},
-    {"Pierce Brosnan", 1953y / May / 16d},
-    {"Robert Downey Jr.", 1965y / April / 4d},
-    {"Tadao Ando", 1941y / September / 13d},
-    {"Daniel Radcliffe", 1989y / July / 23d},
-    {"Taylor Swift", 1989y / December / 13d},
+    {"Bob Dylan", std::chrono::year{1941} / std::chrono::May / 24},
+    {"Pierce Brosnan", std::chrono::year{1953} / std::chrono::May / 16},
+    {"Robert Downey Jr.", std::chrono::year{1965} / std::chrono::April / 4},
+    {"Tadao Ando", std::chrono::year{1941} / std::chrono::September / 13},
+    {"Daniel Radcliffe", std::chrono::year{1989} / std::chrono::July / 23},
+    {"Taylor Swift", std::chrono::year{1989} / std::chrono::December / 13},
 };
 inline constexpr FamousPerson kHorse[] = {
-    {"Paul McCartney", 1942y / June / 18d},
-    {"Harrison Ford", 1942y / July / 13d},
-    {"Jackie Chan", 1954y / April / 7d},
-    {"Shinzo Abe", 1954y / September / 21d},
-    {"Emma Watson", 1990y / April / 15d},
+    {"Paul McCartney", std::chrono::year{1942} / std::chrono::June / 18},
+    {"Harrison Ford", std::chrono::year{1942} / std::chrono::July / 13},
+    {"Jackie Chan", std::chrono::year{1954} / std::chrono::April / 7},
+    {"Shinzo Abe", std::chrono::year{1954} / std::chrono::September / 21},
+    {"Emma Watson", std::chrono::year{1990} / std::chrono::April / 15},
 };
 inline constexpr FamousPerson kSheep[] = {
-    {"Mick Jagger", 1943y / July / 26d},
-    {"Robert De Niro", 1943y / August / 17d},
-    {"Bill Gates", 1955y / October / 28d},
-    {"Akira Toriyama", 1955y / April / 5d},
-    {"Nicole Kidman", 1967y / June / 20d},
-    {"Julia Roberts", 1967y / October / 28d},
+    {"Mick Jagger", std::chrono::year{1943} / std::chrono::July / 26},
+    {"Robert De Niro", std::chrono::year{1943} / std::chrono::August / 17},
+    {"Bill Gates", std::chrono::year{1955} / std::chrono::October / 28},
+    {"Akira Toriyama", std::chrono::year{1955} / std::chrono::April / 5},
+    {"Nicole Kidman", std::chrono::year{1967} / std::chrono::June / 20},
+    {"Julia Roberts", std::chrono::year{1967} / std::chrono::October / 28},
 };
 inline constexpr FamousPerson kMonkey[] = {
-    {"Diana Ross", 1944y / March / 26d},
-    {"Michael Douglas", 1944y / September / 25d},
-    {"Tom Hanks", 1956y / July / 9d},
-    {"Celine Dion", 1968y / March / 30d},
-    {"Will Smith", 1968y / September / 25d},
-    {"Hideo Nomo", 1968y / August / 31d},
+    {"Diana Ross", std::chrono::year{1944} / std::chrono::March / 26},
+    {"Michael Douglas", std::chrono::year{1944} / std::chrono::September / 25},
+    {"Tom Hanks", std::chrono::year{1956} / std::chrono::July / 9},
+    {"Celine Dion", std::chrono::year{1968} / std::chrono::March / 30},
+    {"Will Smith", std::chrono::year{1968} / std::chrono::September / 25},
+    {"Hideo Nomo", std::chrono::year{1968} / std::chrono::August / 31},
 };
 inline constexpr FamousPerson kRooster[] = {
-    {"Eric Clapton", 1945y / March / 30d},
-    {"Masayoshi Son", 1957y / August / 11d},
-    {"Roger Federer", 1981y / August / 8d},
-    {"Serena Williams", 1981y / September / 26d},
+    {"Eric Clapton", std::chrono::year{1945} / std::chrono::March / 30},
+    {"Masayoshi Son", std::chrono::year{1957} / std::chrono::August / 11},
+    {"Roger Federer", std::chrono::year{1981} / std::chrono::August / 8},
+    {"Serena Williams", std::chrono::year{1981} / std::chrono::September / 26},
 };
 inline constexpr FamousPerson kDog[] = {
-    {"Freddie Mercury", 1946y / September / 5d},
-    {"Bill Clinton", 1946y / August / 19d},
-    {"Sylvester Stallone", 1946y / July / 6d},
-    {"Steven Spielberg", 1946y / December / 18d},
-    {"Sharon Stone", 1958y / March / 10d},
-    {"Michael Jackson", 1958y / August / 29d},
-    {"Matt Damon", 1970y / October / 8d},
-    {"Yuzuru Hanyu", 1994y / December / 7d},
+    {"Freddie Mercury", std::chrono::year{1946} / std::chrono::September / 5},
+    {"Bill Clinton", std::chrono::year{1946} / std::chrono::August / 19},
+    {"Sylvester Stallone", std::chrono::year{1946} / std::chrono::July / 6},
+    {"Steven Spielberg", std::chrono::year{1946} / std::chrono::December / 18},
+    {"Sharon Stone", std::chrono::year{1958} / std::chrono::March / 10},
+    {"Michael Jackson", std::chrono::year{1958} / std::chrono::August / 29},
+    {"Matt Damon", std::chrono::year{1970} / std::chrono::October / 8},
+    {"Yuzuru Hanyu", std::chrono::year{1994} / std::chrono::December / 7},
 };
 inline constexpr FamousPerson kBoar[] = {
-    {"Elton John", 1947y / March / 25d},
-    {"Arnold Schwarzenegger", 1947y / July / 30d},
-    {"Stephen King", 1947y / September / 21d},
-    {"Hillary Clinton", 1947y / October / 26d},
-    {"Ken Watanabe", 1959y / October / 21d},
+    {"Elton John", std::chrono::year{1947} / std::chrono::March / 25},
+    {"Arnold Schwarzenegger", std::chrono::year{1947} / std::chrono::July / 30},
+    {"Stephen King", std::chrono::year{1947} / std::chrono::September / 21},
+    {"Hillary Clinton", std::chrono::year{1947} / std::chrono::October / 26},
+    {"Ken Watanabe", std::chrono::year{1959} / std::chrono::October / 21},
 };
 }  // namespace famous
 

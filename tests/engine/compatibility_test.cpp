@@ -3,42 +3,58 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
+#include <string>
 
 #include "engine/compatibility_tables.h"
 
 namespace zodiac {
 namespace {
 
-// The matrix as it was written down, row the user's sign and column the partner's,
-// both in the order Rat, Ox, Tiger, Rabbit, Dragon, Snake, Horse, Sheep, Monkey,
-// Rooster, Dog, Boar.
-constexpr const char* kOrder[] = {"Rat",   "Ox",    "Tiger",  "Rabbit",  "Dragon", "Snake",
-                                  "Horse", "Sheep", "Monkey", "Rooster", "Dog",    "Boar"};
-// clang-format off
-constexpr int kWrittenMatrix[12][12] = {
-    { 9,  6,  4,  7, 10,  7,  3,  4, 10,  6,  8,  8},
-    { 6,  8,  4,  8,  7,  9,  5,  2,  4,  9,  7,  7},
-    { 4,  4,  5,  5,  6,  3,  9,  4,  2,  4,  9,  7},
-    { 7,  8,  5,  8,  7,  7,  5,  9,  4,  2,  8,  9},
-    {10,  7,  6,  7,  9,  8,  8,  7, 10,  9,  2,  8},
-    { 7,  9,  3,  7,  8,  8,  4,  7,  4,  9,  8,  4},
-    { 3,  5,  9,  5,  8,  4,  8,  8,  5,  6,  9,  6},
-    { 4,  2,  4,  9,  7,  7,  8,  9,  5,  5,  4,  9},
-    {10,  4,  2,  4, 10,  4,  5,  5,  9,  4,  8,  7},
-    { 6,  9,  4,  2,  9,  9,  6,  5,  4,  4,  5,  5},
-    { 8,  7,  9,  8,  2,  8,  9,  4,  8,  5,  7,  7},
-    { 8,  7,  7,  9,  8,  4,  6,  9,  7,  5,  7,  8},
-};
-// clang-format on
+AnimalSign SignAt(std::size_t position) { return static_cast<AnimalSign>(position % kSignCount); }
 
-TEST(CompatibilityMatrix, EveryCellIsTheWrittenNumber) {
+// The number a pair's text closes on, in words: "... score a happy eight."
+int NumberStatedIn(std::string_view text) {
+    constexpr std::string_view kWords[] = {"zero", "one",   "two",   "three", "four", "five",
+                                           "six",  "seven", "eight", "nine",  "ten"};
+    if (!text.ends_with('.')) return -1;
+    text.remove_suffix(1);
+    const std::string_view word = text.substr(text.rfind(' ') + 1);
+    for (int n = 0; n <= 10; ++n) {
+        if (word == kWords[n]) return n;
+    }
+    return -1;
+}
+
+// Every pair rates from 2 to 10, the same both ways round, and its text, as the
+// windows show it, closes by stating that number.
+TEST(CompatibilityMatrix, EveryPairRatesTheNumberItsTextStatesBothWays) {
     Compatibility compatibility;
-    for (std::size_t i = 0; i < 12; ++i) {
-        for (std::size_t j = 0; j < 12; ++j) {
-            EXPECT_EQ(compatibility.GetCompatibilityNumber(kOrder[i], kOrder[j]), kWrittenMatrix[i][j])
-                << kOrder[i] << " with " << kOrder[j];
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        for (std::size_t j = 0; j < kSignCount; ++j) {
+            const auto user = SignAt(i), partner = SignAt(j);
+            const auto number = compatibility.GetCompatibilityNumber(Name(user), Name(partner));
+            EXPECT_TRUE(number >= 2 && number <= 10) << Name(user) << " with " << Name(partner) << ": " << number;
+            EXPECT_EQ(compatibility.GetCompatibilityNumber(Name(partner), Name(user)), number)
+                << Name(user) << " with " << Name(partner);
+            const auto result = CompatibilityOf(user, partner);
+            EXPECT_EQ(result.number, number) << Name(user) << " with " << Name(partner);
+            EXPECT_EQ(NumberStatedIn(result.text), number) << Name(user) << " with " << Name(partner);
         }
+    }
+}
+
+// The three signs four years apart (the trine) are the best of friends, and the
+// sign six years away (the clash) the worst of matches.
+TEST(CompatibilityMatrix, TrinesAreGreatMatchesAndClashesPoorOnes) {
+    Compatibility compatibility;
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        const auto sign = Name(SignAt(i));
+        for (const std::size_t friendly : {i + 4, i + 8}) {
+            EXPECT_GE(compatibility.GetCompatibilityNumber(sign, Name(SignAt(friendly))), 9)
+                << sign << " with " << Name(SignAt(friendly));
+        }
+        EXPECT_LE(compatibility.GetCompatibilityNumber(sign, Name(SignAt(i + 6))), 4)
+            << sign << " with " << Name(SignAt(i + 6));
     }
 }
 
@@ -105,36 +121,23 @@ TEST(JapaneseSign, SymbolNumbersFollowTheAlphabeticalOrderOfTheEnglishNames) {
     for (const auto& [name, symbol] : alphabetical) EXPECT_EQ(symbol, expected++) << name;
 }
 
-TEST(PairKey, RabbitAndRoosterUseTheirKeyWordsAndEveryKeyIsUnique) {
-    EXPECT_EQ(PairKey(AnimalSign::Rabbit, AnimalSign::Rooster), "AnimalOne_AnimalTwo");
-    EXPECT_EQ(PairKey(AnimalSign::Tiger, AnimalSign::Rooster), "Tiger_AnimalTwo");
-    EXPECT_EQ(PairKey(AnimalSign::Dog, AnimalSign::Rat), "Dog_Rat");
-    std::set<std::string> keys;
-    for (std::size_t i = 0; i < kSignCount; ++i) {
-        for (std::size_t j = 0; j < kSignCount; ++j) {
-            keys.insert(PairKey(static_cast<AnimalSign>(i), static_cast<AnimalSign>(j)));
-        }
-    }
-    EXPECT_EQ(keys.size(), 144u);
-}
-
-TEST(KeyWordState, IsEmptyBeforeTheFirstKnownPair) {
+TEST(KeptSigns, IsEmptyBeforeTheFirstKnownPair) {
     EXPECT_EQ(Compatibility{}.GetCompatibilityText("Nobody", "Rat").text, "");
     EXPECT_EQ(Compatibility{}.GetCompatibilityText("Rat", "Nobody").text, "");
     Compatibility compatibility;
     compatibility.GetCompatibilityText("Nobody", "Rat");
-    // The partner's key word Rat was kept, so a known user now completes the key.
+    // The partner's Rat was kept, so a known user now completes the pair.
     EXPECT_EQ(compatibility.GetCompatibilityText("Ox", "Nobody").text,
               Compatibility{}.GetCompatibilityText("Ox", "Rat").text);
 }
 
-TEST(KeyWordState, AnUnknownNameKeepsThatSidesPreviousKeyWord) {
+TEST(KeptSigns, AnUnknownNameKeepsThatSidesPreviousSign) {
     Compatibility compatibility;
     const std::string tigerOx = compatibility.GetCompatibilityText("Tiger", "Ox").text;
     const std::string tigerRat = compatibility.GetCompatibilityText("Tiger", "Rat").text;
-    // The user's key word stays Tiger; the partner's becomes Ox.
+    // The user's sign stays Tiger; the partner's becomes Ox.
     EXPECT_EQ(compatibility.GetCompatibilityText("", "Ox").text, tigerOx);
-    // The partner's key word stays Ox while the user's changes.
+    // The partner's sign stays Ox while the user's changes.
     const std::string dogOx = compatibility.GetCompatibilityText("Dog", "Ox").text;
     EXPECT_EQ(compatibility.GetCompatibilityText("Dog", "cat").text, dogOx);
     EXPECT_NE(tigerOx, tigerRat);

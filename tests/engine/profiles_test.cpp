@@ -3,9 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
+#include <map>
+#include <regex>
 #include <set>
+#include <string>
+#include <vector>
 
+#include "engine/compatibility.h"
 #include "engine/content/famous_persons.h"
 #include "engine/sign_lookup.h"
 
@@ -14,58 +20,172 @@ namespace {
 
 using F = ProfileField;
 
-struct ShortFieldsCase {
-    const char* sign;
-    std::array<const char*, 10> values;  // positions 0, 3, 4, 5, 6, 7, 8, 9, 11, 12
+AnimalSign SignAt(std::size_t position) { return static_cast<AnimalSign>(position % kSignCount); }
+
+std::vector<std::string> Split(std::string_view list) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = list.find(", ", start);
+        parts.emplace_back(list.substr(start, comma - start));
+        if (comma == std::string_view::npos) return parts;
+        start = comma + 2;
+    }
+}
+
+std::string Join(const std::vector<std::string_view>& names) {
+    std::string joined;
+    for (const auto name : names) joined.append(joined.empty() ? "" : ", ").append(name);
+    return joined;
+}
+
+SignProfile ProfileNamed(AnimalSign sign) {
+    const auto profile = ProfileLookup{}.GetSignProfile(Name(sign));
+    return profile ? *profile : SignProfile{};
+}
+
+// The western signs in the order the sun passes through them from the spring
+// equinox, with their rulers, traditional and modern, as astrology books give them.
+struct WesternSign {
+    std::string_view name;
+    std::set<std::string_view> rulers;
+};
+const WesternSign kWesternSigns[] = {
+    {"Aries", {"Mars"}},
+    {"Taurus", {"Venus"}},
+    {"Gemini", {"Mercury"}},
+    {"Cancer", {"Moon"}},
+    {"Leo", {"Sun"}},
+    {"Virgo", {"Mercury"}},
+    {"Libra", {"Venus"}},
+    {"Scorpio", {"Mars", "Pluto"}},
+    {"Sagittarius", {"Jupiter"}},
+    {"Capricorn", {"Saturn"}},
+    {"Aquarius", {"Saturn", "Uranus"}},
+    {"Pisces", {"Jupiter", "Neptune"}},
 };
 
-// Exactly as the program has always shown them, odd spellings and all.
-const ShortFieldsCase kExpectedShortFields[] = {
-    {"Rat",
-     {"Jupiter", "Dragon, Monkey", "Horse", "Light Blue", "Carbuncle, Red Garnet", "Yin (positive)", "Winter",
-      "December", "Sagittarius", "1, 4, 5, 10, 11, 14, 41, 45, 51, and 54"}},
-    {"Ox",
-     {"Saturn", "Snake, Rooster", "Sheep", "Violet", "White Onyx", "Yin (positive)", "End of Winter", "January",
-      "Capricorn", "1, 3, 5, 12, 15, 33, 35, 51 and 53"}},
-    {"Tiger",
-     {"Uranus", "Horse, Dog", "Monkey", "Green", "Sapphire", "Yang (Negative)", "Early Spring", "February", "Aquarius",
-      "4, 5, 7, 9, 13, 34, 44, 45 and 54"}},
-    {"Rabbit",
-     {"Jupiter", "Sheep, Boar", "Rooster", "Pale Green", "Chrysolite", "Yin (positive)", "Mid Spring", "March",
-      "Pisces", "1, 3, 5, 9, 15, 19 and 35"}},
-    {"Dragon",
-     {"Mars", "Rat, Monkey", "Dog", "Turquoise", "Amethyst", "Yang (Negative)", "End of Spring", "April", "Aries",
-      "3, 4, 5, 6, 15, 21, 34, 35, 36 and 45"}},
-    {"Snake",
-     {"Venus", "Ox, Rooster", "Tiger, Boar", "Red", "Mossagate", "Yin (Positive Energy)", "Early Summer", "May",
-      "Taurus", "1, 2, 4, 6, 13, 24, 42 and 46"}},
-    {"Horse",
-     {"Mercury", "Tiger, Dog", "Rat", "Orange", "Beryl", "Yang (Negative)", "Mid Summer", "June", "Gemini",
-      "1, 3, 4, 8, 13, 14, 41 and 43"}},
-    {"Sheep",
-     {"Moon", "Rabbit, Boar", "Ox", "Pink, Purple", "Emerald", "Yin (Positive)", "End of Summer", "July", "Cancer",
-      "3, 4, 5, 12, 34, 45 and 54"}},
-    {"Monkey",
-     {"Sun", "Rat, Dragon", "Tiger", "Yellow, Gold", "Emerald", "Yang (Negative)", "Early Autumn", "August", "Leo",
-      "3, 4, 5, 7, 16, 23, 34, 45 and 54"}},
-    {"Rooster",
-     {"Mercury", "Ox, Dragon, Snake", "Rabbit", "Peach, Apricot", "Pin Jasper", "Yin (Positive)", "Mid Autumn",
-      "September", "Virgo", "1, 5, 6, 12, 15, 16, 24 and 51"}},
-    {"Dog",
-     {"Venus", "Tiger, Horse", "Dragon", "Pale Yellow", "Diamond", "Yang (Negative)", "Winter", "October", "Libra",
-      "1, 4, 5, 9, 10, 14, 19, 28, 30, 41, 45 and 54"}},
-    {"Boar",
-     {"Mars", "Rabbit, Sheep", "Snake", "Dark Blue", "Topaz", "Yin (Positive)", "Early Winter", "October", "Scorpio",
-      "1, 3, 4, 5, 8, 16, 18, 34, 41 and 48"}},
-};
+// The usual pairing of the animals with the western signs keeps both in order,
+// the Dragon going with Aries. The result window picks each animal's picture by
+// this name, so it must be the animal's own western sign.
+TEST(SignProfile, WesternSignAndItsRulingPlanet) {
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        const auto profile = ProfileNamed(SignAt(i));
+        const WesternSign& western = kWesternSigns[(i + kSignCount - Index(AnimalSign::Dragon)) % kSignCount];
+        EXPECT_EQ(profile[F::WesternZodiacSign], western.name) << Name(SignAt(i));
+        EXPECT_TRUE(western.rulers.contains(profile[F::RulingPlanet]))
+            << Name(SignAt(i)) << ": " << profile[F::RulingPlanet] << " does not rule " << western.name;
+    }
+}
 
-TEST(SignProfile, ShortFieldsMatchCharacterForCharacter) {
-    constexpr std::array<std::size_t, 10> positions = {0, 3, 4, 5, 6, 7, 8, 9, 11, 12};
-    for (const auto& expected : kExpectedShortFields) {
-        const auto profile = ProfileLookup{}.GetSignProfile(expected.sign);
-        ASSERT_TRUE(profile) << expected.sign;
-        for (std::size_t k = 0; k < positions.size(); ++k) {
-            EXPECT_EQ((*profile)[positions[k]], expected.values[k]) << expected.sign << " position " << positions[k];
+// Each branch rules a solar month: the Tiger's begins at risshun, early in
+// February, the next sign's a month later, and three months make each season.
+// The month named is the one the sign's solar month begins in. The Boar's month
+// and the Rat's and Dog's seasons have always read otherwise, and stay so.
+TEST(SignProfile, LuckyMonthAndSeasonFollowTheSignsSolarMonth) {
+    constexpr std::string_view kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                                            "July",    "August",   "September", "October", "November", "December"};
+    constexpr std::string_view kSeasons[] = {"Spring", "Summer", "Autumn", "Winter"};
+    constexpr std::string_view kParts[] = {"Early ", "Mid ", "End of "};
+    const std::map<AnimalSign, std::string_view> keptMonths = {{AnimalSign::Boar, "October"}};
+    const std::map<AnimalSign, std::string_view> keptSeasons = {{AnimalSign::Rat, "Winter"},
+                                                                {AnimalSign::Dog, "Winter"}};
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        const auto sign = SignAt(i);
+        const auto profile = ProfileNamed(sign);
+        const std::size_t fromTiger = (i + kSignCount - Index(AnimalSign::Tiger)) % kSignCount;
+        std::string month{kMonths[(fromTiger + 1) % 12]};
+        std::string season = std::string{kParts[fromTiger % 3]}.append(kSeasons[fromTiger / 3]);
+        if (keptMonths.contains(sign)) month = keptMonths.at(sign);
+        if (keptSeasons.contains(sign)) season = keptSeasons.at(sign);
+        EXPECT_EQ(profile[F::LuckyMonth], month) << Name(sign);
+        EXPECT_EQ(profile[F::LuckySeasons], season) << Name(sign);
+    }
+}
+
+// The branches alternate yang and yin from the Rat; the profiles have always
+// called the Rat yin. Yin is written as the positive energy, yang the negative.
+TEST(SignProfile, EnergyIsTheBranchesYinOrYang) {
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        const auto sign = SignAt(i);
+        const std::string energy = ProfileNamed(sign)[F::Energy];
+        const bool yin = i % 2 == 1 || sign == AnimalSign::Rat;
+        const std::regex expected =
+            yin ? std::regex{R"(Yin \([Pp]ositive( Energy)?\))"} : std::regex{R"(Yang \(Negative\))"};
+        EXPECT_TRUE(std::regex_match(energy, expected)) << Name(sign) << ": " << energy;
+    }
+}
+
+// The three signs four years apart are friends (the trine) and the sign six years
+// away is the opposite (the clash). The most compatible signs are the other two of
+// the trine and any other the matrix rates as highly; the least compatible are the
+// clash and whichever partner the matrix rates lowest. Both are listed Rat to Boar.
+TEST(SignProfile, CompatibleSignsAgreeWithTheTrinesClashesAndMatrix) {
+    Compatibility compatibility;
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        const auto sign = SignAt(i);
+        const auto profile = ProfileNamed(sign);
+        const auto number = [&](std::size_t j) {
+            return compatibility.GetCompatibilityNumber(Name(sign), Name(SignAt(j)));
+        };
+        const auto trine = std::min(number(i + 4), number(i + 8));
+        const std::size_t clash = (i + 6) % kSignCount;
+        std::int16_t lowest = 10;
+        for (std::size_t j = 0; j < kSignCount; ++j) {
+            if (j != i) lowest = std::min(lowest, number(j));
+        }
+        std::vector<std::string_view> most, least;
+        for (std::size_t j = 0; j < kSignCount; ++j) {
+            if (j == i) continue;
+            if (number(j) >= trine) most.push_back(Name(SignAt(j)));
+            if (j == clash || number(j) == lowest) least.push_back(Name(SignAt(j)));
+        }
+        EXPECT_EQ(profile[F::MostCompatibleSign], Join(most)) << Name(sign);
+        EXPECT_EQ(profile[F::LeastCompatibleSign], Join(least)) << Name(sign);
+    }
+}
+
+// Colours as a colour chart names them, and gem stones as a gem-stone reference
+// does; an entry may say more ("Light Blue", "White Onyx").
+const std::set<std::string_view> kColours = {"Apricot", "Black",     "Blue",   "Brown", "Crimson", "Gold",   "Green",
+                                             "Grey",    "Indigo",    "Orange", "Peach", "Pink",    "Purple", "Red",
+                                             "Silver",  "Turquoise", "Violet", "White", "Yellow"};
+constexpr std::string_view kGemStones[] = {"agate",      "amber",   "amethyst",   "aquamarine", "beryl",   "carbuncle",
+                                           "chrysolite", "diamond", "emerald",    "garnet",     "jade",    "jasper",
+                                           "moonstone",  "onyx",    "opal",       "pearl",      "peridot", "ruby",
+                                           "sapphire",   "topaz",   "tourmaline", "turquoise",  "zircon"};
+
+bool NamesAGemStone(std::string item) {
+    std::ranges::transform(item, item.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return std::ranges::any_of(kGemStones, [&](std::string_view gem) { return item.ends_with(gem); });
+}
+
+// The short fields the windows and the report show as they are: colours and gem
+// stones in capitals apart by ", ", and lucky numbers rising, the last after "and".
+TEST(SignProfile, ShortFieldsAreListsOfTheirKind) {
+    const std::regex names{R"([A-Z][a-z]+( [A-Z][a-z]+)*)"};
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        const auto profile = ProfileNamed(SignAt(i));
+        for (const auto field : {F::LuckyColour, F::GemStone}) {
+            const auto parts = Split(profile[field]);
+            EXPECT_EQ(std::set<std::string>(parts.begin(), parts.end()).size(), parts.size()) << profile[field];
+            for (const auto& part : parts) {
+                EXPECT_TRUE(std::regex_match(part, names)) << Name(SignAt(i)) << ": " << part;
+                const bool ofItsKind =
+                    field == F::GemStone ? NamesAGemStone(part) : kColours.contains(part.substr(part.rfind(' ') + 1));
+                EXPECT_TRUE(ofItsKind) << Name(SignAt(i)) << ": " << part;
+            }
+        }
+        const std::string& luckyNumber = profile[F::LuckyNumber];
+        std::smatch last;
+        ASSERT_TRUE(std::regex_search(luckyNumber, last, std::regex{",? and ([0-9]+)$"}))
+            << Name(SignAt(i)) << ": " << luckyNumber;
+        auto numbers = Split(luckyNumber.substr(0, static_cast<std::size_t>(last.position(0))));
+        numbers.push_back(last[1]);
+        int previous = 0;
+        for (const auto& number : numbers) {
+            ASSERT_TRUE(std::regex_match(number, std::regex{"[1-9][0-9]?"})) << Name(SignAt(i)) << ": " << number;
+            EXPECT_GT(std::stoi(number), previous) << Name(SignAt(i)) << ": " << luckyNumber;
+            previous = std::stoi(number);
         }
     }
 }
