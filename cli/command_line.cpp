@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/dates.h"
 #include "cli/escaping.h"
 #include "cli/failure.h"
 #include "cli/help.h"
@@ -251,8 +250,8 @@ int Run(int argc, char* argv[], int first, const StandardStreams& streams) {
         for (int i = first; i < argc; ++i) {
             QByteArrayView bytes(argv[i]);
             // One byte-order mark, as an editor may leave it, is no part of the argument.
-            if (bytes.startsWith("\xef\xbb\xbf")) bytes = bytes.sliced(3);
-            if (!IsUtf8(bytes))
+            if (bytes.startsWith(kByteOrderMark)) bytes = bytes.sliced(kByteOrderMark.size());
+            if (!bytes.isValidUtf8())
                 BadInput(
                     QStringLiteral("'%1' is not UTF-8 text; every argument is read as UTF-8").arg(ShownBytes(bytes)));
             arguments << QString::fromUtf8(bytes);

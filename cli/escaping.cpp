@@ -80,15 +80,6 @@ qsizetype Utf8Sequence(QByteArrayView bytes, qsizetype at) {
 
 }  // namespace
 
-bool IsUtf8(QByteArrayView bytes) {
-    for (qsizetype at = 0; at < bytes.size();) {
-        const qsizetype length = Utf8Sequence(bytes, at);
-        if (length == 0) return false;
-        at += length;
-    }
-    return true;
-}
-
 QString ShownBytes(QByteArrayView bytes) {
     QString shown;
     qsizetype start = 0, at = 0;

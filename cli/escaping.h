@@ -18,7 +18,7 @@ QString Shown(QStringView text, bool cut = false, qsizetype length = kShownLengt
 // Shown gives it, and each byte that is not as \xNN.
 QString ShownBytes(QByteArrayView bytes);
 
-// Whether `bytes` is UTF-8 text throughout.
-bool IsUtf8(QByteArrayView bytes);
+// An editor's byte-order mark, which may open an argument or standard input.
+inline constexpr QByteArrayView kByteOrderMark = "\xef\xbb\xbf";
 
 }  // namespace zodiac::cli

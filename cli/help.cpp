@@ -1,7 +1,6 @@
 #include "cli/help.h"
 
 #include "cli/commands.h"
-#include "cli/dates.h"
 #include "cli/output.h"
 #include "core/reading.h"
 #include "core/text.h"

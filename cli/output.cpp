@@ -1,6 +1,5 @@
 #include "cli/output.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QStringList>
@@ -78,9 +77,13 @@ QString Ordinal(int n) {
     return QString::number(n) + QLatin1String(suffix);
 }
 
+// 戊寅 (tsuchinoe-tora): the characters, and how they are read in brackets.
+QString WithReading(const QString& kanji, const QString& reading) {
+    return kanji + QStringLiteral(" (") + reading + QLatin1Char(')');
+}
+
 QString EtoText(const Eto& eto) {
-    return ToQString(eto.Kanji()) + QStringLiteral(" (") + ToQString(eto.Reading()) + QStringLiteral(", ") +
-           ToQString(eto.Kana()) + QLatin1Char(')');
+    return WithReading(ToQString(eto.Kanji()), ToQString(eto.Reading()) + QStringLiteral(", ") + ToQString(eto.Kana()));
 }
 
 }  // namespace
@@ -136,15 +139,11 @@ QString SetsuName(Setsu setsu) { return QString::fromUtf8(kSetsuNames[static_cas
 
 }  // namespace
 
-QString EtoWithReading(const Eto& eto) {
-    return ToQString(eto.Kanji()) + QStringLiteral(" (") + ToQString(eto.Reading()) + QLatin1Char(')');
-}
+QString EtoWithReading(const Eto& eto) { return WithReading(ToQString(eto.Kanji()), ToQString(eto.Reading())); }
 
 namespace {
 
-QString StarWithReading(const NineStar& star) {
-    return ToQString(star.kanji) + QStringLiteral(" (") + ToQString(star.reading) + QLatin1Char(')');
-}
+QString StarWithReading(const NineStar& star) { return WithReading(ToQString(star.kanji), ToQString(star.reading)); }
 
 // 七赤 for 七赤金星: the number and colour, as a star is called for short.
 QString StarShort(const NineStar& star) { return ToQString(star.kanji).left(2); }
@@ -157,6 +156,11 @@ QString StarShort(const NineStar& star) { return ToQString(star.kanji).left(2); 
 // columns; and on the day of a setsu, when no time tells, when it fell and
 // what came before it:
 //   "  Keichitsu fell at 11:22 JST; before it: month 丁丑, stars 七赤 and 九紫"
+QString MonthLineUpToDay(const BirthAlmanac& almanac) {
+    if (!almanac.month) return QStringLiteral("  Day ");
+    return QStringLiteral("  Month %1, day ").arg(EtoWithReading(MonthEto(almanac.month->year, almanac.month->index)));
+}
+
 QString StarLines(const BirthAlmanac& almanac, const Birthplace& place) {
     if (!almanac.month) return {};
     const SolarMonth& month = *almanac.month;
@@ -181,9 +185,7 @@ namespace {
 // "  Month 戊寅 (tsuchinoe-tora), day 庚戌 (kanoe-inu)", within 80 columns for
 // the longest readings.
 QString MonthAndDayLine(const BirthAlmanac& almanac) {
-    if (!almanac.month) return QStringLiteral("  Day %1\n").arg(EtoWithReading(almanac.day));
-    return QStringLiteral("  Month %1, day %2\n")
-        .arg(EtoWithReading(MonthEto(almanac.month->year, almanac.month->index)), EtoWithReading(almanac.day));
+    return MonthLineUpToDay(almanac) + EtoWithReading(almanac.day) + QLatin1Char('\n');
 }
 
 QString AlmanacLines(const Reading& reading, const Birthplace& place) {

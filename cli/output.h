@@ -2,10 +2,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
-#include <array>
 #include <chrono>
-#include <cstdint>
-#include <unordered_map>
 
 #include "core/reading.h"
 
@@ -27,6 +24,7 @@ QString HeadingAfterDate(const Reading& reading);                  // ": Wood Ra
 QString EtoLines(const Reading& reading);                          // the eto and kanreki lines
 QString Heading(const Reading& reading, const Birthplace& place);  // the date, and all down to the year line
 QString SignTextAfterAlmanac(const Reading& reading, const Birthplace& place);
+QString MonthLineUpToDay(const BirthAlmanac& almanac);  // "  Month 戊寅 (tsuchinoe-tora), day " or "  Day "
 QString StarLines(const BirthAlmanac& almanac, const Birthplace& place);
 QString EtoWithReading(const Eto& eto);  // 戊寅 (tsuchinoe-tora)
 QString GivenTime(int minute);           // HH:MM

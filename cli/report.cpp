@@ -27,7 +27,7 @@ void CheckName(const QString& name) {
     if (!visible) {
         BadInput(QStringLiteral("the name '%1' has no character to see; expected --name NAME").arg(Shown(name)));
     }
-    for (const char32_t c : name.toUcs4()) {
+    for (const char32_t c : ucs4) {
         const auto category = QChar::category(c);
         if (category == QChar::Other_Control || category == QChar::Separator_Line ||
             category == QChar::Separator_Paragraph) {

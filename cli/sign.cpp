@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "cli/dates.h"
-#include "cli/escaping.h"
 #include "cli/failure.h"
 #include "cli/streams.h"
 #include "core/reading.h"
@@ -27,14 +26,8 @@ const SignEntries::Month& SignEntries::MonthOf(const BirthAlmanac& almanac) {
     Month& month = entry->second;
     if (isNew) {
         if (form_ == Text) {
-            if (almanac.month) {
-                month.text = QStringLiteral("  Month %1, day ")
-                                 .arg(EtoWithReading(MonthEto(almanac.month->year, almanac.month->index)))
-                                 .toUtf8();
-                month.after = StarLines(almanac, where_.place).toUtf8();
-            } else {
-                month.text = "  Day ";
-            }
+            month.text = MonthLineUpToDay(almanac).toUtf8();
+            month.after = StarLines(almanac, where_.place).toUtf8();
         } else {
             const QByteArray members = Members(AlmanacMonthJson(almanac, where_.place), u"dayEto", false);
             month.after = members.isEmpty() ? QByteArray("}") : "," + members + "}";

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 
+#include "cli/escaping.h"
 #include "cli/failure.h"
 #include "core/file_writing.h"
 
@@ -61,25 +62,27 @@ void StandardOutput::Finish() {
 
 void ReadLines(bool closed, qsizetype longest, const std::function<void(qsizetype, QByteArrayView, bool)>& line) {
     if (closed) BadInput(QStringLiteral("cannot read the dates from standard input: it is closed"));
-    QByteArray text;  // the current line, from its first non-blank byte
+    QByteArray text;    // the current line, from its first non-blank byte to its last
+    QByteArray blanks;  // the blanks after it, taken in only when more of the line follows
     qsizetype number = 1;
     const auto end = [&] {
-        while (!text.isEmpty() && IsBlank(text.back())) text.chop(1);
         if (!text.isEmpty()) line(number, text, false);
         text.clear();
+        blanks.clear();
         ++number;
     };
     const auto take = [&](char c) {
         if (c == '\n') return end();
-        if (text.isEmpty() && IsBlank(c)) return;
-        qsizetype kept = text.size();
-        while (kept > 0 && IsBlank(text[kept - 1])) --kept;
-        if (!IsBlank(c) && kept >= longest) line(number, text.left(kept), true);  // refused there
-        text.append(c);
+        if (IsBlank(c)) {
+            if (!text.isEmpty()) blanks.append(c);
+            return;
+        }
+        if (text.size() >= longest) line(number, text, true);  // refused there
+        text.append(blanks).append(c);
+        blanks.clear();
     };
     // An editor's byte-order mark may open the stream; bytes that only begin
     // like one are taken as they are.
-    constexpr QByteArrayView kByteOrderMark = "\xef\xbb\xbf";
     qsizetype marked = 0;
     bool pastTheMark = false;
     const auto unmark = [&] {

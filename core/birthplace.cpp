@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QRegularExpression>
 #include <algorithm>
+#include <functional>
+#include <ranges>
 
 namespace zodiac {
 namespace {
@@ -15,6 +17,8 @@ using std::chrono::sys_seconds;
 using std::chrono::year_month_day;
 
 constexpr int kFirstRisshun = 1900, kLastRisshun = 2101;
+// The setsu from the shōkan of 1900 to the risshun of 2101, counted from 0.
+constexpr int kSetsuDays = (kLastRisshun - kFirstRisshun) * static_cast<int>(kSetsuCount) + 2;
 
 // UTC+09:00, UTC-03:30: a fixed offset, within the fourteen hours clocks keep.
 std::optional<int> FixedOffset(const QString& name) {
@@ -26,17 +30,11 @@ std::optional<int> FixedOffset(const QString& name) {
     return (match.captured(1) == u"-" ? -1 : 1) * (hours * 3600 + minutes * 60);
 }
 
-// Only names the database could hold: no path out of it, no empty part.
+// Only names the database could hold: parts of letters, digits, _, - and +
+// between single slashes, so no path out of it and no empty part.
 bool LooksLikeAZoneName(const QString& name) {
-    if (name.isEmpty() || name.size() > 64 || name.startsWith(u'/') || name.endsWith(u'/')) return false;
-    for (const QString& part : name.split(u'/')) {
-        if (part.isEmpty() || part == u"." || part == u"..") return false;
-    }
-    for (const QChar c : name) {
-        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'/' && c != u'_' && c != u'-' && c != u'+')
-            return false;
-    }
-    return true;
+    static const QRegularExpression pattern(QStringLiteral("\\A[A-Za-z0-9_+-]+(/[A-Za-z0-9_+-]+)*\\z"));
+    return name.size() <= 64 && pattern.match(name).hasMatch();
 }
 
 QDateTime Utc(sys_seconds moment) { return QDateTime::fromSecsSinceEpoch(moment.time_since_epoch().count(), Qt::UTC); }
@@ -45,20 +43,16 @@ QDateTime Utc(sys_seconds moment) { return QDateTime::fromSecsSinceEpoch(moment.
 // month it begins; `onItsSetsu` tells whether the day is that day. Nothing
 // before the shōkan of 1900 or from the risshun of 2101.
 std::optional<SolarMonth> MonthOfTheDay(year_month_day date, const Birthplace& place, bool& onItsSetsu) {
-    const auto dayOf = [&](int setsu) {
-        return sys_days{place.SetsuDay(kFirstRisshun + setsu / static_cast<int>(kSetsuCount),
-                                       static_cast<Setsu>(setsu % static_cast<int>(kSetsuCount)))};
-    };
+    const auto dayOf = [&](int setsu) { return sys_days{place.SetsuDay(setsu)}; };
     const sys_days day{date};
-    constexpr int kSetsu = (kLastRisshun - kFirstRisshun) * static_cast<int>(kSetsuCount) + 2;
     if (!date.ok() || day < dayOf(0)) return std::nullopt;
-    int low = 0, high = kSetsu;  // the day of `low` on or before the birth's; of `high` after, or none
-    while (high - low > 1) {
-        const int middle = (low + high) / 2;
-        (dayOf(middle) <= day ? low : high) = middle;
-    }
-    onItsSetsu = dayOf(low) == day;
-    return SolarMonthNumbered(kFirstRisshun, low - 1);
+    // The last setsu whose day is on or before the birth's: as many follow the
+    // shōkan of 1900 as have days on or before it.
+    const auto later = std::views::iota(1, kSetsuDays);
+    const int setsu =
+        static_cast<int>(std::ranges::partition_point(later, [&](int s) { return dayOf(s) <= day; }) - later.begin());
+    onItsSetsu = dayOf(setsu) == day;
+    return SolarMonthNumbered(kFirstRisshun, setsu - 1);
 }
 
 }  // namespace
@@ -78,22 +72,20 @@ Birthplace::Moments Birthplace::MomentsOf(year_month_day day, int minute) const 
     // offset, and an offset counts only if it is the one in force at that moment.
     // Every offset that could be is in force within a day either side.
     const sys_seconds asUtc = sys_days{day} + seconds{minute * 60};
-    std::array<int, 3> candidates = {OffsetAt(asUtc - days{1}), OffsetAt(asUtc + days{1}), 0};
-    candidates[2] = OffsetAt(asUtc - seconds{candidates[0]});
-    std::sort(candidates.begin(), candidates.end());
+    const int before = OffsetAt(asUtc - days{1});
+    const int atBefore = OffsetAt(asUtc - seconds{before});  // in force at the moment `before` names
+    std::array<int, 3> candidates = {before, OffsetAt(asUtc + days{1}), atBefore};
+    // The larger offset reaches the moment first.
+    std::sort(candidates.begin(), candidates.end(), std::greater<>());
     Moments found;
-    for (std::size_t i = 0; i < candidates.size(); ++i) {
+    for (std::size_t i = 0; i < candidates.size() && found.count < 2; ++i) {
         if (i > 0 && candidates[i] == candidates[i - 1]) continue;
         const sys_seconds moment = asUtc - seconds{candidates[i]};
-        if (OffsetAt(moment) != candidates[i] || found.count == 2) continue;
+        const int inForce = candidates[i] == before ? atBefore : OffsetAt(moment);
+        if (inForce != candidates[i]) continue;
         found.moment[static_cast<std::size_t>(found.count)] = moment;
         found.offset[static_cast<std::size_t>(found.count)] = candidates[i];
         ++found.count;
-    }
-    // The larger offset reaches the moment first.
-    if (found.count == 2) {
-        std::swap(found.moment[0], found.moment[1]);
-        std::swap(found.offset[0], found.offset[1]);
     }
     return found;
 }
@@ -111,22 +103,18 @@ QString Birthplace::IsoMomentAt(sys_seconds moment) const {
     return Utc(moment).toTimeZone(zone_).toString(Qt::ISODate);
 }
 
-year_month_day Birthplace::SetsuDay(int year, Setsu setsu) const {
+year_month_day Birthplace::SetsuDay(int index) const {
     // Each day is worked out when first asked: one date asks a dozen, a million
     // dates all of them once.
-    constexpr std::size_t kSetsu = (kLastRisshun - kFirstRisshun) * kSetsuCount + 2;
-    if (setsuDays_.empty()) setsuDays_.resize(kSetsu);
-    const std::size_t index = std::min(
-        static_cast<std::size_t>(year - kFirstRisshun) * kSetsuCount + static_cast<std::size_t>(setsu), kSetsu - 1);
-    year_month_day& day = setsuDays_[index];
-    if (!day.ok())
-        day = DayAt(*SetsuMoment(kFirstRisshun + static_cast<int>(index / kSetsuCount),
-                                 static_cast<Setsu>(index % kSetsuCount)));
+    if (setsuDays_.empty()) setsuDays_.resize(kSetsuDays);
+    year_month_day& day = setsuDays_.at(static_cast<std::size_t>(index));
+    const int count = static_cast<int>(kSetsuCount);
+    if (!day.ok()) day = DayAt(*SetsuMoment(kFirstRisshun + index / count, static_cast<Setsu>(index % count)));
     return day;
 }
 
 year_month_day Birthplace::RisshunDay(int year) const {
-    return SetsuDay(std::clamp(year, kFirstRisshun, kLastRisshun), Setsu::Risshun);
+    return SetsuDay((year - kFirstRisshun) * static_cast<int>(kSetsuCount) + static_cast<int>(Setsu::Risshun));
 }
 
 std::optional<BirthYear> YearOfBirth(const Birth& birth, YearStart start, const Birthplace& place) {

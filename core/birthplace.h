@@ -53,8 +53,9 @@ public:
 
     // The day risshun fell on this clock in `year`, 1900 to 2101.
     std::chrono::year_month_day RisshunDay(int year) const;
-    // The day a setsu fell on this clock: `year` 1900 to 2101 as SetsuMoment takes it.
-    std::chrono::year_month_day SetsuDay(int year, Setsu setsu) const;
+    // The day a setsu fell on this clock, counting from the shōkan of 1900 (0) to
+    // the risshun of 2101.
+    std::chrono::year_month_day SetsuDay(int index) const;
 
 private:
     Birthplace(QString name, QTimeZone zone) : name_(std::move(name)), zone_(std::move(zone)) {}

@@ -48,7 +48,6 @@ struct SolarMonth {
     int year;   // the risshun year
     int index;  // 0 the tora (寅) month, begun by risshun; 11 the ushi (丑) month, begun by shōkan
     std::chrono::sys_seconds begins;
-    std::chrono::sys_seconds ends;
     Setsu setsu() const { return static_cast<Setsu>((index + 1) % 12); }
 };
 
@@ -60,15 +59,11 @@ std::optional<SolarMonth> SolarMonthNumbered(int year, int index);
 // The month's eto: its branch from the setsu that begins it, its stem from the
 // stem of the year: 甲 and 己 years begin with 丙寅, 乙 and 庚 with 戊寅, 丙 and
 // 辛 with 庚寅, 丁 and 壬 with 壬寅, 戊 and 癸 with 甲寅, a step a month after.
+// So the months run unbroken through the sixty, as the days do: the tora month
+// of 1984, a 甲 year, was 丙寅.
 constexpr Eto MonthEto(int risshunYear, int index) {
-    const int yearStem = (EtoOfYear(risshunYear).number - 1) % 10;
-    const int stem = (2 + 2 * (yearStem % 5) + index) % 10;
-    const int branch = (2 + index) % 12;
-    // The one number below 60 that leaves both remainders.
-    for (int number = 1; number <= 60; ++number) {
-        if ((number - 1) % 10 == stem && (number - 1) % 12 == branch) return {number};
-    }
-    return {1};
+    const int since = 12 * (risshunYear - 1984) + index;
+    return {((since + 2) % 60 + 60) % 60 + 1};
 }
 
 // The day's eto, unbroken every sixty days: 1 January 1900 was 甲戌.

@@ -26,10 +26,8 @@ CompatibilityResult CompatibilityOf(AnimalSign user, AnimalSign partner) {
 
 std::string PairParagraphs(AnimalSign user, AnimalSign partner) {
     const content::PairProse& entry = content::PairEntry(user, partner);
-    std::string text;
-    for (std::size_t i = 0; i < entry.description.size(); ++i) {
-        if (entry.description[i] != '\r') text += entry.description[i];
-    }
+    std::string text{entry.description};
+    std::erase(text, '\r');
     return text + "\n\n" + std::string{entry.scoreSentence};
 }
 

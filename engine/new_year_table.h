@@ -37,13 +37,14 @@ inline constexpr std::span<const NewYearRow> kNewYearTable =
 // The row that holds `date`, if any. Rows are contiguous and sorted, so it can
 // only be the last one to begin on or before the date.
 constexpr const NewYearRow* RowContaining(std::span<const NewYearRow> rows, std::chrono::year_month_day date) {
+    using std::chrono::sys_days;
     if (!date.ok()) return nullptr;
-    const std::chrono::sys_days day{date};
+    const sys_days day{date};
     const auto after =
-        std::ranges::upper_bound(rows, day, {}, [](const NewYearRow& row) { return std::chrono::sys_days{row.first}; });
+        std::ranges::upper_bound(rows, day, {}, [](const NewYearRow& row) { return sys_days{row.first}; });
     if (after == rows.begin()) return nullptr;
     const NewYearRow& row = *std::prev(after);
-    return day <= std::chrono::sys_days{row.last} ? &row : nullptr;
+    return day <= sys_days{row.last} ? &row : nullptr;
 }
 
 namespace detail {
@@ -54,13 +55,14 @@ constexpr bool RowFollowsCycle(const NewYearRow& row) {
 }
 
 constexpr bool TableIsContiguous() {
+    using std::chrono::sys_days;
     for (std::size_t k = 0; k < kLunarYears.size(); ++k) {
         const auto& row = kLunarYears[k];
         if (!row.first.ok() || !row.last.ok() || !RowFollowsCycle(row)) return false;
-        const auto span = (std::chrono::sys_days{row.last} - std::chrono::sys_days{row.first}).count() + 1;
+        const auto span = (sys_days{row.last} - sys_days{row.first}).count() + 1;
         if (span < 353 || span > 385) return false;
         if (k + 1 < kLunarYears.size() &&
-            std::chrono::sys_days{kLunarYears[k + 1].first} != std::chrono::sys_days{row.last} + std::chrono::days{1})
+            sys_days{kLunarYears[k + 1].first} != sys_days{row.last} + std::chrono::days{1})
             return false;
     }
     return true;

@@ -18,25 +18,25 @@ using std::chrono::sys_seconds;
 using std::chrono::year_month_day;
 
 constexpr int kFirstYear = 1900;
-constexpr std::size_t kRisshunIndex = static_cast<std::size_t>(Setsu::Risshun);
 
-// The days of its month on which each setsu falls in Japan time, 1900 to 2101.
+// The days of its month on which each setsu falls in Japan time, 1900 to 2101:
+// shōkan in January, risshun in February, and so on to taisetsu in December.
 struct Days {
-    unsigned month, first, last;
+    unsigned first, last;
 };
 constexpr std::array<Days, kSetsuCount> kUsualDays = {{
-    {1, 4, 7},
-    {2, 3, 5},
-    {3, 4, 7},
-    {4, 4, 6},
-    {5, 4, 7},
-    {6, 4, 7},
-    {7, 6, 8},
-    {8, 6, 9},
-    {9, 6, 9},
-    {10, 7, 9},
-    {11, 6, 8},
-    {12, 6, 8},
+    {4, 7},
+    {3, 5},
+    {4, 7},
+    {4, 6},
+    {4, 7},
+    {4, 7},
+    {6, 8},
+    {6, 9},
+    {6, 9},
+    {7, 9},
+    {6, 8},
+    {6, 8},
 }};
 
 constexpr sys_seconds At(std::size_t index) { return sys_seconds{seconds{kSetsuSeconds[index]}}; }
@@ -48,8 +48,8 @@ constexpr bool SetsuFollowTheYears() {
         const year_month_day japan{std::chrono::floor<days>(At(i) + std::chrono::hours{9})};
         const Days& usual = kUsualDays[i % kSetsuCount];
         if (japan.year() != std::chrono::year{kFirstYear + static_cast<int>(i / kSetsuCount)} ||
-            japan.month() != std::chrono::month{usual.month} || japan.day() < std::chrono::day{usual.first} ||
-            japan.day() > std::chrono::day{usual.last})
+            japan.month() != std::chrono::month{static_cast<unsigned>(i % kSetsuCount) + 1} ||
+            japan.day() < std::chrono::day{usual.first} || japan.day() > std::chrono::day{usual.last})
             return false;
     }
     return true;
@@ -74,13 +74,9 @@ std::optional<RisshunYear> RisshunYearNumbered(int year) {
 }
 
 std::optional<RisshunYear> RisshunYearAt(sys_seconds moment) {
-    // The last risshun on or before the moment; years are counted from it.
-    const auto after = std::ranges::upper_bound(kSetsuSeconds, moment.time_since_epoch().count());
-    if (after == kSetsuSeconds.begin()) return std::nullopt;
-    const auto index = static_cast<std::size_t>(std::prev(after) - kSetsuSeconds.begin());
-    int year = kFirstYear + static_cast<int>(index / kSetsuCount);
-    if (index % kSetsuCount < kRisshunIndex) --year;  // shōkan still belongs to the year before
-    return RisshunYearNumbered(year);
+    // The year of the solar month that holds the moment.
+    const auto month = SolarMonthAt(moment);
+    return month ? RisshunYearNumbered(month->year) : std::nullopt;
 }
 
 std::optional<SolarMonth> SolarMonthNumbered(int year, int index) {
@@ -92,7 +88,7 @@ std::optional<SolarMonth> SolarMonthNumbered(int year, int index) {
     // The shōkan of 1900 begins the last month of the risshun year 1899.
     const long fromRisshun = setsu - 1;
     const int risshunYear = kFirstYear + static_cast<int>((fromRisshun + 12) / 12) - 1;
-    return SolarMonth{risshunYear, static_cast<int>((fromRisshun % 12 + 12) % 12), At(at), At(at + 1)};
+    return SolarMonth{risshunYear, static_cast<int>((fromRisshun % 12 + 12) % 12), At(at)};
 }
 
 std::optional<SolarMonth> SolarMonthAt(sys_seconds moment) {

@@ -33,8 +33,10 @@ struct DateRange {
 // under 1 January, and the risshun of 1900 to the day before that of 2101.
 DateRange Coverage(YearStart start);
 
-// The zodiac year a date falls in; nothing for a date outside the coverage or
-// one that does not exist. Unlike the windows' lookup, it keeps nothing.
+// The zodiac year a date falls in under the lunar or 1 January year start;
+// nothing for a date outside the coverage or one that does not exist. Unlike the
+// windows' lookup, it keeps nothing. A risshun year turns at a moment, so it is
+// found from the moment (RisshunYearAt) or from the day on a birthplace's clock.
 std::optional<ZodiacYear> FindZodiacYear(std::chrono::year_month_day date, YearStart start);
 
 }  // namespace zodiac

@@ -15,6 +15,7 @@ and the npm registry, so it is run by hand, not by ctest.
     tools/setsu_instants.py --cross-check   cross-checks with lunar-javascript and compares with the header
     tools/setsu_instants.py --check         compares the header with what ephem says (offline; a ctest)
 """
+import calendar
 import collections
 import datetime
 import math
@@ -55,8 +56,6 @@ CHINA_TO_JAPAN = datetime.timedelta(hours=1)  # lunar-javascript answers in UTC+
 TOLERANCE = datetime.timedelta(minutes=2)  # between the two computations' instants
 UNIX_EPOCH = datetime.datetime(1970, 1, 1, tzinfo=datetime.timezone.utc)
 UNIX_EPOCH_IN_EPHEM_DAYS = 25567.5  # ephem.Date counts days from 1899-12-31 12:00 UT
-MONTHS = ["January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
-          "November", "December"]
 
 
 def sun_longitude(when):
@@ -179,7 +178,7 @@ def cross_check(rows):
         largest = max(largest, (gap, f"{year} {name}"))
         if china.month != month or ours.month != month:
             disagreements.append(f"{year} {name} is {ours:%Y-%m-%d} JST here, {china:%Y-%m-%d} in China there, "
-                                 f"not both in {MONTHS[month - 1]}")
+                                 f"not both in {calendar.month_name[month]}")
         if gap > TOLERANCE:
             disagreements.append(f"{year} {name} is {ours:%Y-%m-%d %H:%M:%S} JST here but {japan:%Y-%m-%d %H:%M:%S} "
                                  f"JST in lunar-javascript ({gap.total_seconds():.0f} s apart)")
@@ -213,7 +212,7 @@ def cross_check(rows):
     days = collections.defaultdict(list)  # for the ranges the engine's own checks allow
     for _, term, instant in rows:
         days[term].append(instant.astimezone(JAPAN).day)
-    print("days in Japan: " + ", ".join(f"{name} {min(days[term])} to {max(days[term])} {MONTHS[month - 1]}"
+    print("days in Japan: " + ", ".join(f"{name} {min(days[term])} to {max(days[term])} {calendar.month_name[month]}"
                                          for term, (name, _, _, (month, _)) in enumerate(TERMS)))
 
 
