@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 packages=(
     cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev   # build, engine tests, benchmarks
-    qt6-base-dev fonts-dejavu-core tzdata                                  # the windows; the time zones
+    qt6-base-dev qt6-wayland fonts-dejavu-core tzdata                      # the windows, on X11 and Wayland; the time zones
     libreoffice-writer-nogui poppler-utils unrtf                           # read saved and printed reports back
     clang libclang-rt-14-dev                                               # fuzzing
     xvfb xauth xdotool imagemagick openbox x11-utils                       # end-to-end runs and their screenshots
@@ -14,7 +14,7 @@ packages=(
     python3-lunardate python3-ephem                                        # an independent lunar calendar and sun for the tests
     nodejs npm                                                             # a second calendar, npm's lunar-javascript, for the tests
     desktop-file-utils appstream dpkg-dev file                             # checking the installation and package
-    groff-base                                                             # checking the manual page
+    groff-base jq                                                          # checking the manual page; the documents' examples
 )
 
 # Installed, or provided by an installed package: NodeSource's nodejs provides npm and

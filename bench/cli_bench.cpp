@@ -3,7 +3,9 @@
 // alternating runs; then `sign --json -` converting 10,000 dates read from
 // standard input; then a million dates, in text and in JSON, without a time and
 // with one in New York's zone, with the peak memory of each run, and the time
-// `| head -n 1` takes. Needs no display.
+// `| head -n 1` takes, over the million and over an endless stream, as from
+// `yes`; then four million dates in text and in JSON, for the peak memory of a
+// long stream. Needs no display.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -30,15 +32,40 @@ struct Measured {
     double peakMiB = 0;
 };
 
-// Runs the program with standard input from `input` (or /dev/null), reading what
-// it prints: all of it, or only the first line before leaving, as `head -n 1`
-// does. The wall time from start to end, and the program's peak memory.
+// A pipe that a child of ours fills with one date a line for ever, as `yes`
+// would, until its reader has gone; its reading end.
+int EndlessDates(pid_t& writer) {
+    int in[2];
+    if (pipe(in) != 0) return -1;
+    writer = fork();
+    if (writer == 0) {
+        close(in[0]);
+        std::string lines;
+        for (int i = 0; i < 4096; ++i) lines += "1975-03-05\n";
+        while (write(in[1], lines.data(), lines.size()) > 0) {
+        }
+        _exit(0);
+    }
+    close(in[1]);
+    return in[0];
+}
+
+// Runs the program with standard input from `input` (or /dev/null; "yes" for an
+// endless stream of dates), reading what it prints: all of it, or only the first
+// line before leaving, as `head -n 1` does. The wall time from start to end, and
+// the program's peak memory.
 Measured Run(std::vector<std::string> arguments, const std::string& input = "/dev/null", bool firstLineOnly = false) {
     int out[2];
     if (pipe(out) != 0) return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
+    pid_t writer = 0;
+    const int endless = input == "yes" ? EndlessDates(writer) : -1;
+    if (endless >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, endless, STDIN_FILENO);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
+    }
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     std::vector<char*> argv;
@@ -49,6 +76,7 @@ Measured Run(std::vector<std::string> arguments, const std::string& input = "/de
     const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
+    if (endless >= 0) close(endless);
     if (spawned != 0) return {};
     char buffer[1 << 16];
     for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) {
@@ -59,6 +87,7 @@ Measured Run(std::vector<std::string> arguments, const std::string& input = "/de
     rusage usage{};
     wait4(child, &status, 0, &usage);
     const auto end = std::chrono::steady_clock::now();
+    if (writer > 0) waitpid(writer, nullptr, 0);  // ended by SIGPIPE once the program has gone
     const bool ended = firstLineOnly ? (WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) || WIFEXITED(status)
                                      : WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (!ended) return {};
@@ -157,5 +186,22 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 3; ++i) heads.push_back(Run({zodiac, "sign", "-"}, million, true).milliseconds);
     std::filesystem::remove(million);
     std::printf("  sign - | head -n 1    %6.0f ms\n", Median(heads));
+    heads.clear();
+    for (int i = 0; i < 3; ++i) heads.push_back(Run({zodiac, "sign", "-"}, "yes", true).milliseconds);
+    std::printf("yes 1975-03-05 | sign - | head -n 1: median of 3 %.0f ms\n", Median(heads));
+
+    const std::string fourMillion = DatesFile(4000000);
+    std::printf("four million dates on standard input, once each:\n");
+    for (const char* form : {"", "--json"}) {
+        std::vector<std::string> arguments{zodiac, "sign", "-"};
+        if (*form) arguments.insert(arguments.begin() + 2, form);
+        const Measured m = Run(arguments, fourMillion);
+        if (m.milliseconds < 0) {
+            std::fprintf(stderr, "the four-million-date run failed\n");
+            return 1;
+        }
+        std::printf("  sign %-8s -  %6.2f s, peak memory %5.1f MiB\n", form, m.milliseconds / 1000, m.peakMiB);
+    }
+    std::filesystem::remove(fourMillion);
     return 0;
 }

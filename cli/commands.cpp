@@ -30,10 +30,12 @@ constexpr std::array<OptionUse, 4> kReportOptions = {
 
 constexpr std::array<CommandInfo, 3> kCommands = {{
     {"sign", kSignOptions, "DATE...", "the sign, element, eto, Japanese name and profile of each date",
-     "For each DATE (YYYY-MM-DD or YYYY-MM-DDTHH:MM, or - for dates read from standard input, one a line): the "
-     "animal sign, element, Japanese name and kanji, the eto (the sixty-year name, with its reading and its place "
-     "in the cycle), the year of kanreki (the sixtieth birthday), the first and last day of that zodiac year, the "
-     "sign's profile and the element's description.",
+     "For each DATE (YYYY-MM-DD or YYYY-MM-DDTHH:MM, or - for dates read from standard input, one a line, each "
+     "answered as soon as it is read): the animal sign, element, Japanese name and kanji, the eto (the sixty-year "
+     "name, with its reading and its place in the cycle), the year of kanreki (the sixtieth birthday), the almanac "
+     "of the birth (the eto of its solar month and of its day, and the nine stars of its year and month), the first "
+     "and last day of that zodiac year, the sign's profile and the element's description. A bad line of standard "
+     "input ends the run there, with the answers to the lines before it written.",
      RunSign},
     {"match", kSignOptions, "DATE DATE", "how two people's signs go together, the first taking the user's side",
      "Both people's signs and eto, and how well the signs go together, the first DATE taking the user's side: a "

@@ -30,6 +30,22 @@ QString YearStartEntries() {
     return text;
 }
 
+// A synopsis wrapped to `width` under `indent`, an option kept on one line with
+// its value ("-o FILE", "--name NAME").
+QString WrappedSynopsis(const QString& synopsis, int width, const QString& indent) {
+    constexpr QChar kGlue(0x00A0);
+    QStringList words;
+    for (const QString& word : synopsis.split(u' ')) {
+        const bool value = !words.isEmpty() && words.last().startsWith(u'-') && !words.last().contains(kGlue);
+        if (value) {
+            words.last() += kGlue + word;
+        } else {
+            words << word;
+        }
+    }
+    return WrapText(words.join(u' '), width, indent).replace(kGlue, u' ');
+}
+
 }  // namespace
 
 QByteArray UsageText() {
@@ -41,7 +57,7 @@ QByteArray UsageText() {
         const QString synopsis = Synopsis(command);
         const QString indent(9, u' ');
         text += QStringLiteral("  ") + synopsis.section(u' ', 0, 0).leftJustified(6) + QLatin1Char(' ') +
-                WrapText(synopsis.section(u' ', 1), kWidth - indent.size(), indent) + QLatin1Char('\n') + indent +
+                WrappedSynopsis(synopsis.section(u' ', 1), kWidth - indent.size(), indent) + QLatin1Char('\n') + indent +
                 ToQString(command.summary) + QLatin1Char('\n');
     }
     text += QStringLiteral(
@@ -73,7 +89,7 @@ QByteArray CommandHelp(const CommandInfo& command) {
     // The synopsis wraps under its first word, to keep within 80 columns.
     const QString synopsis = Synopsis(command);
     const QString head = QStringLiteral("Usage: qorvel-zodiac ") + synopsis.section(u' ', 0, 0) + QLatin1Char(' ');
-    QString text = head + WrapText(synopsis.section(u' ', 1), kWidth - head.size(), QString(head.size(), u' ')) +
+    QString text = head + WrappedSynopsis(synopsis.section(u' ', 1), kWidth - head.size(), QString(head.size(), u' ')) +
                    QStringLiteral("\n\n") + WrapText(ToQString(command.description), kWidth, {}) +
                    QStringLiteral("\n\n");
     for (const OptionUse& use : command.options) {

@@ -105,32 +105,39 @@ int RunSign(const Request& request, Session& session) {
     if (request.arguments.count(QStringLiteral("-")) > 1)
         BadInput(QStringLiteral("sign reads standard input once; give - only once"));
     const Birthplace place = BirthplaceNamed(request.zone);
-    // Every date is checked before anything is written; a date and its year
-    // take twenty-four bytes, so that a million of them fit in a few megabytes.
-    struct Entry {
-        Birth birth;
-        std::int32_t yearKey;
-    };
-    std::vector<Entry> births;
-    const auto keep = [&](const Checked& checked) {
-        births.push_back({checked.birth, SignEntries::YearKey(checked.year)});
-    };
+    // The dates given as arguments are all checked before anything is written.
+    std::vector<Checked> given;
     for (const QString& date : request.arguments) {
-        if (date != u"-") {
-            keep(CheckedBirth(date, request.start, place));
-            continue;
-        }
-        ReadLines(session.streams.inputClosed, kLongestBirth, [&](qsizetype number, QByteArrayView text, bool cut) {
-            keep(CheckedBirth(text, request.start, place, number, cut));
-        });
+        if (date != u"-") given.push_back(CheckedBirth(date, request.start, place));
     }
     SignEntries entries(request.json ? SignEntries::Json : SignEntries::Text, request.start,
                         {place, !request.zone.isNull()});
-    for (const Entry& entry : births) {
-        entries.Append(session.out.Buffer(), entry.birth, entry.yearKey);
-        session.out.Written();
+    StandardOutput& out = session.out;
+    const auto answer = [&](const Checked& checked) {
+        entries.Append(out.Buffer(), checked.birth, SignEntries::YearKey(checked.year));
+        out.Written();
+    };
+    // Standard input is answered a line at a time, as it is read: a bad line
+    // ends the run there, the answers before it written.
+    try {
+        auto next = given.cbegin();
+        for (const QString& date : request.arguments) {
+            if (date != u"-") {
+                answer(*next++);
+                continue;
+            }
+            ReadLines(
+                session.streams.inputClosed, kLongestBirth,
+                [&](qsizetype number, QByteArrayView text, bool cut) {
+                    answer(CheckedBirth(text, request.start, place, number, cut));
+                },
+                [&] { out.Finish(); });
+        }
+    } catch (const Failure& failure) {
+        if (failure.status == kBadInput) out.Finish();
+        throw;
     }
-    session.out.Finish();
+    out.Finish();
     return kDone;
 }
 

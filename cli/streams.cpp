@@ -1,6 +1,7 @@
 #include "cli/streams.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -60,24 +61,47 @@ void StandardOutput::Finish() {
         throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: ") + written.reason()};
 }
 
-void ReadLines(bool closed, qsizetype longest, const std::function<void(qsizetype, QByteArrayView, bool)>& line) {
+namespace {
+
+// Whether a read of the descriptor would wait: nothing is there yet, and its
+// writer has not gone. A file or an error never waits.
+bool ReadWouldWait(int descriptor) {
+    pollfd ready{descriptor, POLLIN, 0};
+    int n = 0;
+    do n = ::poll(&ready, 1, 0);
+    while (n < 0 && errno == EINTR);
+    return n == 0;
+}
+
+}  // namespace
+
+void ReadLines(bool closed, qsizetype longest, const std::function<void(qsizetype, QByteArrayView, bool)>& line,
+               const std::function<void()>& waiting) {
     if (closed) BadInput(QStringLiteral("cannot read the dates from standard input: it is closed"));
     QByteArray text;    // the current line, from its first non-blank byte to its last
     QByteArray blanks;  // the blanks after it, taken in only when more of the line follows
+    bool tooManyBlanks = false;  // more than a line may hold: only counted, never kept
     qsizetype number = 1;
+    text.reserve(longest + 1);
     const auto end = [&] {
         if (!text.isEmpty()) line(number, text, false);
         text.clear();
         blanks.clear();
+        tooManyBlanks = false;
         ++number;
     };
     const auto take = [&](char c) {
         if (c == '\n') return end();
         if (IsBlank(c)) {
-            if (!text.isEmpty()) blanks.append(c);
+            if (text.isEmpty()) return;
+            if (text.size() + blanks.size() < longest) {
+                blanks.append(c);
+            } else {
+                tooManyBlanks = true;
+            }
             return;
         }
-        if (text.size() >= longest) line(number, text, true);  // refused there
+        if (tooManyBlanks || text.size() + blanks.size() >= longest) line(number, text, true);  // refused there
         text.append(blanks).append(c);
         blanks.clear();
     };
@@ -91,6 +115,7 @@ void ReadLines(bool closed, qsizetype longest, const std::function<void(qsizetyp
     };
     char buffer[kChunk];
     for (;;) {
+        if (waiting && ReadWouldWait(STDIN_FILENO)) waiting();
         const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) BadInput(QStringLiteral("cannot read the dates from standard input: ") + Reason(errno));

@@ -37,11 +37,16 @@ private:
 
 // Standard input a line at a time, with blanks trimmed, empty lines skipped and
 // one byte-order mark at the start skipped: `line` gets each line's number and
-// text. A line longer than `longest` bytes can be nothing the caller takes, so
-// `line` gets it at once, cut there, with `cut` set, and must refuse it: a
-// stream that never ends a line is not read for ever. A read error ends the
-// command as bad input.
+// text as soon as the line has been read. A line longer than `longest` bytes
+// (blanks between its words counted, blanks after it not) can be nothing the
+// caller takes, so `line` gets it at once, cut there, with `cut` set, and must
+// refuse it: a stream that never ends a line is not read for ever, and a line of
+// any length costs no more than `longest` bytes. `waiting` is called whenever the
+// next read would wait for more input, so that what has been answered reaches
+// the reader then, while a stream that comes faster than it is read is answered
+// in large writes. A read error ends the command as bad input.
 void ReadLines(bool closed, qsizetype longest,
-               const std::function<void(qsizetype number, QByteArrayView text, bool cut)>& line);
+               const std::function<void(qsizetype number, QByteArrayView text, bool cut)>& line,
+               const std::function<void()>& waiting = {});
 
 }  // namespace zodiac::cli

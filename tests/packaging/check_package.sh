@@ -11,12 +11,14 @@ trap 'rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" > "$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
 package="$(ls "$out"/*.deb)"
 depends="$(dpkg-deb -f "$package" Depends)"
+recommends="$(dpkg-deb -f "$package" Recommends)"
 files="$(dpkg-deb -c "$package" | awk '{print $6}')"
 status=0
 expect() { grep -q -- "$2" <<< "$1" || { echo "missing: $2"; status=1; }; }
 for dependency in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-dejavu-core tzdata; do
     expect "$depends" "$dependency"
 done
+expect "$recommends" "qt6-wayland"
 expect "$files" "^./usr/bin/qorvel-zodiac$"
 expect "$files" "^./usr/share/applications/org.example.QorvelZodiac.desktop$"
 expect "$files" "^./usr/share/metainfo/org.example.QorvelZodiac.metainfo.xml$"
