@@ -5,7 +5,10 @@
 namespace zodiac::cli {
 namespace {
 
-QString Escaped(char32_t c) {
+// A character as a message escapes it. \xNN is for ASCII's controls and for
+// bytes that are not UTF-8; any other character is \u{...}, so that U+00AD is
+// never taken for the byte 0xad.
+QString EscapeOf(char32_t c) {
     switch (c) {
         case U'\n':
             return QStringLiteral("\\n");
@@ -18,11 +21,32 @@ QString Escaped(char32_t c) {
         default:
             break;
     }
-    if (c < 0x100) return QStringLiteral("\\x%1").arg(static_cast<uint>(c), 2, 16, QLatin1Char('0'));
+    if (c < 0x80) return QStringLiteral("\\x%1").arg(static_cast<uint>(c), 2, 16, QLatin1Char('0'));
     return QStringLiteral("\\u{%1}").arg(static_cast<uint>(c), 0, 16);
 }
 
 }  // namespace
+
+bool ShowsBlank(char32_t c) {
+    // The Hangul fillers are letters and the braille blank a symbol, but each draws nothing.
+    return QChar::isSpace(c) || c == 0x115f || c == 0x1160 || c == 0x3164 || c == 0xffa0 || c == 0x2800;
+}
+
+bool Escaped(char32_t c) {
+    if (c == U' ') return false;
+    if (!QChar::isPrint(c) || ShowsBlank(c)) return true;
+    // Line and paragraph separators and format characters (U+2028, U+200B,
+    // U+202E, the byte-order mark) would move or hide text on the terminal.
+    const auto category = QChar::category(c);
+    if (category == QChar::Separator_Line || category == QChar::Separator_Paragraph ||
+        category == QChar::Other_Format) {
+        return true;
+    }
+    // The marks Unicode lets a renderer ignore: variation selectors (U+FE0F
+    // after an emoji), the combining grapheme joiner, Mongolian and Khmer fillers.
+    return c == 0x034f || c == 0x17b4 || c == 0x17b5 || (c >= 0x180b && c <= 0x180f) || (c >= 0xfe00 && c <= 0xfe0f) ||
+           (c >= 0xe0100 && c <= 0xe01ef);
+}
 
 QString Shown(QStringView text, bool cut, qsizetype length) {
     QString shown;
@@ -33,19 +57,24 @@ QString Shown(QStringView text, bool cut, qsizetype length) {
             break;
         }
         ++characters;
-        // Line and paragraph separators and format characters (U+2028, U+200B,
-        // U+202E, the byte-order mark) would move or hide text on the terminal.
-        const auto category = QChar::category(c);
-        const bool visible = (QChar::isPrint(c) && category != QChar::Separator_Line &&
-                              category != QChar::Separator_Paragraph && category != QChar::Other_Format) ||
-                             c == U' ';
-        if (visible) {
-            shown += QString::fromUcs4(&c, 1);
+        if (Escaped(c)) {
+            shown += EscapeOf(c);
         } else {
-            shown += Escaped(c);
+            shown += QString::fromUcs4(&c, 1);
         }
     }
     return cut ? shown + QStringLiteral("…") : shown;
+}
+
+QString ShownPath(QStringView path) {
+    const QList<uint> characters = path.toUcs4();
+    if (characters.size() <= kShownPathLength) return Shown(path, false, kShownPathLength);
+    const qsizetype half = kShownPathLength / 2;
+    const auto part = [&](qsizetype from) {
+        return Shown(QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()) + from, half), false,
+                     half);
+    };
+    return part(0) + QStringLiteral("…") + part(characters.size() - half);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // report: the report the windows save, written whole or not at all.
 #include "cli/report.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "cli/dates.h"
@@ -16,13 +17,16 @@ namespace {
 
 // The name as the report starts with it: one line of text with something to see.
 void CheckName(const QString& name) {
-    if (name.trimmed().isEmpty()) BadInput(QStringLiteral("the name is empty; expected --name NAME"));
     const auto ucs4 = name.toUcs4();
+    // Blanks of any width, and the fillers drawn as nothing, make no name.
+    if (std::all_of(ucs4.begin(), ucs4.end(), [](char32_t c) { return ShowsBlank(c); }))
+        BadInput(QStringLiteral("the name is empty; expected --name NAME"));
     const bool visible = std::any_of(ucs4.begin(), ucs4.end(), [](char32_t c) {
         const QChar::Category category = QChar::category(c);
-        return (category >= QChar::Letter_Uppercase && category <= QChar::Letter_Other) ||
-               (category >= QChar::Number_DecimalDigit && category <= QChar::Number_Other) ||
-               (category >= QChar::Punctuation_Connector && category <= QChar::Symbol_Other);
+        return ((category >= QChar::Letter_Uppercase && category <= QChar::Letter_Other) ||
+                (category >= QChar::Number_DecimalDigit && category <= QChar::Number_Other) ||
+                (category >= QChar::Punctuation_Connector && category <= QChar::Symbol_Other)) &&
+               !Escaped(c);
     });
     if (!visible) {
         BadInput(QStringLiteral("the name '%1' has no character to see; expected --name NAME").arg(Shown(name)));
@@ -35,6 +39,24 @@ void CheckName(const QString& name) {
                          .arg(Shown(QString::fromUcs4(&c, 1))));
         }
     }
+}
+
+// How the birth was counted, in one line of the report, when not as the
+// windows count it (a day without a time, in Japan, the zodiac year from the
+// lunar new year); empty when it was, so that the report is theirs byte for byte.
+QString Reckoning(const Birth& birth, YearStart start, const Birthplace& place) {
+    QStringList parts;
+    if (birth.Timed()) {
+        parts << QStringLiteral("born at %1:%2 on the clock of %3")
+                     .arg(birth.minute / 60, 2, 10, QLatin1Char('0'))
+                     .arg(birth.minute % 60, 2, 10, QLatin1Char('0'))
+                     .arg(place.Name());
+    } else if (place.Name() != QLatin1String(Birthplace::kDefault)) {
+        parts << QStringLiteral("on the clock of %1").arg(place.Name());
+    }
+    if (start == YearStart::January) parts << QStringLiteral("the zodiac year from 1 January");
+    if (start == YearStart::Risshun) parts << QStringLiteral("the zodiac year from risshun");
+    return parts.join(QStringLiteral("; "));
 }
 
 }  // namespace
@@ -52,14 +74,15 @@ int RunReport(const Request& request, Session& session) {
     const Birthplace place = BirthplaceNamed(request.zone);
     const Checked checked = CheckedBirth(request.arguments[0], request.start, place);
     const Reading reading = ReadingOf(request.name, checked.birth, checked.year, request.start, place);
-    const QByteArray rtf = QByteArray::fromStdString(ReportRtf(ComposeReport(FactsOf(reading))));
+    ReportFacts facts = FactsOf(reading);
+    facts.reckoning = Reckoning(checked.birth, request.start, place);
+    const QByteArray rtf = QByteArray::fromStdString(ReportRtf(ComposeReport(facts)));
     if (request.output == u"-") {
         session.out.Write(rtf);
         session.out.Finish();
     } else if (const WriteResult written = WriteWholeFile(request.output, rtf); !written.ok()) {
         throw Failure{kNotWritten, QStringLiteral("cannot write the report to %1: %2")
-                                       .arg(Shown(request.output, false, kShownPathLength),
-                                            Shown(written.reason(), false, kShownPathLength))};
+                                       .arg(ShownPath(request.output), ShownPath(written.reason()))};
     }
     return kDone;
 }

@@ -31,6 +31,8 @@ StandardStreams OpenStandardStreams() {
         closed[fd] = true;
         // The lowest free number: this very one, as the lower ones are open.
         if (::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) != fd) std::_Exit(kNotWritten);
+        // So that -o /dev/stdout is refused as plain standard output is.
+        MarkClosedAtStart(fd);
     }
     return {closed[0], closed[1]};
 }

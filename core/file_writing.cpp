@@ -1,13 +1,15 @@
 #include "core/file_writing.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <QFile>
-#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -18,7 +20,11 @@
 namespace zodiac {
 namespace {
 
-WriteResult Failed(int error) { return WriteResult::Failed(QString::fromLocal8Bit(std::strerror(error))); }
+QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+WriteResult Failed(int error) { return WriteResult::Failed(Reason(error)); }
+
+// The descriptors 0 to 31 the program found closed at start, a bit each.
+std::atomic<unsigned> closedAtStart{0};
 
 // The descriptor of this process that `path` names: /dev/stdout, /dev/fd/N,
 // /proc/self/fd/N, or a link leading to one. Such a path is written through the
@@ -57,8 +63,15 @@ std::optional<int> OurDescriptor(const QString& path) {
 
 // Writes through a descriptor the program was started with. One that closes on
 // exec is the program's own (Qt's event loop, the display's connection), never
-// the user's: it is taken as not open.
+// the user's: it is taken as not open. One the program found closed holds only
+// /dev/null, which would swallow the bytes: it is refused as closed.
 WriteResult WriteThrough(int descriptor, QByteArrayView bytes) {
+    if (descriptor < 32 && (closedAtStart.load() & (1u << descriptor)) != 0) {
+        static const char* const names[] = {"standard input", "standard output", "standard error"};
+        return WriteResult::Failed((descriptor < 3 ? QString::fromLatin1(names[descriptor])
+                                                   : QStringLiteral("descriptor %1").arg(descriptor)) +
+                                   QStringLiteral(" is closed"));
+    }
     const int flags = ::fcntl(descriptor, F_GETFD);
     if (flags < 0) return Failed(errno);
     if (flags & FD_CLOEXEC) return Failed(EBADF);
@@ -74,10 +87,61 @@ WriteResult WriteInto(const QByteArray& path, QByteArrayView bytes) {
     return written;
 }
 
+// The file a path that does not exist yet would make: through a link that
+// leads nowhere, the link's target, as a shell's `>` makes it.
+std::string Followed(std::string path) {
+    for (int links = 0; links < 40; ++links) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
+        if (length <= 0 || static_cast<size_t>(length) == sizeof target) return path;
+        std::string followed(target, static_cast<size_t>(length));
+        const auto slash = path.rfind('/');
+        if (followed.front() != '/' && slash != std::string::npos) followed.insert(0, path.substr(0, slash + 1));
+        path = std::move(followed);
+    }
+    return path;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A folder as a message names it: whole, from the root.
+QString FolderName(const std::string& folder) {
+    char real[PATH_MAX];
+    return QFile::decodeName(::realpath(folder.c_str(), real) ? real : folder.c_str());
+}
+
+// The kernel's own file systems: a file there is no file to replace, and no
+// copy can be made beside it (creating one in /proc says "No such file").
+const char* KernelFileSystem(const std::string& folder) {
+    struct statfs system {};
+    if (::statfs(folder.c_str(), &system) != 0) return nullptr;
+    if (system.f_type == PROC_SUPER_MAGIC) return "proc";
+    if (system.f_type == SYSFS_MAGIC) return "sysfs";
+    return nullptr;
+}
+
+// A new file beside `target`, named after it and no other file, open for writing.
+int MakeCopy(const std::string& target, mode_t mode, std::string& copy) {
+    // Cut short so that the suffix never makes too long a name.
+    const auto slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = target.substr(folder.size(), 200);
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        copy = folder + name + '.';
+        for (int i = 0; i < 6; ++i) copy += kLetters[QRandomGenerator::global()->bounded(62)];
+        const int descriptor = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, mode);
+        if (descriptor >= 0 || errno != EEXIST) return descriptor;
+    }
+    return -1;
+}
+
 // The new copy takes on the replaced file's owner and group where this process
 // may set them (root may; others keep their own), and its permission bits, as
-// an editor's save does. Qt 6.4 gives root's copy of a read-only file the owner
-// write bit, drops the set-id bits, and leaves ownership to whoever saves.
+// an editor's save does.
 // What cannot be kept is never made wider: an owner or group not kept loses its
 // set-id bit, and a group not kept gets no more than everyone else.
 WriteResult KeepWhatItWas(int descriptor, const struct stat& old) {
@@ -95,18 +159,82 @@ WriteResult KeepWhatItWas(int descriptor, const struct stat& old) {
     return WriteResult::Done();
 }
 
-// Why the new copy could not be made: when the folder will not take it, though
-// the file itself might be written, the folder is the one to name.
-QString NoCopy(const QString& path, bool replacing, const QString& reason) {
-    const QFileInfo file(path);
-    const QString target = replacing ? file.canonicalFilePath() : QString();
-    const QString folder = QFileInfo(target.isEmpty() ? file.absoluteFilePath() : target).absolutePath();
-    if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0 ||
-        (errno != EACCES && errno != EPERM && errno != EROFS)) {
-        return reason;
+// Why no copy could be made: a folder that will not take one is the one to
+// name; and a file that might be written into is still not written into, as a
+// failure on the way would leave it cut short.
+WriteResult NoCopy(const std::string& folder, bool replacing, int error) {
+    if (error != EACCES && error != EPERM && error != EROFS) return Failed(error);
+    const QString shown = FolderName(folder);
+    if (!replacing) {
+        return WriteResult::Failed(
+            QStringLiteral("the folder %1 does not let a new file be made there (%2)").arg(shown, Reason(error)));
     }
-    return QStringLiteral("the folder %1 does not let a new %2 be made there (%3)")
-        .arg(folder, replacing ? QStringLiteral("copy") : QStringLiteral("file"), reason);
+    return WriteResult::Failed(QStringLiteral("the folder %1 does not let a new copy be made there (%2), and "
+                                              "writing into the file itself could leave it cut short")
+                                   .arg(shown, Reason(error)));
+}
+
+// Why the complete copy could not take the old file's place: in a sticky
+// folder (/tmp) only the file's owner, or the folder's, may replace it.
+WriteResult NotPut(const std::string& folder, int error) {
+    const QString shown = FolderName(folder);
+    struct stat status {};
+    const bool sticky =
+        (error == EPERM || error == EACCES) && ::stat(folder.c_str(), &status) == 0 && (status.st_mode & S_ISVTX) != 0;
+    return WriteResult::Failed(
+        sticky ? QStringLiteral("the new copy could not take the old file's place in the folder %1, which is sticky: "
+                                "there only a file's owner, or the folder's, may replace it (%2)")
+                     .arg(shown, Reason(error))
+               : QStringLiteral("the new copy could not take the old file's place in the folder %1 (%2)")
+                     .arg(shown, Reason(error)));
+}
+
+// The whole of `bytes` in a new copy beside `target`, on the disk, or no copy
+// at all. A copy that is to replace `replaced` is made for the owner alone, and
+// takes on the old file's owner, group and bits only once it is whole, when
+// `takeOn` says so.
+WriteResult WriteCopy(const std::string& target, const struct stat* replaced, bool takeOn, QByteArrayView bytes,
+                      std::string& copy) {
+    const int descriptor = MakeCopy(target, replaced ? 0600 : 0666, copy);
+    if (descriptor < 0) return NoCopy(FolderOf(target), replaced != nullptr, errno);
+    WriteResult written = WriteAll(descriptor, bytes);
+    // After the bytes, as a write by anyone but root clears the set-user-ID bit.
+    if (written.ok() && replaced && takeOn) written = KeepWhatItWas(descriptor, *replaced);
+    if (written.ok() && ::fsync(descriptor) != 0) written = Failed(errno);
+    if (::close(descriptor) != 0 && errno != EINTR && written.ok()) written = Failed(errno);
+    if (!written.ok()) ::unlink(copy.c_str());
+    return written;
+}
+
+// A file of several names is written over in place, and only once a complete
+// copy beside it shows the bytes can be written, and the room for them is set
+// aside, so that a full disk or a size limit still leaves it as it was. Should
+// the writing over fail all the same, the complete copy is kept and named.
+WriteResult WriteOver(const std::string& target, const struct stat& old, QByteArrayView bytes) {
+    const int file = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (file < 0) return Failed(errno);
+    std::string copy;
+    WriteResult written = WriteCopy(target, &old, false, bytes, copy);
+    if (written.ok() && !bytes.isEmpty() && ::fallocate(file, FALLOC_FL_KEEP_SIZE, 0, bytes.size()) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS) {
+        written = Failed(errno);
+        ::unlink(copy.c_str());
+    }
+    if (!written.ok()) {
+        ::close(file);
+        return written;
+    }
+    written = WriteAll(file, bytes);
+    if (written.ok() && ::ftruncate(file, bytes.size()) != 0) written = Failed(errno);
+    if (written.ok() && ::fsync(file) != 0) written = Failed(errno);
+    if (::close(file) != 0 && errno != EINTR && written.ok()) written = Failed(errno);
+    if (!written.ok()) {
+        return WriteResult::Failed(
+            QStringLiteral("the file was cut short while being written over (%1); the whole new content is in %2")
+                .arg(written.reason(), QFile::decodeName(copy.c_str())));
+    }
+    ::unlink(copy.c_str());
+    return WriteResult::Done();
 }
 
 }  // namespace
@@ -127,27 +255,44 @@ WriteResult WriteWholeFile(const QString& path, QByteArrayView bytes) {
     const QByteArray name = QFile::encodeName(path);
     struct stat old {};
     const bool exists = ::stat(name.constData(), &old) == 0;
+    // A loop of links, a file where a folder should be, a path too long: the
+    // system's own word. A link that leads nowhere yet leads to the file to make.
+    if (!exists && errno != ENOENT) return Failed(errno);
+    if (exists && S_ISDIR(old.st_mode)) return Failed(EISDIR);
     // Decided by what the path is, not where it lives: /dev/shm holds regular files.
-    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return WriteInto(name, bytes);
-    const bool replacing = exists && S_ISREG(old.st_mode);
-    // The bytes go to the new copy by write(2), each call checked, so that a
-    // failure says why; QSaveFile's own buffered write does not, and Qt 6.4's
-    // commit() misses a failed flush and would rename a cut copy over the old file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const bool refusedFile = replacing && !QFileInfo(path).isWritable();  // Qt's reason names the file
-        return WriteResult::Failed(refusedFile ? file.errorString() : NoCopy(path, replacing, file.errorString()));
+    if (exists && !S_ISREG(old.st_mode)) return WriteInto(name, bytes);
+    std::string target = name.toStdString();
+    if (exists) {
+        char real[PATH_MAX];
+        if (::realpath(name.constData(), real) == nullptr) return Failed(errno);
+        target = real;
+    } else {
+        target = Followed(target);
     }
-    WriteResult written = WriteAll(file.handle(), bytes);
-    // After the bytes, as a write by anyone but root clears the set-user-ID bit.
-    if (written.ok() && replacing) written = KeepWhatItWas(file.handle(), old);
-    if (written.ok() && !file.flush()) written = WriteResult::Failed(file.errorString());
-    if (!written.ok()) {
-        file.cancelWriting();
+    const std::string folder = FolderOf(target);
+    if (const char* system = KernelFileSystem(folder)) {
+        return WriteResult::Failed(
+            QStringLiteral("the folder %1 is in the kernel's %2 file system, where no file can be made or replaced")
+                .arg(FolderName(folder), QLatin1String(system)));
+    }
+    // A file this user may not write is not replaced, whatever its folder allows.
+    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Failed(errno);
+    if (exists && old.st_nlink > 1) return WriteOver(target, old, bytes);
+    // The bytes go to the new copy by write(2), each call checked, then to the
+    // disk, before the copy is renamed over the old file.
+    std::string copy;
+    if (WriteResult written = WriteCopy(target, exists ? &old : nullptr, true, bytes, copy); !written.ok())
         return written;
+    if (::rename(copy.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(copy.c_str());
+        return NotPut(folder, error);
     }
-    if (!file.commit()) return WriteResult::Failed(file.errorString());
     return WriteResult::Done();
+}
+
+void MarkClosedAtStart(int descriptor) {
+    if (descriptor >= 0 && descriptor < 32) closedAtStart.fetch_or(1u << descriptor);
 }
 
 }  // namespace zodiac

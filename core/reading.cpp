@@ -58,7 +58,8 @@ ReportFacts FactsOf(const Reading& reading) {
             std::string{Name(reading.year.year.sign)},
             std::string{Name(reading.year.year.element)},
             reading.elementDescription,
-            reading.profile};
+            reading.profile,
+            QString()};
 }
 
 }  // namespace zodiac

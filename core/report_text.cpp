@@ -44,14 +44,15 @@ void Entry(ReportText& report, const char* label, const QString& value) {
 }  // namespace
 
 ReportFacts FactsOf(const ZodiacState& state, const QString& japaneseSign) {
-    return {state.userName,    state.userBirthText,          japaneseSign,     state.userSign,
-            state.userElement, state.userElementDescription, state.userProfile};
+    return {state.userName,    state.userBirthText,          japaneseSign,      state.userSign,
+            state.userElement, state.userElementDescription, state.userProfile, QString()};
 }
 
 ReportText ComposeReport(const ReportFacts& facts) {
     ReportText report;
     Entry(report, "Name: ", facts.name);
     Entry(report, "Date of Birth: ", facts.birthText);
+    if (!facts.reckoning.isEmpty()) Entry(report, "Reckoned: ", facts.reckoning);
     Entry(report, "Japanese Sign: ", facts.japaneseSign);
     Entry(report, "English Name : ", ToQString(facts.sign));
     Label(report, QStringLiteral("Element: "));

@@ -39,13 +39,15 @@ struct ReportFacts {
     std::string element;
     std::string elementDescription;
     std::optional<SignProfile> profile;
+    // How the birth was counted, when not as the windows count it; empty otherwise.
+    QString reckoning;
 };
 
 // The user's facts from the last run; the Japanese sign is what the result window shows.
 ReportFacts FactsOf(const ZodiacState& state, const QString& japaneseSign);
 
 // The report: eighteen entries of a label and a value, each value followed by an
-// empty line.
+// empty line, and a nineteenth after the date of birth for a reckoning.
 ReportText ComposeReport(const ReportFacts& facts);
 
 // The report as an RTF document, in the report's font. Neighbouring runs of one

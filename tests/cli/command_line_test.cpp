@@ -671,6 +671,13 @@ private slots:
             << QStringList{"report", "--name", "    ", "1975-03-05", "-o", "-"} << "the name is empty";
         QTest::newRow("a newline in a name")
             << QStringList{"report", "--name", "Ann\nDate of Birth: 1 April", "1975-03-05", "-o", "-"} << "(\\n)";
+        // Blank and invisible characters, escaped as the others are; U+00AD is a character, not the byte 0xad.
+        QTest::newRow("no-break and ideographic spaces, Hangul fillers, a variation selector, a soft hyphen")
+            << QStringList{"sign", "19\u00A0\u3000\u115F\u1160\u3164\uFFA0\uFE0F\u00AD75"}
+            << "'19\\u{a0}\\u{3000}\\u{115f}\\u{1160}\\u{3164}\\u{ffa0}\\u{fe0f}\\u{ad}75'";
+        QTest::newRow("a name of fillers")
+            << QStringList{"report", "--name", "\u3164\u115F\u3000\u00A0\u2800", "1975-03-05", "-o", "-"}
+            << "the name is empty";
     }
 
     void badInputSaysWhatAndWritesNothing() {
@@ -882,46 +889,101 @@ private slots:
         QCOMPARE(ReadFile(cliFile), expected);
     }
 
+    // Counted otherwise than the windows count (with a time, in another zone,
+    // from another year start), the report says how in one line after the date
+    // of birth; counted as they count, even when said in so many words, it is
+    // the windows' report byte for byte.
+    void aReportSaysHowTheBirthWasCounted_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("line");  // empty: no line, and the plain report's bytes
+        QTest::newRow("the windows' zone and year start, given")
+            << QStringList{"--zone=Asia/Tokyo", "--year-start=lunar", "1975-03-05"} << "";
+        QTest::newRow("a time") << QStringList{"1975-03-05T12:00"}
+                                << "Reckoned: born at 12:00 on the clock of Asia/Tokyo";
+        QTest::newRow("a zone and a year start")
+            << QStringList{"--zone=Europe/London", "--year-start=january", "1975-03-05"}
+            << "Reckoned: on the clock of Europe/London; the zodiac year from 1 January";
+    }
+
+    void aReportSaysHowTheBirthWasCounted() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, line);
+        const Ran ran = Run(QStringList{"report", "--name", "Ann", "-o", "-"} + arguments);
+        QCOMPARE(ran.status, 0);
+        const QString text = QString::fromStdString(ReadRtfText(ran.out.toStdString()));
+        const QString counted = line.isEmpty() ? QString() : line + QStringLiteral("\n\n");
+        QVERIFY2(text.startsWith(
+                     QStringLiteral("Name: Ann\n\nDate of Birth: 5 March 1975\n\n%1Japanese Sign: ").arg(counted)),
+                 qPrintable(text.left(300)));
+        if (line.isEmpty()) QCOMPARE(ran.out, Run({"report", "--name", "Ann", "1975-03-05", "-o", "-"}).out);
+    }
+
     // A report that cannot be written whole leaves the old file as it was, and
-    // no part-written copy beside it; bad input writes nothing either.
+    // no part-written copy beside it; bad input writes nothing either. The
+    // program meets a file-size limit with SIGXFSZ at its default action, which
+    // would end it without a word.
     void aReportThatCannotBeWrittenLeavesTheOldFile_data() {
         AddWriteObstacleRows();
         QTest::newRow("a writable file in a folder that takes no new copy")
             << "locked folder"
             << "does not let a new copy be made there (Permission denied)";
+        QTest::newRow("another's file in a sticky folder") << "sticky folder"
+                                                           << "which is sticky";
+        QTest::newRow("-o /dev/stdout >&-") << "closed standard output"
+                                            << "standard output is closed";
+        QTest::newRow("a path of 3,300 characters") << "long path"
+                                                    << "No such file or directory";
     }
 
     void aReportThatCannotBeWrittenLeavesTheOldFile() {
         QFETCH(QString, obstacle);
         QFETCH(QString, reason);
-        const WriteObstacle at(home_.filePath(obstacle), obstacle);
+        WriteObstacle at(home_.filePath(obstacle), obstacle);
         if (!at.possible()) QSKIP("only root may mount the full disk");
         // The folder is locked against whoever runs the report; root passes any
         // lock, so as root the report runs as nobody, who may reach the folder.
-        const bool locked = obstacle == u"locked folder";
-        const passwd* nobody = locked && geteuid() == 0 ? getpwnam("nobody") : nullptr;
+        // A sticky folder stops only those who do not own the file: as root, nobody.
+        const bool locked = obstacle == u"locked folder", sticky = obstacle == u"sticky folder";
+        const passwd* nobody = (locked || sticky) && geteuid() == 0 ? getpwnam("nobody") : nullptr;
         if (locked && geteuid() == 0 && !nobody)
             QSKIP("root passes the folder's lock, and there is no nobody to run as");
+        if (sticky && !nobody) QSKIP("only root can leave a file of its own to nobody in a sticky folder");
         const auto unlocked = qScopeGuard([&] {
-            if (!locked) return;
+            if (!locked && !sticky) return;
             QFile::setPermissions(at.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QFile::setPermissions(home_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         });
-        if (locked) {
+        if (locked || sticky) {
             QVERIFY(chmod(QFile::encodeName(at.old).constData(), 0666) == 0);
-            QVERIFY(chmod(QFile::encodeName(at.folder).constData(), 0555) == 0);
+            QVERIFY(chmod(QFile::encodeName(at.folder).constData(), locked ? 0555 : 01777) == 0);
             QVERIFY(chmod(QFile::encodeName(home_.path()).constData(), 0711) == 0);
-            reason = QStringLiteral("the folder %1 %2").arg(at.folder, reason);
+            reason = locked ? QStringLiteral("the folder %1 %2").arg(at.folder, reason)
+                            : QStringLiteral("the folder %1, %2").arg(at.folder, reason);
         }
+        if (obstacle == u"closed standard output") at.target = QStringLiteral("/dev/stdout");
+        if (obstacle == u"long path") at.target = at.folder + QString(QStringLiteral("/d234567890")).repeated(300);
+        const bool closed = obstacle == u"closed standard output";
         const uid_t uid = nobody ? nobody->pw_uid : 0;
         const gid_t gid = nobody ? nobody->pw_gid : 0;
         const Ran failed = Run({"report", "--name", "Ann", "1975-03-05", "-o", at.target}, {},
-                               InChild([limited = at.limitsFileSize, uid, gid] {
-                                   if (limited) LimitFileSize(1000);
+                               InChild([limited = at.limitsFileSize, closed, uid, gid] {
+                                   if (limited) {
+                                       std::signal(SIGXFSZ, SIG_DFL);
+                                       const rlimit limit{1000, RLIM_INFINITY};
+                                       setrlimit(RLIMIT_FSIZE, &limit);
+                                   }
+                                   if (closed) close(STDOUT_FILENO);
                                    if (uid != 0 && (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0))
                                        _exit(126);
                                }));
-        ExpectNotWritten(failed, QStringLiteral("cannot write the report to ") + at.target, reason);
+        if (obstacle == u"long path") {
+            // Cut in the middle, so that both where it starts and what it names show.
+            ExpectNotWritten(failed, QStringLiteral("cannot write the report to ") + at.target.left(100),
+                             at.target.right(100) + QStringLiteral(": ") + reason);
+            QVERIFY2(failed.err.contains(u'…') && failed.err.size() < at.target.size() / 2, qPrintable(failed.err));
+        } else {
+            ExpectNotWritten(failed, QStringLiteral("cannot write the report to ") + at.target, reason);
+        }
         QCOMPARE(Run({"report", "--name", "Ann", "2001-02-29", "-o", at.old}).status, 2);
         QCOMPARE(ReadFile(at.old), QByteArray(WriteObstacle::kOldContent));
         QCOMPARE(QDir(at.folder).entryList(QDir::Files), at.filesLeft());
@@ -933,28 +995,36 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("nobodys");
-        QTest::newRow("a file of ours") << "" << 0 << false;
-        QTest::newRow("a regular file under /dev/shm") << "/dev/shm" << 0 << false;
-        QTest::newRow("read-only (444), written over by root") << "" << 0444 << false;
-        QTest::newRow("nobody's, written over by root") << "" << 0 << true;
+        QTest::addColumn<bool>("twoNames");  // a hard link, written over in place so that both names see the report
+        QTest::newRow("a file of ours") << "" << 0 << false << false;
+        QTest::newRow("a regular file under /dev/shm") << "/dev/shm" << 0 << false << false;
+        QTest::newRow("read-only (444), written over by root") << "" << 0444 << false << false;
+        QTest::newRow("nobody's, written over by root") << "" << 0 << true << false;
+        QTest::newRow("a file of two names") << "" << 0 << false << true;
     }
 
     void aGoodReportReplacesTheOldFileWhole() {
         QFETCH(QString, folder);
         QFETCH(int, mode);
         QFETCH(bool, nobodys);
+        QFETCH(bool, twoNames);
         if ((mode != 0 || nobodys) && geteuid() != 0) QSKIP("only root may write over a read-only file or another's");
         if (!folder.isEmpty() && !QFileInfo(folder).isDir()) QSKIP("no such folder here");
         const passwd* nobody = nobodys ? getpwnam("nobody") : nullptr;
         if (nobodys && !nobody) QSKIP("no user nobody to own the file");
         const QString existing =
             (folder.isEmpty() ? home_.path() : folder) + QStringLiteral("/qorvel-zodiac-replaced-%1.rtf").arg(getpid());
-        const auto removed = qScopeGuard([&] { QFile::remove(existing); });
+        const QString other = existing + QStringLiteral(".other");
+        const auto removed = qScopeGuard([&] {
+            QFile::remove(existing);
+            QFile::remove(other);
+        });
         QFile file(existing);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(100000, 'x'));
         file.close();
         const QByteArray name = QFile::encodeName(existing);
+        if (twoNames) QVERIFY(link(name.constData(), QFile::encodeName(other).constData()) == 0);
         if (mode != 0) QVERIFY(chmod(name.constData(), static_cast<mode_t>(mode)) == 0);
         if (nobody) QVERIFY(chown(name.constData(), nobody->pw_uid, nobody->pw_gid) == 0);
         struct stat before {};
@@ -964,7 +1034,12 @@ private slots:
         const QByteArray written = ReadFile(existing);
         QVERIFY(written.startsWith("{\\rtf1") && written.endsWith("}\n") && !written.contains("xxx"));
         QVERIFY(stat(name.constData(), &after) == 0);
-        QVERIFY2(after.st_ino != before.st_ino, "written into the old file rather than renamed over it");
+        if (twoNames) {
+            QCOMPARE(ReadFile(other), written);
+            QCOMPARE(QDir(home_.path()).entryList({QFileInfo(existing).fileName() + "*"}).size(), 2);
+        } else {
+            QVERIFY2(after.st_ino != before.st_ino, "written into the old file rather than renamed over it");
+        }
         QCOMPARE(QString::number(after.st_mode, 8), QString::number(before.st_mode, 8));
         QCOMPARE(after.st_uid, before.st_uid);
         QCOMPARE(after.st_gid, before.st_gid);

@@ -84,12 +84,20 @@ inline void AddWriteObstacleRows() {
                                        << "File too large";
     QTest::newRow("a full disk") << "full disk"
                                  << "No space left on device";
+    // Written over in place to keep its names, but only once the room is known to be there.
+    QTest::newRow("a file-size limit, on a file of two names") << "size limit, two names"
+                                                               << "File too large";
+    QTest::newRow("a loop of links") << "link loop"
+                                     << "Too many levels of symbolic links";
+    QTest::newRow("a file of /proc") << "proc"
+                                     << "the folder /proc is in the kernel's proc file system";
 }
 
 // A folder holding an old file, "precious", and the obstacle in the way of
 // writing over it: a file in place of a folder on the way to `target`, a file
-// size limit (for whoever sets it up: this process or a child), or a disk full
-// to the last byte.
+// size limit (for whoever sets it up: this process or a child), on the old file
+// or on one that has a second name, a disk full to the last byte, a link that
+// leads to itself through another, or a file of the kernel's.
 struct WriteObstacle {
     static constexpr auto kOldContent = "precious";
     QString folder;
@@ -97,23 +105,37 @@ struct WriteObstacle {
     QString target;
     bool limitsFileSize;
     std::unique_ptr<FullDisk> disk;
+    QStringList left{"old.rtf"};
 
     WriteObstacle(const QString& where, const QString& obstacle)
-        : folder(where),
-          target(obstacle == u"file in the way" ? old + QStringLiteral("/report.rtf") : old),
-          limitsFileSize(obstacle == u"size limit") {
+        : folder(where), target(old), limitsFileSize(obstacle.startsWith(u"size limit")) {
         QDir().mkpath(folder);
         if (obstacle == u"full disk") disk = std::make_unique<FullDisk>(folder);
         QFile file(old);
         if (file.open(QIODevice::WriteOnly)) file.write(kOldContent);
         file.close();
+        if (obstacle == u"file in the way") target = old + QStringLiteral("/report.rtf");
+        if (obstacle == u"size limit, two names") {
+            ::link(QFile::encodeName(old).constData(), QFile::encodeName(folder + QStringLiteral("/other.rtf")));
+            left << "other.rtf";
+        }
+        if (obstacle == u"link loop") {
+            target = folder + QStringLiteral("/loop");
+            QFile::link(QStringLiteral("loop-back"), target);
+            QFile::link(QStringLiteral("loop"), folder + QStringLiteral("/loop-back"));
+        }
+        if (obstacle == u"proc") target = QStringLiteral("/proc/version");
         // Unmounted, the folder is the real disk: filling it would fill that.
-        if (disk && disk->mounted()) disk->Fill();
+        if (disk && disk->mounted()) {
+            disk->Fill();
+            left.prepend(QStringLiteral("filler"));
+        }
     }
     // False where the disk cannot be mounted: only root may.
     bool possible() const { return !disk || disk->mounted(); }
-    // The folder as it must be after the failed write: the old file, and no copy beside it.
-    QStringList filesLeft() const { return disk ? QStringList{"filler", "old.rtf"} : QStringList{"old.rtf"}; }
+    // The folder as it must be after the failed write: the old file under its
+    // names, and no copy beside it; a loop of links, which is no file, stays one.
+    QStringList filesLeft() const { return left; }
 };
 
 }  // namespace zodiac::testing
