@@ -21,10 +21,13 @@ constexpr std::array<OptionInfo, 5> kOptions = {{
      "the birthplace's time zone, which its clock times of birth are read in: a name from the system's time zone "
      "database, such as America/New_York, or a fixed offset, such as UTC-03:30 (Asia/Tokyo when not given)"},
     {Option::Name, {}, "name", "NAME", "the name the report starts with"},
-    {Option::Output, "o", "output", "FILE", "where the report goes; - for standard output"},
+    {Option::Output, "o", "output", "FILE",
+     "the file to write, an existing one replaced only once the new one is complete; - for standard output"},
 }};
 
-constexpr std::array<OptionUse, 3> kSignOptions = {{{Option::Json}, {Option::YearStart}, {Option::Zone}}};
+constexpr std::array<OptionUse, 4> kSignOptions = {
+    {{Option::Json}, {Option::YearStart}, {Option::Zone}, {Option::Output}}};
+constexpr std::array<OptionUse, 3> kMatchOptions = {{{Option::Json}, {Option::YearStart}, {Option::Zone}}};
 constexpr std::array<OptionUse, 4> kReportOptions = {
     {{Option::Name, OptionUse::Before}, {Option::YearStart}, {Option::Zone}, {Option::Output, OptionUse::After}}};
 
@@ -35,9 +38,10 @@ constexpr std::array<CommandInfo, 3> kCommands = {{
      "name, with its reading and its place in the cycle), the year of kanreki (the sixtieth birthday), the almanac "
      "of the birth (the eto of its solar month and of its day, and the nine stars of its year and month), the first "
      "and last day of that zodiac year, the sign's profile and the element's description. A bad line of standard "
-     "input ends the run there, with the answers to the lines before it written.",
+     "input ends the run there, with the answers to the lines before it written; with -o FILE, the old FILE stays "
+     "as it was.",
      RunSign},
-    {"match", kSignOptions, "DATE DATE", "how two people's signs go together, the first taking the user's side",
+    {"match", kMatchOptions, "DATE DATE", "how two people's signs go together, the first taking the user's side",
      "Both people's signs and eto, and how well the signs go together, the first DATE taking the user's side: a "
      "number from 2 to 10, a percentage, a rating and a text.",
      RunMatch},

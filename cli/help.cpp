@@ -57,8 +57,8 @@ QByteArray UsageText() {
         const QString synopsis = Synopsis(command);
         const QString indent(9, u' ');
         text += QStringLiteral("  ") + synopsis.section(u' ', 0, 0).leftJustified(6) + QLatin1Char(' ') +
-                WrappedSynopsis(synopsis.section(u' ', 1), kWidth - indent.size(), indent) + QLatin1Char('\n') + indent +
-                ToQString(command.summary) + QLatin1Char('\n');
+                WrappedSynopsis(synopsis.section(u' ', 1), kWidth - indent.size(), indent) + QLatin1Char('\n') +
+                indent + ToQString(command.summary) + QLatin1Char('\n');
     }
     text += QStringLiteral(
         "\n"

@@ -81,8 +81,7 @@ int RunReport(const Request& request, Session& session) {
         session.out.Write(rtf);
         session.out.Finish();
     } else if (const WriteResult written = WriteWholeFile(request.output, rtf); !written.ok()) {
-        throw Failure{kNotWritten, QStringLiteral("cannot write the report to %1: %2")
-                                       .arg(ShownPath(request.output), ShownPath(written.reason()))};
+        throw NotWrittenTo(request.output, written.reason(), QStringLiteral("the report"));
     }
     return kDone;
 }

@@ -3,11 +3,14 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QScopeGuard>
+#include <optional>
 #include <vector>
 
 #include "cli/dates.h"
 #include "cli/failure.h"
 #include "cli/streams.h"
+#include "core/file_writing.h"
 #include "core/reading.h"
 
 namespace zodiac::cli {
@@ -113,6 +116,15 @@ int RunSign(const Request& request, Session& session) {
     SignEntries entries(request.json ? SignEntries::Json : SignEntries::Text, request.start,
                         {place, !request.zone.isNull()});
     StandardOutput& out = session.out;
+    // With -o FILE the answers go to a new copy that takes the file's place only
+    // once all are written, however many there are.
+    std::optional<FileWriter> file;
+    const auto toStandardOutput = qScopeGuard([&] { out.Into(nullptr, {}); });
+    if (!request.output.isEmpty() && request.output != u"-") {
+        file.emplace(request.output);
+        if (const WriteResult opened = file->Open(); !opened.ok()) throw NotWrittenTo(request.output, opened.reason());
+        out.Into(&*file, request.output);
+    }
     const auto answer = [&](const Checked& checked) {
         entries.Append(out.Buffer(), checked.birth, SignEntries::YearKey(checked.year));
         out.Written();
@@ -134,10 +146,14 @@ int RunSign(const Request& request, Session& session) {
                 [&] { out.Finish(); });
         }
     } catch (const Failure& failure) {
-        if (failure.status == kBadInput) out.Finish();
+        if (failure.status == kBadInput && !(file && file->ReplacesWhole())) out.Finish();
         throw;
     }
     out.Finish();
+    if (file) {
+        if (const WriteResult committed = file->Commit(); !committed.ok())
+            throw NotWrittenTo(request.output, committed.reason());
+    }
     return kDone;
 }
 

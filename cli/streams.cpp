@@ -54,6 +54,12 @@ void StandardOutput::Written() {
 }
 
 void StandardOutput::Finish() {
+    if (file_) {
+        const WriteResult written = file_->Write(buffer_);
+        buffer_.clear();
+        if (!written.ok()) throw NotWrittenTo(fileName_, written.reason());
+        return;
+    }
     if (closed_ && !buffer_.isEmpty()) {
         throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: it is closed")};
     }
@@ -61,6 +67,18 @@ void StandardOutput::Finish() {
     buffer_.clear();
     if (!written.ok())
         throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: ") + written.reason()};
+}
+
+void StandardOutput::Into(FileWriter* file, const QString& name) {
+    buffer_.clear();
+    file_ = file;
+    fileName_ = name;
+}
+
+Failure NotWrittenTo(const QString& path, const QString& reason, const QString& what) {
+    return Failure{kNotWritten,
+                   QStringLiteral("cannot write %1to %2: %3")
+                       .arg(what.isEmpty() ? QString() : what + QLatin1Char(' '), ShownPath(path), ShownPath(reason))};
 }
 
 namespace {
@@ -80,8 +98,8 @@ bool ReadWouldWait(int descriptor) {
 void ReadLines(bool closed, qsizetype longest, const std::function<void(qsizetype, QByteArrayView, bool)>& line,
                const std::function<void()>& waiting) {
     if (closed) BadInput(QStringLiteral("cannot read the dates from standard input: it is closed"));
-    QByteArray text;    // the current line, from its first non-blank byte to its last
-    QByteArray blanks;  // the blanks after it, taken in only when more of the line follows
+    QByteArray text;             // the current line, from its first non-blank byte to its last
+    QByteArray blanks;           // the blanks after it, taken in only when more of the line follows
     bool tooManyBlanks = false;  // more than a line may hold: only counted, never kept
     qsizetype number = 1;
     text.reserve(longest + 1);

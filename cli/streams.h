@@ -2,9 +2,16 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <functional>
 
+namespace zodiac {
+class FileWriter;
+}
+
 namespace zodiac::cli {
+
+struct Failure;
 
 // Which of standard input, output and error the program was started without.
 // Each is then opened on /dev/null, so that no file the program opens later can
@@ -27,13 +34,22 @@ public:
     void Write(QByteArrayView bytes);
     QByteArray& Buffer() { return buffer_; }  // append, then call Written()
     void Written();
-    // Everything written so far reaches the descriptor.
+    // Everything written so far reaches the descriptor, or the file.
     void Finish();
+    // From now on, what is written goes to `file` (opened; standard output again
+    // when null), which messages call `name`. What was not finished is dropped.
+    void Into(FileWriter* file, const QString& name);
 
 private:
     bool closed_;
     QByteArray buffer_;
+    FileWriter* file_ = nullptr;
+    QString fileName_;
 };
+
+// A write of `what` ("the report") to `path` that failed for `reason`, as the
+// command line reports it.
+Failure NotWrittenTo(const QString& path, const QString& reason, const QString& what = {});
 
 // Standard input a line at a time, with blanks trimmed, empty lines skipped and
 // one byte-order mark at the start skipped: `line` gets each line's number and

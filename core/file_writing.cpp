@@ -16,6 +16,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace zodiac {
 namespace {
@@ -61,11 +62,12 @@ std::optional<int> OurDescriptor(const QString& path) {
     return std::nullopt;
 }
 
-// Writes through a descriptor the program was started with. One that closes on
-// exec is the program's own (Qt's event loop, the display's connection), never
-// the user's: it is taken as not open. One the program found closed holds only
-// /dev/null, which would swallow the bytes: it is refused as closed.
-WriteResult WriteThrough(int descriptor, QByteArrayView bytes) {
+// Whether a descriptor the program was started with may be written through.
+// One that closes on exec is the program's own (Qt's event loop, the display's
+// connection), never the user's: it is taken as not open. One the program found
+// closed holds only /dev/null, which would swallow the bytes: it is refused as
+// closed.
+WriteResult Usable(int descriptor) {
     if (descriptor < 32 && (closedAtStart.load() & (1u << descriptor)) != 0) {
         static const char* const names[] = {"standard input", "standard output", "standard error"};
         return WriteResult::Failed((descriptor < 3 ? QString::fromLatin1(names[descriptor])
@@ -75,16 +77,7 @@ WriteResult WriteThrough(int descriptor, QByteArrayView bytes) {
     const int flags = ::fcntl(descriptor, F_GETFD);
     if (flags < 0) return Failed(errno);
     if (flags & FD_CLOEXEC) return Failed(EBADF);
-    return WriteAll(descriptor, bytes);
-}
-
-// Devices and FIFOs: written into as they stand, never created or truncated.
-WriteResult WriteInto(const QByteArray& path, QByteArrayView bytes) {
-    const int descriptor = ::open(path.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) return Failed(errno);
-    WriteResult written = WriteAll(descriptor, bytes);
-    if (::close(descriptor) != 0 && errno != EINTR && written.ok()) written = Failed(errno);
-    return written;
+    return WriteResult::Done();
 }
 
 // The file a path that does not exist yet would make: through a link that
@@ -189,54 +182,6 @@ WriteResult NotPut(const std::string& folder, int error) {
                      .arg(shown, Reason(error)));
 }
 
-// The whole of `bytes` in a new copy beside `target`, on the disk, or no copy
-// at all. A copy that is to replace `replaced` is made for the owner alone, and
-// takes on the old file's owner, group and bits only once it is whole, when
-// `takeOn` says so.
-WriteResult WriteCopy(const std::string& target, const struct stat* replaced, bool takeOn, QByteArrayView bytes,
-                      std::string& copy) {
-    const int descriptor = MakeCopy(target, replaced ? 0600 : 0666, copy);
-    if (descriptor < 0) return NoCopy(FolderOf(target), replaced != nullptr, errno);
-    WriteResult written = WriteAll(descriptor, bytes);
-    // After the bytes, as a write by anyone but root clears the set-user-ID bit.
-    if (written.ok() && replaced && takeOn) written = KeepWhatItWas(descriptor, *replaced);
-    if (written.ok() && ::fsync(descriptor) != 0) written = Failed(errno);
-    if (::close(descriptor) != 0 && errno != EINTR && written.ok()) written = Failed(errno);
-    if (!written.ok()) ::unlink(copy.c_str());
-    return written;
-}
-
-// A file of several names is written over in place, and only once a complete
-// copy beside it shows the bytes can be written, and the room for them is set
-// aside, so that a full disk or a size limit still leaves it as it was. Should
-// the writing over fail all the same, the complete copy is kept and named.
-WriteResult WriteOver(const std::string& target, const struct stat& old, QByteArrayView bytes) {
-    const int file = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (file < 0) return Failed(errno);
-    std::string copy;
-    WriteResult written = WriteCopy(target, &old, false, bytes, copy);
-    if (written.ok() && !bytes.isEmpty() && ::fallocate(file, FALLOC_FL_KEEP_SIZE, 0, bytes.size()) != 0 &&
-        errno != EOPNOTSUPP && errno != ENOSYS) {
-        written = Failed(errno);
-        ::unlink(copy.c_str());
-    }
-    if (!written.ok()) {
-        ::close(file);
-        return written;
-    }
-    written = WriteAll(file, bytes);
-    if (written.ok() && ::ftruncate(file, bytes.size()) != 0) written = Failed(errno);
-    if (written.ok() && ::fsync(file) != 0) written = Failed(errno);
-    if (::close(file) != 0 && errno != EINTR && written.ok()) written = Failed(errno);
-    if (!written.ok()) {
-        return WriteResult::Failed(
-            QStringLiteral("the file was cut short while being written over (%1); the whole new content is in %2")
-                .arg(written.reason(), QFile::decodeName(copy.c_str())));
-    }
-    ::unlink(copy.c_str());
-    return WriteResult::Done();
-}
-
 }  // namespace
 
 WriteResult WriteAll(int descriptor, QByteArrayView bytes) {
@@ -250,17 +195,36 @@ WriteResult WriteAll(int descriptor, QByteArrayView bytes) {
     return WriteResult::Done();
 }
 
-WriteResult WriteWholeFile(const QString& path, QByteArrayView bytes) {
-    if (const auto descriptor = OurDescriptor(path)) return WriteThrough(*descriptor, bytes);
-    const QByteArray name = QFile::encodeName(path);
-    struct stat old {};
-    const bool exists = ::stat(name.constData(), &old) == 0;
+FileWriter::~FileWriter() {
+    if (owned_ && descriptor_ >= 0) ::close(descriptor_);
+    if (target_ >= 0) ::close(target_);
+    if (!copy_.empty()) ::unlink(copy_.c_str());
+}
+
+WriteResult FileWriter::Open() {
+    if (const auto descriptor = OurDescriptor(path_)) {
+        if (WriteResult usable = Usable(*descriptor); !usable.ok()) return usable;
+        kind_ = Kind::Through;
+        descriptor_ = *descriptor;
+        return WriteResult::Done();
+    }
+    const QByteArray name = QFile::encodeName(path_);
+    const bool exists = ::stat(name.constData(), &old_) == 0;
     // A loop of links, a file where a folder should be, a path too long: the
     // system's own word. A link that leads nowhere yet leads to the file to make.
     if (!exists && errno != ENOENT) return Failed(errno);
-    if (exists && S_ISDIR(old.st_mode)) return Failed(EISDIR);
-    // Decided by what the path is, not where it lives: /dev/shm holds regular files.
-    if (exists && !S_ISREG(old.st_mode)) return WriteInto(name, bytes);
+    if (exists && S_ISDIR(old_.st_mode)) return Failed(EISDIR);
+    // Devices and FIFOs, decided by what the path is, not where it lives
+    // (/dev/shm holds regular files): written into as they stand, never created
+    // or truncated.
+    if (exists && !S_ISREG(old_.st_mode)) {
+        descriptor_ = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (descriptor_ < 0) return Failed(errno);
+        kind_ = Kind::Into;
+        owned_ = true;
+        return WriteResult::Done();
+    }
+    replacing_ = exists;
     std::string target = name.toStdString();
     if (exists) {
         char real[PATH_MAX];
@@ -277,18 +241,104 @@ WriteResult WriteWholeFile(const QString& path, QByteArrayView bytes) {
     }
     // A file this user may not write is not replaced, whatever its folder allows.
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Failed(errno);
-    if (exists && old.st_nlink > 1) return WriteOver(target, old, bytes);
-    // The bytes go to the new copy by write(2), each call checked, then to the
-    // disk, before the copy is renamed over the old file.
-    std::string copy;
-    if (WriteResult written = WriteCopy(target, exists ? &old : nullptr, true, bytes, copy); !written.ok())
-        return written;
-    if (::rename(copy.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(copy.c_str());
-        return NotPut(folder, error);
+    // A file of several names is written over in place, so that every name sees
+    // the new content: it is opened now, so that a file that cannot be is known
+    // before anything is written.
+    if (exists && old_.st_nlink > 1) {
+        target_ = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (target_ < 0) return Failed(errno);
     }
+    // A copy that is to replace a file is made for the owner alone, and takes on
+    // the old file's owner, group and bits only once it is whole.
+    descriptor_ = MakeCopy(target, exists ? 0600 : 0666, copy_);
+    if (descriptor_ < 0) {
+        copy_.clear();
+        return NoCopy(folder, exists, errno);
+    }
+    kind_ = target_ >= 0 ? Kind::Over : Kind::Copy;
+    owned_ = true;
+    targetPath_ = std::move(target);
     return WriteResult::Done();
+}
+
+WriteResult FileWriter::Write(QByteArrayView bytes) {
+    if (descriptor_ < 0) return Failed(EBADF);
+    WriteResult written = WriteAll(descriptor_, bytes);
+    if (written.ok()) size_ += bytes.size();
+    return written;
+}
+
+WriteResult FileWriter::Commit() {
+    switch (kind_) {
+        case Kind::None:
+            return Failed(EBADF);
+        case Kind::Through:
+            return WriteResult::Done();
+        case Kind::Into:
+            return Closed();
+        case Kind::Copy:
+        case Kind::Over:
+            break;
+    }
+    // The bytes are in the copy, each write checked; now it goes to the disk.
+    WriteResult written = WriteResult::Done();
+    // After the bytes, as a write by anyone but root clears the set-user-ID bit.
+    if (kind_ == Kind::Copy && replacing_) written = KeepWhatItWas(descriptor_, old_);
+    if (written.ok() && ::fsync(descriptor_) != 0) written = Failed(errno);
+    if (written.ok()) written = Closed();
+    if (!written.ok()) return written;
+    if (kind_ == Kind::Over) return WrittenOver();
+    if (::rename(copy_.c_str(), targetPath_.c_str()) != 0) {
+        const int error = errno;
+        return NotPut(FolderOf(targetPath_), error);
+    }
+    copy_.clear();
+    return WriteResult::Done();
+}
+
+WriteResult FileWriter::Closed() {
+    const int descriptor = std::exchange(descriptor_, -1);
+    if (::close(descriptor) != 0 && errno != EINTR) return Failed(errno);
+    return WriteResult::Done();
+}
+
+WriteResult FileWriter::WrittenOver() {
+    // Only once a complete copy beside it shows the bytes can be written, and
+    // the room for them is set aside, so that a full disk or a size limit still
+    // leaves it as it was. Should the writing over fail all the same, the
+    // complete copy is kept and named.
+    if (size_ > 0 && ::fallocate(target_, FALLOC_FL_KEEP_SIZE, 0, size_) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
+        return Failed(errno);
+    const int copy = ::open(copy_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (copy < 0) return Failed(errno);
+    WriteResult written = WriteResult::Done();
+    char buffer[1 << 16];
+    for (ssize_t n; written.ok() && (n = ::read(copy, buffer, sizeof buffer)) != 0;) {
+        if (n < 0 && errno == EINTR) continue;
+        written = n < 0 ? Failed(errno) : WriteAll(target_, QByteArrayView(buffer, n));
+    }
+    ::close(copy);
+    if (written.ok() && ::ftruncate(target_, size_) != 0) written = Failed(errno);
+    if (written.ok() && ::fsync(target_) != 0) written = Failed(errno);
+    if (::close(std::exchange(target_, -1)) != 0 && errno != EINTR && written.ok()) written = Failed(errno);
+    if (!written.ok()) {
+        const QString kept = QFile::decodeName(copy_.c_str());
+        copy_.clear();
+        return WriteResult::Failed(
+            QStringLiteral("the file was cut short while being written over (%1); the whole new content is in %2")
+                .arg(written.reason(), kept));
+    }
+    ::unlink(copy_.c_str());
+    copy_.clear();
+    return WriteResult::Done();
+}
+
+WriteResult WriteWholeFile(const QString& path, QByteArrayView bytes) {
+    FileWriter file(path);
+    WriteResult written = file.Open();
+    if (written.ok()) written = file.Write(bytes);
+    if (written.ok()) written = file.Commit();
+    return written;
 }
 
 void MarkClosedAtStart(int descriptor) {

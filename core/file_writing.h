@@ -1,7 +1,10 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <QByteArrayView>
 #include <QString>
+#include <string>
 #include <utility>
 
 namespace zodiac {
@@ -36,6 +39,40 @@ private:
 // no new copy be made, or no copy take the old file's place, is named in the
 // reason, as are the kernel's own file systems (/proc, /sys).
 WriteResult WriteWholeFile(const QString& path, QByteArrayView bytes);
+
+// The same write, for bytes that come in pieces, too many to hold: Open() makes
+// the checks and the copy, Write() adds to it, and only Commit() puts it in the
+// file's place. A writer ended without a commit that succeeded leaves the old
+// file as it was and no copy behind. A descriptor, device or FIFO is written
+// into as the pieces come (ReplacesWhole() tells which).
+class FileWriter {
+public:
+    explicit FileWriter(QString path) : path_(std::move(path)) {}
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+    ~FileWriter();
+
+    WriteResult Open();
+    WriteResult Write(QByteArrayView bytes);
+    WriteResult Commit();
+    bool ReplacesWhole() const { return kind_ == Kind::Copy || kind_ == Kind::Over; }
+
+private:
+    enum class Kind { None, Through, Into, Copy, Over };
+    WriteResult Closed();
+    WriteResult WrittenOver();
+
+    QString path_;
+    Kind kind_ = Kind::None;
+    int descriptor_ = -1;  // where the bytes go: the copy, or what is written into
+    bool owned_ = false;
+    int target_ = -1;  // a file of several names, written over at the commit
+    bool replacing_ = false;
+    struct stat old_ {};
+    std::string copy_;  // while it is to be removed unless put in place
+    std::string targetPath_;
+    qint64 size_ = 0;
+};
 
 // Notes a descriptor the program was started without and has put /dev/null on,
 // only so that no file it opens takes that number: a path to it (/dev/stdout

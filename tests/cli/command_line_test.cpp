@@ -549,8 +549,8 @@ private slots:
             QCOMPARE(sign["sign"].toString(), QStringLiteral("Rabbit"));
         }
         // Blanks after a date cost nothing, however many.
-        const Ran text = Run({"sign", "-", "\uFEFF1987-03-05"},
-                             "1975-03-05" + QByteArray(8 << 20, ' ') + "\n1975-03-06\n");
+        const Ran text =
+            Run({"sign", "-", "\uFEFF1987-03-05"}, "1975-03-05" + QByteArray(8 << 20, ' ') + "\n1975-03-06\n");
         QCOMPARE(text.out.count("Wood Rabbit"), 2);
         QVERIFY(text.out.contains("\n\n1975-03-06: Wood Rabbit") && text.out.contains("\n\n1987-03-05: Fire Rabbit"));
     }
@@ -705,8 +705,9 @@ private slots:
         QTest::newRow("a line of a megabyte") << "pipe" << QByteArray(1 << 20, '7') + "\n"
                                               << "line 1: '7777";
         QTest::newRow("a line that never ends") << "zero" << QByteArray() << "line 1: '\\x00\\x00";
-        QTest::newRow("a date, a megabyte of blanks, a word")
-            << "pipe" << "1975-03-05" + QByteArray(1 << 20, ' ') + "x\n" << "line 1: '1975-03-05…' is not";
+        QTest::newRow("a date, a megabyte of blanks, a word") << "pipe"
+                                                              << "1975-03-05" + QByteArray(1 << 20, ' ') + "x\n"
+                                                              << "line 1: '1975-03-05…' is not";
         QTest::newRow("a byte-order mark, then a bad date") << "pipe"
                                                             << QByteArray(
                                                                    "\xef\xbb\xbf"
@@ -965,26 +966,33 @@ private slots:
         const bool closed = obstacle == u"closed standard output";
         const uid_t uid = nobody ? nobody->pw_uid : 0;
         const gid_t gid = nobody ? nobody->pw_gid : 0;
-        const Ran failed = Run({"report", "--name", "Ann", "1975-03-05", "-o", at.target}, {},
-                               InChild([limited = at.limitsFileSize, closed, uid, gid] {
-                                   if (limited) {
-                                       std::signal(SIGXFSZ, SIG_DFL);
-                                       const rlimit limit{1000, RLIM_INFINITY};
-                                       setrlimit(RLIMIT_FSIZE, &limit);
-                                   }
-                                   if (closed) close(STDOUT_FILENO);
-                                   if (uid != 0 && (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0))
-                                       _exit(126);
-                               }));
-        if (obstacle == u"long path") {
-            // Cut in the middle, so that both where it starts and what it names show.
-            ExpectNotWritten(failed, QStringLiteral("cannot write the report to ") + at.target.left(100),
-                             at.target.right(100) + QStringLiteral(": ") + reason);
-            QVERIFY2(failed.err.contains(u'…') && failed.err.size() < at.target.size() / 2, qPrintable(failed.err));
-        } else {
-            ExpectNotWritten(failed, QStringLiteral("cannot write the report to ") + at.target, reason);
+        const auto child = InChild([limited = at.limitsFileSize, closed, uid, gid] {
+            if (limited) {
+                std::signal(SIGXFSZ, SIG_DFL);
+                const rlimit limit{1000, RLIM_INFINITY};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            if (closed) close(STDOUT_FILENO);
+            if (uid != 0 && (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0)) _exit(126);
+        });
+        // The report, and sign's answers streamed into the same kind of copy.
+        const Ran report = Run({"report", "--name", "Ann", "1975-03-05", "-o", at.target}, {}, child);
+        const Ran sign = Run({"sign", "-o", at.target, "-"}, QByteArray("1975-03-05\n").repeated(20), child);
+        for (const auto& [failed, what] :
+             {std::pair{report, QStringLiteral("the report ")}, std::pair{sign, QString()}}) {
+            const QString prefix = QStringLiteral("cannot write %1to ").arg(what);
+            if (obstacle == u"long path") {
+                // Cut in the middle, so that both where it starts and what it names show.
+                ExpectNotWritten(failed, prefix + at.target.left(100),
+                                 at.target.right(100) + QStringLiteral(": ") + reason);
+                QVERIFY2(failed.err.contains(u'…') && failed.err.size() < at.target.size() / 2, qPrintable(failed.err));
+            } else {
+                ExpectNotWritten(failed, prefix + at.target, reason);
+            }
         }
+        // A bad date, for the report or in the middle of sign's stream, writes nothing.
         QCOMPARE(Run({"report", "--name", "Ann", "2001-02-29", "-o", at.old}).status, 2);
+        QCOMPARE(Run({"sign", "-o", at.old, "-"}, "1975-03-05\n2001-02-29\n").status, 2);
         QCOMPARE(ReadFile(at.old), QByteArray(WriteObstacle::kOldContent));
         QCOMPARE(QDir(at.folder).entryList(QDir::Files), at.filesLeft());
     }
@@ -1043,6 +1051,13 @@ private slots:
         QCOMPARE(QString::number(after.st_mode, 8), QString::number(before.st_mode, 8));
         QCOMPARE(after.st_uid, before.st_uid);
         QCOMPARE(after.st_gid, before.st_gid);
+        // sign's answers, streamed into the same kind of copy, are what it prints.
+        const QByteArray dates = QByteArray("1975-03-05\n2001-01-24\n").repeated(4000);
+        QCOMPARE(Run({"sign", "-o", existing, "-"}, dates).status, 0);
+        const QByteArray answers = Run({"sign", "-"}, dates).out;
+        QCOMPARE(ReadFile(existing).size(), answers.size());
+        QVERIFY(ReadFile(existing) == answers);
+        if (twoNames) QVERIFY(ReadFile(other) == answers);
     }
 
     // What is not a regular file is written into, never replaced: a FIFO stays a
@@ -1155,9 +1170,10 @@ private slots:
             const char* variable;
             const char* value;
             const char* named;
-        } missing[] = {{"WAYLAND_DISPLAY", "wayland-77",
-                        wayland ? "WAYLAND_DISPLAY" : "Qt's platform plugin 'wayland' is not installed; install qt6-wayland"},
-                       {"QT_QPA_PLATFORM", "nosuchplatform", "Qt's platform plugin 'nosuchplatform' is not installed"}};
+        } missing[] = {
+            {"WAYLAND_DISPLAY", "wayland-77",
+             wayland ? "WAYLAND_DISPLAY" : "Qt's platform plugin 'wayland' is not installed; install qt6-wayland"},
+            {"QT_QPA_PLATFORM", "nosuchplatform", "Qt's platform plugin 'nosuchplatform' is not installed"}};
         for (const auto& [variable, value, named] : missing) {
             const Ran ran = Run({}, {}, [&](QProcess& process) {
                 QProcessEnvironment environment = process.processEnvironment();
