@@ -19,7 +19,8 @@ constexpr std::array<OptionInfo, 5> kOptions = {{
      "zone",
      "ZONE",
      "the birthplace's time zone, which its clock times of birth are read in: a name from the system's time zone "
-     "database, such as America/New_York, or a fixed offset, such as UTC-03:30 (Asia/Tokyo when not given)"},
+     "database, such as America/New_York, or a fixed offset from UTC-12:00 to UTC+14:00, written UTC+H, UTC+HH:MM "
+     "or UTC+HH:MM:SS with + or -, such as UTC-03:30 or UTC+9 (Asia/Tokyo when not given)"},
     {Option::Name, {}, "name", "NAME", "the name the report starts with"},
     {Option::Output, "o", "output", "FILE",
      "the file to write, an existing one replaced only once the new one is complete; - for standard output"},

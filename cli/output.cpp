@@ -116,11 +116,11 @@ QString GivenTime(int minute) {
     return QStringLiteral("%1:%2").arg(minute / 60, 2, 10, QLatin1Char('0')).arg(minute % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The offset from UTC in force at a birth given with a time, "+09:00": the
-// clock time less the moment it names.
+// The offset from UTC in force at a birth given with a time, "+09:00", or
+// "+05:41:16" with seconds: the clock time less the moment it names.
 QString UtcOffset(const Birth& birth) {
     const auto local = std::chrono::sys_days{birth.date} + std::chrono::minutes{birth.minute};
-    return OffsetName(static_cast<int>((local - birth.moment).count())).mid(3);
+    return OffsetText(static_cast<int>((local - birth.moment).count()));
 }
 
 namespace {
@@ -170,8 +170,7 @@ QString StarLines(const BirthAlmanac& almanac, const Birthplace& place) {
         QStringLiteral("  Nine stars: year %1,%2month %3\n")
             .arg(StarWithReading(yearStar), oneLine ? QStringLiteral(" ") : QStringLiteral("\n              "),
                  StarWithReading(monthStar));
-    if (almanac.setsuThisDay) {
-        const auto before = SolarMonthNumbered(month.year, month.index - 1);
+    if (const auto before = SolarMonthNumbered(month.year, month.index - 1); almanac.setsuThisDay && before) {
         text += QStringLiteral("  %1 fell at %2; before it: month %3, stars %4 and %5\n")
                     .arg(SetsuName(month.setsu()), place.ClockAt(*almanac.setsuThisDay),
                          ToQString(MonthEto(before->year, before->index).Kanji()), StarShort(YearStar(before->year)),
@@ -278,12 +277,11 @@ QJsonObject AlmanacMonthJson(const BirthAlmanac& almanac, const Birthplace& plac
                            {QStringLiteral("yearStar"), StarJson(YearStar(m.year))}};
     };
     QJsonObject object = ofMonth(month);
-    if (almanac.setsuThisDay) {
-        object.insert(
-            QStringLiteral("setsu"),
-            QJsonObject{{QStringLiteral("name"), SetsuName(month.setsu()).toLower()},
-                        {QStringLiteral("at"), place.IsoMomentAt(*almanac.setsuThisDay)},
-                        {QStringLiteral("before"), ofMonth(*SolarMonthNumbered(month.year, month.index - 1))}});
+    if (const auto before = SolarMonthNumbered(month.year, month.index - 1); almanac.setsuThisDay && before) {
+        object.insert(QStringLiteral("setsu"),
+                      QJsonObject{{QStringLiteral("name"), SetsuName(month.setsu()).toLower()},
+                                  {QStringLiteral("at"), place.IsoMomentAt(*almanac.setsuThisDay)},
+                                  {QStringLiteral("before"), ofMonth(*before)}});
     }
     return object;
 }

@@ -1,10 +1,13 @@
 #include "core/birthplace.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <ranges>
+#include <utility>
 
 namespace zodiac {
 namespace {
@@ -17,18 +20,10 @@ using std::chrono::sys_seconds;
 using std::chrono::year_month_day;
 
 constexpr int kFirstRisshun = 1900, kLastRisshun = 2101;
-// The setsu from the shōkan of 1900 to the risshun of 2101, counted from 0.
-constexpr int kSetsuDays = (kLastRisshun - kFirstRisshun) * static_cast<int>(kSetsuCount) + 2;
-
-// UTC+09:00, UTC-03:30: a fixed offset, within the fourteen hours clocks keep.
-std::optional<int> FixedOffset(const QString& name) {
-    static const QRegularExpression pattern(QStringLiteral("^UTC([+-])([0-9]{2}):([0-9]{2})$"));
-    const QRegularExpressionMatch match = pattern.match(name);
-    if (!match.hasMatch()) return std::nullopt;
-    const int hours = match.captured(2).toInt(), minutes = match.captured(3).toInt();
-    if (minutes > 59 || hours * 60 + minutes > 14 * 60) return std::nullopt;
-    return (match.captured(1) == u"-" ? -1 : 1) * (hours * 3600 + minutes * 60);
-}
+constexpr int kSetsuCountInt = static_cast<int>(kSetsuCount);
+// The setsu from the taisetsu of 1899 to the risshun of 2101, counted from 0.
+constexpr int kSetsuDays = 1 + (kLastRisshun - kFirstRisshun) * kSetsuCountInt + 2;
+constexpr int kRisshunOf1900 = 1 + static_cast<int>(Setsu::Risshun);  // its place among them
 
 // Only names the database could hold: parts of letters, digits, _, - and +
 // between single slashes, so no path out of it and no empty part.
@@ -37,32 +32,151 @@ bool LooksLikeAZoneName(const QString& name) {
     return name.size() <= 64 && pattern.match(name).hasMatch();
 }
 
+// The database's own list of its zones and their other names (Japan, US/Eastern,
+// Asia/Calcutta), which bash's completion offers too: Qt's list holds only the
+// zones of zone.tab, one to a place, and takes longer to make than this is to
+// read. "Z Asia/Tokyo 9:18:59 - LMT 1887 D 31 15u" names a zone, "L Asia/Tokyo
+// Japan" another name for it.
+QByteArray DatabaseList() {
+    QFile file(QStringLiteral("/usr/share/zoneinfo/tzdata.zi"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList DatabaseNames() {
+    QStringList names;
+    for (const QByteArray& line : DatabaseList().split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() >= 2 && words[0] == "Z") names << QString::fromLatin1(words[1]);
+        if (words.size() == 3 && words[0] == "L") names << QString::fromLatin1(words[2]);
+    }
+    return names;
+}
+
+bool InTheDatabase(const QString& name) {
+    const QByteArray list = DatabaseList(), id = name.toLatin1();
+    if (list.isEmpty()) return QTimeZone::isTimeZoneIdAvailable(id);
+    if (list.contains("\nZ " + id + ' ')) return true;
+    // A link's line ends with the name; so may a zone's continuation line.
+    const QByteArray end = ' ' + id + '\n';
+    for (qsizetype at = list.indexOf(end); at >= 0; at = list.indexOf(end, at + 1)) {
+        const qsizetype start = list.lastIndexOf('\n', at) + 1;
+        if (list.sliced(start, 2) == "L ") return true;
+    }
+    return false;
+}
+
 QDateTime Utc(sys_seconds moment) { return QDateTime::fromSecsSinceEpoch(moment.time_since_epoch().count(), Qt::UTC); }
+
+// The setsu counted from the taisetsu of 1899: its year and which it is.
+std::pair<int, Setsu> SetsuNumbered(int index) {
+    const int since = (kFirstRisshun - 1) * kSetsuCountInt + static_cast<int>(Setsu::Taisetsu) + index;
+    return {since / kSetsuCountInt, static_cast<Setsu>(since % kSetsuCountInt)};
+}
 
 // The solar month a day falls in on the clock, each setsu's day counting to the
 // month it begins; `onItsSetsu` tells whether the day is that day. Nothing
-// before the shōkan of 1900 or from the risshun of 2101.
+// before the taisetsu of 1899 or from the risshun of 2101.
 std::optional<SolarMonth> MonthOfTheDay(year_month_day date, const Birthplace& place, bool& onItsSetsu) {
     const auto dayOf = [&](int setsu) { return sys_days{place.SetsuDay(setsu)}; };
     const sys_days day{date};
     if (!date.ok() || day < dayOf(0)) return std::nullopt;
     // The last setsu whose day is on or before the birth's: as many follow the
-    // shōkan of 1900 as have days on or before it.
+    // first as have days on or before it.
     const auto later = std::views::iota(1, kSetsuDays);
     const int setsu =
         static_cast<int>(std::ranges::partition_point(later, [&](int s) { return dayOf(s) <= day; }) - later.begin());
     onItsSetsu = dayOf(setsu) == day;
-    return SolarMonthNumbered(kFirstRisshun, setsu - 1);
+    return SolarMonthNumbered(kFirstRisshun, setsu - kRisshunOf1900);
 }
 
 }  // namespace
 
+QString OffsetText(int seconds) {
+    const int all = std::abs(seconds);
+    QString text = QStringLiteral("%1%2:%3")
+                       .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                       .arg(all / 3600, 2, 10, QLatin1Char('0'))
+                       .arg(all / 60 % 60, 2, 10, QLatin1Char('0'));
+    if (all % 60 != 0) text += QStringLiteral(":%1").arg(all % 60, 2, 10, QLatin1Char('0'));
+    return text;
+}
+
+std::optional<int> Birthplace::OffsetNamed(const QString& name) {
+    static const QRegularExpression pattern(
+        QStringLiteral("\\AUTC(?:([+-])([0-9]{1,2})(?::([0-9]{2})(?::([0-9]{2}))?)?)?\\z"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    if (!match.hasMatch()) return std::nullopt;
+    const int hours = match.captured(2).toInt(), minutes = match.captured(3).toInt(),
+              seconds = match.captured(4).toInt();
+    if (minutes > 59 || seconds > 59) return std::nullopt;
+    return (match.captured(1) == u"-" ? -1 : 1) * (hours * 3600 + minutes * 60 + seconds);
+}
+
 std::optional<Birthplace> Birthplace::Named(const QString& name) {
-    if (const auto offset = FixedOffset(name)) return Birthplace(name, QTimeZone(*offset));
-    if (!LooksLikeAZoneName(name)) return std::nullopt;
+    if (const auto offset = OffsetNamed(name)) {
+        if (*offset < kWestmostOffset || *offset > kEastmostOffset) return std::nullopt;
+        return Birthplace(name, QTimeZone(*offset));
+    }
+    // Qt reads a name it finds no file for as a POSIX rule, JST as UTC and JST9
+    // as UTC-09:00: only the database's own names give true answers.
+    if (!LooksLikeAZoneName(name) || !InTheDatabase(name)) return std::nullopt;
     QTimeZone zone(name.toLatin1());
     if (!zone.isValid()) return std::nullopt;
     return Birthplace(name, std::move(zone));
+}
+
+QStringList Birthplace::NamesLike(const QString& name) {
+    QStringList like;
+    const auto add = [&](const QString& other) {
+        if (!like.contains(other)) like << other;
+    };
+    // An offset written another way: utc+9, GMT+9, +09:00, +0930. Written so, a
+    // sign means east or west as it does in UTC+09:00, not as POSIX turns it.
+    static const QRegularExpression offsetLike(
+        QStringLiteral("\\A(?:UTC|GMT|Z)?\\s*([+-])([0-9]{1,2})(?::?([0-9]{2}))?\\z"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch match = offsetLike.match(name.trimmed()); match.hasMatch()) {
+        const int offset =
+            (match.captured(1) == u"-" ? -1 : 1) * (match.captured(2).toInt() * 3600 + match.captured(3).toInt() * 60);
+        if (offset >= kWestmostOffset && offset <= kEastmostOffset && match.captured(3).toInt() < 60)
+            add(QStringLiteral("UTC") + OffsetText(offset));
+        return like;
+    }
+    QStringList zones;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+        if (!id.startsWith("UTC")) zones << QString::fromLatin1(id);
+    }
+    // A name of the database in other letters, or the place alone: asia/tokyo,
+    // tokyo, new york.
+    const QString place = name.trimmed().replace(u' ', u'_');
+    for (const QString& zone : zones + DatabaseNames()) {
+        if (zone.compare(place, Qt::CaseInsensitive) == 0 ||
+            zone.section(u'/', -1).compare(place, Qt::CaseInsensitive) == 0)
+            add(zone);
+    }
+    // An abbreviation, alone or at the head of a POSIX rule (JST, JST-9): the
+    // zones that use it in winter or summer this year, and their offsets then.
+    static const QRegularExpression letters(QStringLiteral("\\A[A-Za-z]{2,6}"));
+    const QString abbreviation = letters.match(name).captured();
+    if (abbreviation.isEmpty() || !like.isEmpty()) return like;
+    // One zone for each offset it stands for (PST: Los Angeles's, and Manila's),
+    // and a few of them, so that the message stays one line.
+    const int year = QDate::currentDate().year();
+    QStringList users, offsets;
+    for (const QString& id : zones) {
+        const QTimeZone zone(id.toLatin1());
+        for (const int month : {1, 7}) {
+            const QDateTime when(QDate(year, month, 15), QTime(12, 0), Qt::UTC);
+            if (zone.abbreviation(when).compare(abbreviation, Qt::CaseInsensitive) != 0) continue;
+            const QString offset = QStringLiteral("UTC") + OffsetText(zone.offsetFromUtc(when));
+            if (offsets.contains(offset) || offsets.size() == 3) continue;
+            users << id;
+            offsets << offset;
+        }
+    }
+    for (const QString& user : users) add(user);
+    for (const QString& offset : offsets) add(offset);
+    return like;
 }
 
 int Birthplace::OffsetAt(sys_seconds moment) const { return zone_.offsetFromUtc(Utc(moment)); }
@@ -90,17 +204,60 @@ Birthplace::Moments Birthplace::MomentsOf(year_month_day day, int minute) const 
     return found;
 }
 
+bool Birthplace::ShowedDay(year_month_day day) const {
+    if (!skippedDays_) {
+        // A day goes missing only where the clock springs a whole day forward, as
+        // Samoa's did in 2011 and Kwajalein's in 1993: a handful of zones, once.
+        skippedDays_.emplace();
+        const QList<QTimeZone::OffsetData> changes =
+            zone_.transitions(Utc(sys_days{std::chrono::year{kFirstRisshun - 1} / 12 / 1}),
+                              Utc(sys_days{std::chrono::year{kLastRisshun} / 1 / 31}));
+        for (const QTimeZone::OffsetData& change : changes) {
+            const sys_seconds at{seconds{change.atUtc.toSecsSinceEpoch()}};
+            const sys_seconds from = at + seconds{OffsetAt(at - seconds{1})}, to = at + seconds{change.offsetFromUtc};
+            for (sys_days skipped = std::chrono::ceil<days>(from); skipped + days{1} <= to; skipped += days{1})
+                skippedDays_->push_back(skipped);
+        }
+    }
+    return std::ranges::find(*skippedDays_, sys_days{day}) == skippedDays_->end();
+}
+
+std::optional<Birthplace::Jump> Birthplace::JumpOver(year_month_day day, int minute) const {
+    // A time in a gap lies between the clock just before a change and the clock
+    // just after it; no change moves a clock by more than a day and a half.
+    const sys_seconds asUtc = sys_days{day} + seconds{minute * 60};
+    for (const QTimeZone::OffsetData& change : zone_.transitions(Utc(asUtc - days{2}), Utc(asUtc + days{2}))) {
+        const sys_seconds at{seconds{change.atUtc.toSecsSinceEpoch()}};
+        const int before = OffsetAt(at - seconds{1});
+        const Jump jump{at + seconds{before}, at + seconds{change.offsetFromUtc}, before, change.offsetFromUtc};
+        if (jump.from <= asUtc && asUtc < jump.to) return jump;
+    }
+    return std::nullopt;
+}
+
 year_month_day Birthplace::DayAt(sys_seconds moment) const {
     return year_month_day{floor<days>(moment + seconds{OffsetAt(moment)})};
 }
 
-QString Birthplace::ClockAt(sys_seconds moment) const {
+QString Birthplace::ClockAt(sys_seconds moment, bool withSeconds) const {
     const QDateTime utc = Utc(moment);
-    return utc.toTimeZone(zone_).toString(QStringLiteral("HH:mm ")) + zone_.abbreviation(utc);
+    return utc.toTimeZone(zone_).toString(withSeconds ? QStringLiteral("HH:mm:ss ") : QStringLiteral("HH:mm ")) +
+           zone_.abbreviation(utc);
 }
 
 QString Birthplace::IsoMomentAt(sys_seconds moment) const {
-    return Utc(moment).toTimeZone(zone_).toString(Qt::ISODate);
+    // Qt's ISO form cuts an offset to the minute; local mean time has seconds.
+    const int offset = OffsetAt(moment);
+    const sys_seconds local = moment + seconds{offset};
+    const sys_days day = floor<days>(local);
+    const std::chrono::hh_mm_ss time{local - day};
+    const year_month_day date{day};
+    const auto two = [](long n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return QStringLiteral("%1-%2-%3T%4:%5:%6")
+               .arg(static_cast<int>(date.year()), 4, 10, QLatin1Char('0'))
+               .arg(two(static_cast<unsigned>(date.month())), two(static_cast<unsigned>(date.day())),
+                    two(time.hours().count()), two(time.minutes().count()), two(time.seconds().count())) +
+           OffsetText(offset);
 }
 
 year_month_day Birthplace::SetsuDay(int index) const {
@@ -108,13 +265,15 @@ year_month_day Birthplace::SetsuDay(int index) const {
     // dates all of them once.
     if (setsuDays_.empty()) setsuDays_.resize(kSetsuDays);
     year_month_day& day = setsuDays_.at(static_cast<std::size_t>(index));
-    const int count = static_cast<int>(kSetsuCount);
-    if (!day.ok()) day = DayAt(*SetsuMoment(kFirstRisshun + index / count, static_cast<Setsu>(index % count)));
+    if (!day.ok()) {
+        const auto [year, setsu] = SetsuNumbered(index);
+        day = DayAt(*SetsuMoment(year, setsu));
+    }
     return day;
 }
 
 year_month_day Birthplace::RisshunDay(int year) const {
-    return SetsuDay((year - kFirstRisshun) * static_cast<int>(kSetsuCount) + static_cast<int>(Setsu::Risshun));
+    return SetsuDay((year - kFirstRisshun) * kSetsuCountInt + kRisshunOf1900);
 }
 
 std::optional<BirthYear> YearOfBirth(const Birth& birth, YearStart start, const Birthplace& place) {

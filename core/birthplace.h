@@ -23,14 +23,34 @@ struct Birth {
     bool Timed() const { return minute >= 0; }
 };
 
+// An offset from UTC as ISO 8601 and Python's isoformat() write it: "+09:00",
+// "-03:30", and with its seconds when it has them, as local mean time
+// does: "+05:41:16".
+QString OffsetText(int seconds);
+
 // The clock of a birthplace, from the system's time zone database.
 class Birthplace {
 public:
     static constexpr const char* kDefault = "Asia/Tokyo";
+    // The offsets clocks keep, from Baker Island's to Kiribati's.
+    static constexpr int kWestmostOffset = -12 * 3600, kEastmostOffset = 14 * 3600;
 
-    // An IANA name (Asia/Tokyo, America/New_York) or a fixed offset from UTC
-    // (UTC+09:00, UTC-03:30); nothing for a name the system's database does not know.
+    // A zone the system's time zone database lists, as a zone or another name
+    // for one (Asia/Tokyo, America/New_York, Japan, UTC), or a fixed offset from
+    // UTC within the offsets clocks keep (UTC+09:00, UTC-03:30, UTC+9: see
+    // OffsetNamed); nothing for any other name, which the database would
+    // otherwise read as a POSIX rule (JST, JST-9) and answer wrongly.
     static std::optional<Birthplace> Named(const QString& name);
+    // The offset a name in the fixed form gives, in seconds east of UTC, whatever
+    // its size: UTC, then + or - and the hours, with :MM and then :SS if any
+    // (UTC+9, UTC-03:30, UTC+05:41:16); nothing for a name in another form.
+    static std::optional<int> OffsetNamed(const QString& name);
+    // For a name Named refused, the names it may have meant, best first: the
+    // offset in the fixed form (utc+9, GMT+9), zones whose name or last part it
+    // is in other letters (tokyo, new york), the zones that use it as their
+    // abbreviation and their offsets (JST, or JST-9 as a POSIX rule). Slow: it
+    // reads the whole database.
+    static QStringList NamesLike(const QString& name);
 
     // The name as it was given.
     const QString& Name() const { return name_; }
@@ -43,27 +63,41 @@ public:
         std::array<int, 2> offset{};  // seconds east of UTC for each
     };
     Moments MomentsOf(std::chrono::year_month_day day, int minute) const;
+    // Whether the clock showed the day at all: Samoa's skipped 30 December 2011.
+    bool ShowedDay(std::chrono::year_month_day day) const;
+    // Where the clock sprang over a time it never showed: from the clock time
+    // `from` (the first it skipped) straight to `to`, as its offset went from
+    // `before` to `after`.
+    struct Jump {
+        std::chrono::sys_seconds from, to;  // clock times, written as if they were UTC
+        int before = 0, after = 0;
+    };
+    std::optional<Jump> JumpOver(std::chrono::year_month_day day, int minute) const;
 
     // The day on the clock at a moment; and the clock time with the zone's
-    // abbreviation, "23:58 JST".
+    // abbreviation, "23:58 JST", or "23:58:38 JST" with its seconds.
     std::chrono::year_month_day DayAt(std::chrono::sys_seconds moment) const;
-    QString ClockAt(std::chrono::sys_seconds moment) const;
-    // The moment on the clock to the second, with its offset: 2021-02-03T23:58:38+09:00.
+    QString ClockAt(std::chrono::sys_seconds moment, bool withSeconds = false) const;
+    // The moment on the clock to the second, with its offset:
+    // 2021-02-03T23:58:38+09:00, 1900-02-04T11:32:48+05:41:16.
     QString IsoMomentAt(std::chrono::sys_seconds moment) const;
+    // The offset from UTC in force at a moment, in seconds east of it.
+    int OffsetAt(std::chrono::sys_seconds moment) const;
 
     // The day risshun fell on this clock in `year`, 1900 to 2101.
     std::chrono::year_month_day RisshunDay(int year) const;
-    // The day a setsu fell on this clock, counting from the shōkan of 1900 (0) to
-    // the risshun of 2101.
+    // The day a setsu fell on this clock, counting from the taisetsu of 1899 (0)
+    // to the risshun of 2101.
     std::chrono::year_month_day SetsuDay(int index) const;
 
 private:
     Birthplace(QString name, QTimeZone zone) : name_(std::move(name)), zone_(std::move(zone)) {}
-    int OffsetAt(std::chrono::sys_seconds moment) const;
 
     QString name_;
     QTimeZone zone_;
-    mutable std::vector<std::chrono::year_month_day> setsuDays_;  // made when first asked
+    // Made when first asked:
+    mutable std::vector<std::chrono::year_month_day> setsuDays_;
+    mutable std::optional<std::vector<std::chrono::sys_days>> skippedDays_;  // 1900 to 2100
 };
 
 // A birth's zodiac year, in days on the birthplace's clock.
@@ -88,7 +122,7 @@ std::optional<BirthYear> YearOfBirth(const Birth& birth, YearStart start, const 
 // the nine stars turn at the moment of a setsu when a time was given, otherwise
 // by its day on the birthplace's clock; the day's eto with the day on that clock.
 struct BirthAlmanac {
-    std::optional<SolarMonth> month;  // nothing before the shōkan of 1900
+    std::optional<SolarMonth> month;  // nothing before the taisetsu of 1899
     Eto day;
     // Without a time, on the day of a setsu: its moment, before which the month
     // before still ran.

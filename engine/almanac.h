@@ -51,7 +51,8 @@ struct SolarMonth {
     Setsu setsu() const { return static_cast<Setsu>((index + 1) % 12); }
 };
 
-// From the risshun of 1900 to the moment before that of 2101.
+// From the taisetsu of 1899, which begins the ne month of the risshun year 1899,
+// to the moment before the risshun of 2101.
 std::optional<SolarMonth> SolarMonthAt(std::chrono::sys_seconds moment);
 // The month `index` of risshun year `year`, or the one before or after it.
 std::optional<SolarMonth> SolarMonthNumbered(int year, int index);

@@ -18,8 +18,12 @@ using std::chrono::sys_seconds;
 using std::chrono::year_month_day;
 
 constexpr int kFirstYear = 1900;
+// The table opens with the taisetsu of 1899, so that the days of 1900 before its
+// shōkan have their month, the ne month of the risshun year 1899; every setsu of
+// 1900 on stands one place further.
+constexpr std::size_t kLeading = 1;
 
-// The days of its month on which each setsu falls in Japan time, 1900 to 2101:
+// The days of its month on which each setsu falls in Japan time, 1899 to 2101:
 // shōkan in January, risshun in February, and so on to taisetsu in December.
 struct Days {
     unsigned first, last;
@@ -46,25 +50,25 @@ constexpr bool SetsuFollowTheYears() {
     for (std::size_t i = 0; i < kSetsuSeconds.size(); ++i) {
         if (i > 0 && kSetsuSeconds[i] <= kSetsuSeconds[i - 1]) return false;
         const year_month_day japan{std::chrono::floor<days>(At(i) + std::chrono::hours{9})};
-        const Days& usual = kUsualDays[i % kSetsuCount];
-        if (japan.year() != std::chrono::year{kFirstYear + static_cast<int>(i / kSetsuCount)} ||
-            japan.month() != std::chrono::month{static_cast<unsigned>(i % kSetsuCount) + 1} ||
+        const std::size_t since = kFirstYear * kSetsuCount + i - kLeading;  // counted from shōkan of year 0
+        const Days& usual = kUsualDays[since % kSetsuCount];
+        if (japan.year() != std::chrono::year{static_cast<int>(since / kSetsuCount)} ||
+            japan.month() != std::chrono::month{static_cast<unsigned>(since % kSetsuCount) + 1} ||
             japan.day() < std::chrono::day{usual.first} || japan.day() > std::chrono::day{usual.last})
             return false;
     }
     return true;
 }
-static_assert(kSetsuSeconds.size() == (2100 - kFirstYear + 1) * kSetsuCount + 2 && SetsuFollowTheYears(),
-              "twelve setsu a year from the shokan of 1900 to the risshun of 2101, in order, each in its days");
+static_assert(kSetsuSeconds.size() == kLeading + (2100 - kFirstYear + 1) * kSetsuCount + 2 && SetsuFollowTheYears(),
+              "twelve setsu a year from the taisetsu of 1899 to the risshun of 2101, in order, each in its days");
 
 }  // namespace
 
 std::optional<sys_seconds> SetsuMoment(int year, Setsu setsu) {
-    if (year < kFirstYear) return std::nullopt;
-    const std::size_t index =
-        static_cast<std::size_t>(year - kFirstYear) * kSetsuCount + static_cast<std::size_t>(setsu);
-    if (index >= kSetsuSeconds.size()) return std::nullopt;
-    return At(index);
+    const long index = static_cast<long>(year - kFirstYear) * static_cast<long>(kSetsuCount) +
+                       static_cast<long>(setsu) + static_cast<long>(kLeading);
+    if (index < 0 || index >= static_cast<long>(kSetsuSeconds.size())) return std::nullopt;
+    return At(static_cast<std::size_t>(index));
 }
 
 std::optional<RisshunYear> RisshunYearNumbered(int year) {
@@ -80,22 +84,23 @@ std::optional<RisshunYear> RisshunYearAt(sys_seconds moment) {
 }
 
 std::optional<SolarMonth> SolarMonthNumbered(int year, int index) {
-    // The month's setsu: risshun begins the tora month, and shōkan the ushi
-    // month in the calendar year after the risshun year's.
-    const long setsu = static_cast<long>(year - kFirstYear) * static_cast<long>(kSetsuCount) + 1 + index;
+    // The month's setsu: risshun begins the tora month, and taisetsu and shōkan
+    // the ne and ushi months, in the calendar year after the risshun year's.
+    const long fromRisshun = static_cast<long>(year - kFirstYear) * static_cast<long>(kSetsuCount) + index;
+    const long setsu = fromRisshun + static_cast<long>(kLeading) + static_cast<long>(Setsu::Risshun);
     if (setsu < 0 || setsu + 1 >= static_cast<long>(kSetsuSeconds.size())) return std::nullopt;
-    const auto at = static_cast<std::size_t>(setsu);
-    // The shōkan of 1900 begins the last month of the risshun year 1899.
-    const long fromRisshun = setsu - 1;
-    const int risshunYear = kFirstYear + static_cast<int>((fromRisshun + 12) / 12) - 1;
-    return SolarMonth{risshunYear, static_cast<int>((fromRisshun % 12 + 12) % 12), At(at)};
+    const long months = static_cast<long>(kSetsuCount);
+    const long yearsOn = (fromRisshun >= 0 ? fromRisshun : fromRisshun - (months - 1)) / months;  // rounded down
+    return SolarMonth{kFirstYear + static_cast<int>(yearsOn), static_cast<int>(fromRisshun - yearsOn * months),
+                      At(static_cast<std::size_t>(setsu))};
 }
 
 std::optional<SolarMonth> SolarMonthAt(sys_seconds moment) {
     const auto after = std::ranges::upper_bound(kSetsuSeconds, moment.time_since_epoch().count());
     if (after == kSetsuSeconds.begin()) return std::nullopt;
     const auto setsu = static_cast<long>(std::prev(after) - kSetsuSeconds.begin());
-    return SolarMonthNumbered(kFirstYear, static_cast<int>(setsu - 1));
+    return SolarMonthNumbered(
+        kFirstYear, static_cast<int>(setsu - static_cast<long>(kLeading) - static_cast<long>(Setsu::Risshun)));
 }
 
 }  // namespace zodiac

@@ -12,8 +12,8 @@ namespace zodiac {
 enum class Setsu { Shokan, Risshun, Keichitsu, Seimei, Rikka, Boshu, Shosho, Risshu, Hakuro, Kanro, Ritto, Taisetsu };
 inline constexpr std::size_t kSetsuCount = 12;
 
-// The moment of a setsu in a year: every setsu of 1900 to 2100, and the shōkan and
-// risshun of 2101; nothing outside them.
+// The moment of a setsu in a year: the taisetsu of 1899, every setsu of 1900 to
+// 2100, and the shōkan and risshun of 2101; nothing outside them.
 std::optional<std::chrono::sys_seconds> SetsuMoment(int year, Setsu setsu);
 
 // The year from one risshun to the next: it begins at the moment `begins` and

@@ -48,9 +48,10 @@ const STARS = [null, '一白水星', '二黒土星', '三碧木星', '四緑木�
 const ELEMENTS = {水: 'Water', 土: 'Earth', 木: 'Wood', 金: 'Metal', 火: 'Fire'};
 const JAPANESE_FORMS = {黑: '黒', 绿: '緑'};
 
-// The default (lunar) year start's coverage, by the day on the birthplace's clock.
-const FIRST = Date.UTC(1900, 0, 31, 0, 0);
-const LAST = Date.UTC(2100, 1, 8, 23, 59);
+// The whole range, as 1 January year starts cover it (the almanac is the same under
+// every year start): the days of 1900 before its shōkan too, in the ne month of 1899.
+const FIRST = Date.UTC(1900, 0, 1, 0, 0);
+const LAST = Date.UTC(2100, 11, 31, 23, 59);
 const MINUTE = 60 * 1000;
 const COUNT = 2000;
 const NEAR_SETSU = 3 * MINUTE;
@@ -134,7 +135,7 @@ for (let i = 0; i < COUNT; ++i) {
 const instants = [...asked].sort((a, b) => a - b);
 const expected = instants.map(theirs);
 
-const answer = spawnSync(program, ['sign', '--json', '--zone=UTC+08:00', '-'],
+const answer = spawnSync(program, ['sign', '--json', '--year-start=january', '--zone=UTC+08:00', '-'],
                          {input: instants.map((t) => `${line(t)}\n`).join(''), encoding: 'utf8', timeout: 60000,
                           maxBuffer: 1 << 28});
 const lines = answer.stdout?.split('\n').filter((text) => text !== '') ?? [];

@@ -408,7 +408,7 @@ private slots:
             << "  Month 己卯 (tsuchinoto-u), day 辛亥 (kanoto-i)";
         QTest::newRow("the first day") << QStringList{"--year-start=january", "1900-01-01"}
                                        << QStringList{"almanac/dayEto/kanji=甲戌", "almanac/dayEto/number=11"}
-                                       << "  Day 甲戌 (kinoe-inu)";
+                                       << "  Month 丙子 (hinoe-ne), day 甲戌 (kinoe-inu)";
         QTest::newRow("2000") << QStringList{"2000-01-01"} << QStringList{"almanac/dayEto/kanji=戊午"} << QString();
         // 36,889 days after 2000-01-01: a multiple of sixty and forty-nine days on.
         QTest::newRow("the last day") << QStringList{"--year-start=january", "2100-12-31"}
@@ -459,6 +459,165 @@ private slots:
         }
         QVERIFY(!almanacs.isEmpty());
         for (const QJsonObject& almanac : almanacs) QCOMPARE(almanac, almanacs.first());
+    }
+
+    // A zone is a name the time zone database lists or an offset clocks keep,
+    // UTC-12:00 to UTC+14:00, written UTC+H, UTC+HH:MM or UTC+HH:MM:SS. The
+    // offsets as zdump and Python's zoneinfo give them: Asia/Calcutta is the
+    // database's other name for Asia/Kolkata, and Kathmandu kept its local mean
+    // time, +05:41:16, until 1920, when risshun 1900 fell at 05:51:32 UT
+    // (python3-ephem). Qt would read any other name as a POSIX rule (JST as UTC,
+    // JST9 as UTC-09:00): refused, with the names it may stand for.
+    void theZoneIsADatabaseNameOrAnOffset_data() {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QStringList>("expected");  // key=value of the JSON under risshun, when taken
+        QTest::addColumn<QString>("refused");       // what the message names, when refused
+        const QString date = QStringLiteral("2021-01-01T12:00");
+        QTest::newRow("UTC+9") << "UTC+9" << date << QStringList{"utcOffset=+09:00", "zone=UTC+9"} << QString();
+        QTest::newRow("UTC+9:00") << "UTC+9:00" << date << QStringList{"utcOffset=+09:00"} << QString();
+        QTest::newRow("UTC+14:00") << "UTC+14:00" << date << QStringList{"utcOffset=+14:00"} << QString();
+        QTest::newRow("UTC-12:00") << "UTC-12:00" << date << QStringList{"utcOffset=-12:00"} << QString();
+        QTest::newRow("another name for a zone")
+            << "Asia/Calcutta" << date << QStringList{"utcOffset=+05:30"} << QString();
+        QTest::newRow("local mean time") << "Asia/Kathmandu"
+                                         << "1900-06-01T12:00"
+                                         << QStringList{"utcOffset=+05:41:16",
+                                                        "yearBeginsAt=1900-02-04T11:32:48+05:41:16"}
+                                         << QString();
+        const QString tokyo = QStringLiteral("(try --zone=Asia/Tokyo or --zone=UTC+09:00)");
+        QTest::newRow("JST") << "JST" << date << QStringList() << "unknown zone 'JST' " + tokyo;
+        QTest::newRow("Tokyo") << "Tokyo" << date << QStringList() << "(try --zone=Asia/Tokyo)";
+        QTest::newRow("PST") << "PST" << date << QStringList() << "--zone=America/Los_Angeles";
+        QTest::newRow("foo") << "foo" << date << QStringList() << "unknown zone 'foo'; expected";
+        QTest::newRow("utc+9") << "utc+9" << date << QStringList() << "(try --zone=UTC+09:00)";
+        QTest::newRow("JST9") << "JST9" << date << QStringList() << tokyo;
+        QTest::newRow("UTC-13:00") << "UTC-13:00" << date << QStringList() << "from UTC-12:00 to UTC+14:00";
+        QTest::newRow("UTC+14:01") << "UTC+14:01" << date << QStringList() << "from UTC-12:00 to UTC+14:00";
+    }
+
+    void theZoneIsADatabaseNameOrAnOffset() {
+        QFETCH(QString, zone);
+        QFETCH(QString, date);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, refused);
+        const QStringList arguments = {"--year-start=risshun", "--zone=" + zone, date};
+        if (refused.isEmpty()) return CheckSign(arguments, expected, QString());
+        ExpectBadInput(Run(QStringList{"sign"} + arguments), refused);
+    }
+
+    // The range's first and last minutes and days, on clocks from UTC-12:00 to
+    // UTC+14:00 and of local mean time, under every year start: 1 January takes
+    // them all, the lunar years (1900-01-31 to 2100-02-08) none, and risshun
+    // (about 4 February 1900 to 3 February 2101) the last two. A refusal names its
+    // limits exactly: the first and last taken, and the minute or day beyond each
+    // not. The almanac typed from lunar-javascript: the days before the shōkan of
+    // 1900 lie in the ne month of the risshun year 1899, 丙子, stars 二黒土星 and
+    // 一白水星; 2100-12-31 in 戊子, stars 八白土星 and 一白水星. Shōkan 1900 fell at
+    // 18:03:58 UT on 5 January: on the 6th only east of about UTC+05:56.
+    void theRangesFirstAndLastMinutes_data() {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("shokan");  // its day on that clock
+        const std::pair<const char*, const char*> zones[] = {
+            {"Asia/Tokyo", "1900-01-06"},         {"America/New_York", "1900-01-05"},
+            {"Pacific/Kiritimati", "1900-01-05"}, {"Pacific/Pago_Pago", "1900-01-05"},
+            {"UTC-12:00", "1900-01-05"},          {"Asia/Kathmandu", "1900-01-05"}};
+        for (const auto& [zone, shokan] : zones) {
+            for (const char* start : {"lunar", "january", "risshun"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(zone, start))) << zone << start << shokan;
+        }
+    }
+
+    void theRangesFirstAndLastMinutes() {
+        QFETCH(QString, zone);
+        QFETCH(QString, start);
+        QFETCH(QString, shokan);
+        const QStringList options = {"--zone=" + zone, "--year-start=" + start};
+        const auto taken = [&](const QStringList& dates) {
+            return Run(QStringList{"sign"} + options + dates).status == 0;
+        };
+        const QStringList edges = {"1900-01-01T00:00", "1900-01-01", "2100-12-31T23:59", "2100-12-31"};
+        QStringList limits;  // each pair checked once
+        for (int i = 0; i < edges.size(); ++i) {
+            const Ran ran = Run(QStringList{"sign", "--json"} + options + QStringList{edges[i]});
+            if (start == u"january" || (start == u"risshun" && i >= 2)) {
+                QCOMPARE(ran.err, QString());
+                const QJsonObject sign = Object(ran.out), almanac = sign["almanac"].toObject();
+                const QStringList expected =
+                    i < 2 ? QStringList{"丙子", "二黒土星", "一白水星"} : QStringList{"戊子", "八白土星", "一白水星"};
+                QCOMPARE((QStringList{almanac["monthEto"]["kanji"].toString(), almanac["yearStar"]["kanji"].toString(),
+                                      almanac["monthStar"]["kanji"].toString()}),
+                         expected);
+                continue;
+            }
+            ExpectBadInput(ran, QStringLiteral("is outside the"));
+            const auto named =
+                QRegularExpression(QStringLiteral("expected a date from (\\S+) to ([^,( ]+)")).match(ran.err);
+            QVERIFY2(named.hasMatch(), qPrintable(ran.err));
+            const QString first = named.captured(1), last = named.captured(2);
+            if (limits.contains(first + last)) continue;
+            limits << first + last;
+            // A minute or a day either side, as the limits are written.
+            const auto beside = [](const QString& limit, int step) {
+                const QDate day = QDate::fromString(limit.left(10), Qt::ISODate);
+                if (!limit.contains(u'T')) return day.addDays(step).toString(Qt::ISODate);
+                return QDateTime(day, QTime::fromString(limit.mid(11), QStringLiteral("HH:mm")), Qt::UTC)
+                    .addSecs(60 * step)
+                    .toString(QStringLiteral("yyyy-MM-ddTHH:mm"));
+            };
+            QVERIFY2(taken({first, last}), qPrintable(ran.err));
+            QVERIFY2(!taken({beside(first, -1)}) && !taken({beside(last, 1)}), qPrintable(ran.err));
+        }
+        if (start != u"january") return;
+        // On the day of the shōkan of 1900, what came before it.
+        const Ran day = Run(QStringList{"sign", "--json"} + options + QStringList{shokan});
+        QCOMPARE(day.err, QString());
+        const QJsonObject sign = Object(day.out);
+        const QJsonObject before = sign["almanac"]["setsu"]["before"].toObject();
+        QCOMPARE((QStringList{before["monthEto"]["kanji"].toString(), before["yearStar"]["kanji"].toString(),
+                              before["monthStar"]["kanji"].toString()}),
+                 (QStringList{"丙子", "二黒土星", "一白水星"}));
+        const QString text = QString::fromUtf8(Run(QStringList{"sign"} + options + QStringList{shokan}).out);
+        QVERIFY2(QRegularExpression(QStringLiteral("\n  Shōkan fell at [0-9:]+ \\S+; before it: month 丙子, "
+                                                   "stars 二黒 and 一白\n"))
+                     .match(text)
+                     .hasMatch(),
+                 qPrintable(text.left(600)));
+    }
+
+    // Dates that cannot be taken, each with a message that says what to give
+    // instead: a day the clocks skipped (Samoa's went from 29 to 31 December 2011,
+    // as the time zone database records), a zone after the time, a leap second,
+    // and on standard input the same, a byte-order mark after its start, and bytes
+    // that are not UTF-8, shown as bytes.
+    void whatCannotBeTakenSaysWhatToGive_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a day the clocks skipped") << QStringList{"--zone=Pacific/Apia", "2011-12-30"} << QByteArray()
+                                                  << "2011-12-30 never showed on the clocks of Pacific/Apia";
+        QTest::newRow("a zone after the time")
+            << QStringList{"1975-03-05T12:00Z"} << QByteArray() << "--zone=UTC+00:00 1975-03-05T12:00";
+        QTest::newRow("a leap second") << QStringList{"1975-03-05T23:59:60"} << QByteArray()
+                                       << "a leap second, and seconds are not taken";
+        QTest::newRow("a zone after the time, read") << QStringList{"-"} << QByteArray("1975-03-05T12:00+09:00\n")
+                                                     << "line 1: '1975-03-05T12:00+09:00' names a zone";
+        QTest::newRow("a byte-order mark on the second line")
+            << QStringList{"-"}
+            << QByteArray(
+                   "1975-03-05\n\xef\xbb\xbf"
+                   "1975-03-06\n")
+            << "line 2: '\\u{feff}1975-03-06' holds a byte-order mark (U+FEFF), which only the very start";
+        QTest::newRow("bytes that are not UTF-8")
+            << QStringList{"-"} << QByteArray("1975-03-0\xe9\n") << "line 1: '1975-03-0\\xe9' is not a date";
+    }
+
+    void whatCannotBeTakenSaysWhatToGive() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, named);
+        ExpectBadInput(Run(QStringList{"sign"} + arguments, input), named);
     }
 
     void matchGivesThePairsNumberRatingAndText_data() {
@@ -647,11 +806,11 @@ private slots:
                                          << "unknown zone 'Mars/Olympus'";
         QTest::newRow("a zone outside the database")
             << QStringList{"sign", "--zone=../../../etc/passwd", "2021-01-01"} << "unknown zone";
-        QTest::newRow("the 24th hour") << QStringList{"sign", "2021-01-01T24:00"} << "HH:MM";
+        QTest::newRow("the 24th hour") << QStringList{"sign", "2021-01-01T24:00"} << "give 2021-01-02T00:00";
         QTest::newRow("a time of one digit") << QStringList{"sign", "2021-01-01T7:5"} << "HH:MM";
         QTest::newRow("seconds") << QStringList{"sign", "2021-01-01T07:05:00"} << "HH:MM";
         QTest::newRow("before the first risshun's moment")
-            << QStringList{"sign", "--year-start=risshun", "1900-02-04T14:00"} << "1900-02-04 14:51 JST";
+            << QStringList{"sign", "--year-start=risshun", "1900-02-04T14:00"} << "from 1900-02-04T14:52 to";
         QTest::newRow("bytes: not UTF-8 in a name")
             << QStringList{"report", "--name", "Zo\\xeb", "1975-03-05", "-o", "-"} << "'Zo\\xeb' is not UTF-8";
         QTest::newRow("a name of invisible characters")

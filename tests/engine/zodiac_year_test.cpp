@@ -132,7 +132,10 @@ TEST(RisshunYearAt, KnowsTheYearsFromTheFirstRisshunToTheLast) {
     EXPECT_EQ(RisshunYearAt(last - seconds{1})->number, 2100);
     EXPECT_FALSE(RisshunYearAt(last));
     EXPECT_FALSE(SetsuMoment(2101, Setsu::Keichitsu));
-    EXPECT_FALSE(SetsuMoment(1899, Setsu::Taisetsu));
+    // The taisetsu of 1899 begins the month the first days of 1900 lie in.
+    EXPECT_TRUE(SetsuMoment(1899, Setsu::Taisetsu));
+    EXPECT_FALSE(SetsuMoment(1899, Setsu::Ritto));
+    EXPECT_FALSE(RisshunYearAt(*SetsuMoment(1899, Setsu::Taisetsu)));
 }
 
 }  // namespace
