@@ -606,7 +606,7 @@ private slots:
         QTest::newRow("a byte-order mark on the second line")
             << QStringList{"-"}
             << QByteArray(
-                   "1975-03-05\n\xef\xbb\xbf"
+                   "  \n\xef\xbb\xbf"
                    "1975-03-06\n")
             << "line 2: '\\u{feff}1975-03-06' holds a byte-order mark (U+FEFF), which only the very start";
         QTest::newRow("bytes that are not UTF-8")
