@@ -154,17 +154,9 @@ Checked CheckedBirth(QByteArrayView text, YearStart start, const Birthplace& pla
     const auto where = [&] { return line > 0 ? QStringLiteral("standard input, line %1: ").arg(line) : QString(); };
     if (text.indexOf(kByteOrderMark) >= 0) {
         // An editor's mark, where another file was pasted onto the end of one, or a
-        // line written by a program that marks every piece it writes. Shown where it
-        // stands: read as UTF-8, a mark at the start would vanish.
-        QString marked;
-        for (qsizetype from = 0;;) {
-            const qsizetype at = text.indexOf(kByteOrderMark, from);
-            marked += ShownBytes(text.sliced(from, (at < 0 ? text.size() : at) - from));
-            if (at < 0) break;
-            marked += QStringLiteral("\\u{feff}");
-            from = at + kByteOrderMark.size();
-        }
-        if (cut) marked += u'…';
+        // line written by a program that marks every piece it writes.
+        QString marked = ShownBytes(text);
+        if (cut && !marked.endsWith(u'…')) marked += u'…';
         BadInput(where() + (line > 0 ? QStringLiteral("'%1' holds a byte-order mark (U+FEFF), which only the very "
                                                       "start of standard input may have; remove it, such as with "
                                                       "sed 's/\\xef\\xbb\\xbf//g', and give the dates again")

@@ -1,6 +1,7 @@
 #include "cli/escaping.h"
 
 #include <QList>
+#include <QStringDecoder>
 
 namespace zodiac::cli {
 namespace {
@@ -112,7 +113,11 @@ qsizetype Utf8Sequence(QByteArrayView bytes, qsizetype at) {
 QString ShownBytes(QByteArrayView bytes) {
     QString shown;
     qsizetype start = 0, at = 0;
-    const auto flush = [&] { shown += Shown(QString::fromUtf8(bytes.sliced(start, at - start)), false, kShownLength); };
+    // A byte-order mark is shown where it stands: QString::fromUtf8 would drop one at the start.
+    const auto flush = [&] {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        shown += Shown(QString(utf8(bytes.sliced(start, at - start))), false, kShownLength);
+    };
     while (at < bytes.size()) {
         const qsizetype length = Utf8Sequence(bytes, at);
         if (length > 0) {
