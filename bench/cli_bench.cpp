@@ -55,12 +55,13 @@ int EndlessDates(pid_t& writer) {
 // line before leaving, as `head -n 1` does. The wall time from start to end, and
 // the program's peak memory.
 Measured Run(std::vector<std::string> arguments, const std::string& input = "/dev/null", bool firstLineOnly = false) {
+    // The writer first, so that it holds no end of the program's output pipe.
+    pid_t writer = 0;
+    const int endless = input == "yes" ? EndlessDates(writer) : -1;
     int out[2];
     if (pipe(out) != 0) return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    pid_t writer = 0;
-    const int endless = input == "yes" ? EndlessDates(writer) : -1;
     if (endless >= 0) {
         posix_spawn_file_actions_adddup2(&actions, endless, STDIN_FILENO);
     } else {

@@ -3,6 +3,7 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QJsonDocument>
@@ -99,6 +100,17 @@ class CommandLineTest : public QObject {
             QString::fromUtf8(bash.readAllStandardOutput()).simplified().split(u' ', Qt::SkipEmptyParts);
         offered.sort();
         return offered;
+    }
+
+    // Whether `user` may run the program: a build under /root is out of nobody's reach.
+    static bool RunnableBy(const passwd& user) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const bool became = setgroups(0, nullptr) == 0 && setgid(user.pw_gid) == 0 && setuid(user.pw_uid) == 0;
+            _exit(became && access(PROGRAM, X_OK) == 0 ? 0 : 1);
+        }
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 
     static std::function<void(QProcess&)> InChild(std::function<void()> step) {
@@ -1108,6 +1120,7 @@ private slots:
         if (locked && geteuid() == 0 && !nobody)
             QSKIP("root passes the folder's lock, and there is no nobody to run as");
         if (sticky && !nobody) QSKIP("only root can leave a file of its own to nobody in a sticky folder");
+        if (nobody && !RunnableBy(*nobody)) QSKIP("nobody may not reach the program in the folder it was built in");
         const auto unlocked = qScopeGuard([&] {
             if (!locked && !sticky) return;
             QFile::setPermissions(at.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
