@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <memory>
@@ -34,24 +35,45 @@ std::unique_ptr<QTextDocument> PrintedDocument(const QTextEdit& box, bool onlySe
     return document;
 }
 
-// What to tell the user when the printer reports an error. Qt keeps the reason
-// to itself; for a file, opening it again without truncating tells it.
-QString PrintFailure(const QPrinter& printer) {
-    const QString file = printer.outputFileName();
-    if (file.isEmpty()) {
-        const QString name = printer.printerName();
-        return QStringLiteral("The report could not be printed on %1.\nThe printer reported an error.")
-            .arg(name.isEmpty() ? QStringLiteral("the printer") : name);
+// What to tell the user when the printer reports an error; Qt keeps the reason to itself.
+QString PrinterFailure(const QPrinter& printer) {
+    const QString name = printer.printerName();
+    return QStringLiteral("The report could not be printed on %1.\nThe printer reported an error.")
+        .arg(name.isEmpty() ? QStringLiteral("the printer") : name);
+}
+
+// Why a printed copy came out cut short. Qt's PDF writer drops its write errors,
+// so one more write to the copy tells the reason (a full disk, a size limit).
+QString WhyCutShort(const QString& copy) {
+    QFile probe(copy);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return probe.errorString();
+    if (probe.write(QByteArray(64 * 1024, '\0')) < 0) return probe.errorString();
+    return QStringLiteral("The printed copy came out incomplete.");
+}
+
+// A PDF is printed into a copy of our own first, as Qt's PDF writer neither reports
+// a write that fails nor spares the file it truncated. Only a copy seen whole, from
+// its header to its trailer, goes to the chosen file, through the writer Save uses:
+// beside it, then in its place, so that a failure leaves the old file as it was.
+WriteResult PrintToPdfFile(QTextDocument& document, QPrinter& printer) {
+    const QString target = printer.outputFileName();
+    QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("qorvel-zodiac-print-XXXXXX.pdf")));
+    if (!copy.open()) {
+        return WriteResult::Failed(QStringLiteral("No printed copy could be made in %1: %2")
+                                       .arg(QDir::toNativeSeparators(QDir::tempPath()), copy.errorString()));
     }
-    QString reason = QStringLiteral("The file could not be written.");
-    const bool existed = QFile::exists(file);
-    QFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        reason = probe.errorString();
-    } else if (!existed) {
-        probe.remove();
+    copy.close();  // the printer opens it by name
+    printer.setOutputFileName(copy.fileName());
+    document.print(&printer);
+    printer.setOutputFileName(target);
+    if (printer.printerState() == QPrinter::Error) return WriteResult::Failed(WhyCutShort(copy.fileName()));
+    if (!copy.open()) return WriteResult::Failed(copy.errorString());
+    const QByteArray printed = copy.readAll();
+    if (!printed.startsWith("%PDF-") || !printed.trimmed().endsWith("%%EOF")) {
+        copy.close();
+        return WriteResult::Failed(WhyCutShort(copy.fileName()));
     }
-    return QStringLiteral("The report could not be printed to %1.\n%2").arg(QDir::toNativeSeparators(file), reason);
+    return WriteWholeFile(target, printed);
 }
 
 }  // namespace
@@ -87,11 +109,20 @@ void PrintReport(Platform& platform, QWidget* parent, const QTextEdit& box, QPri
     const QRectF page = printer.pageRect(QPrinter::Inch);
     const qreal dpi = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96;
     document->setPageSize(QSizeF(page.width() * dpi, page.height() * dpi));
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        if (const WriteResult printed = PrintToPdfFile(*document, printer); !printed.ok()) {
+            platform.showMessage(parent,
+                                 QStringLiteral("The report could not be printed to %1.\n%2")
+                                     .arg(QDir::toNativeSeparators(printer.outputFileName()), printed.reason()),
+                                 Platform::Icon::Critical);
+        }
+        return;
+    }
     document->print(&printer);
     // QTextDocument::print gives up silently when the printer will not start,
     // and the user would wait for a page that never comes.
     if (printer.printerState() == QPrinter::Error) {
-        platform.showMessage(parent, PrintFailure(printer), Platform::Icon::Critical);
+        platform.showMessage(parent, PrinterFailure(printer), Platform::Icon::Critical);
     }
 }
 

@@ -130,6 +130,39 @@ private slots:
             QVERIFY(f.platform.messages[0].icon == Platform::Icon::Critical);
         }
     }
+
+    // Print pressed with a PDF file chosen where it cannot be written whole, as a
+    // failed save: one message with the reason, the old file as it was, and no
+    // part-written copy beside it nor in the temporary folder.
+    void aPrintThatCannotFinishKeepsTheOldFileAndSaysWhy_data() {
+        AddWriteObstacleRows();
+        QTest::newRow("/dev/full") << "dev full"
+                                   << "No space left on device";
+    }
+
+    void aPrintThatCannotFinishKeepsTheOldFileAndSaysWhy() {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, reason);
+        const WriteObstacle at(Path(QStringLiteral("print, ") + obstacle), obstacle);
+        if (!at.possible()) QSKIP("only root may mount the full disk");
+        const QString target = obstacle == u"dev full" ? QStringLiteral("/dev/full") : at.target;
+        const QStringList printCopies{QStringLiteral("qorvel-zodiac-print-*")};
+        const QStringList copiesBefore = QDir::temp().entryList(printCopies, QDir::Files);
+        ReportFixture f;
+        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        f.platform.printToFile = target;
+        {
+            const FileSizeLimit limit(at.limitsFileSize ? 1000 : RLIM_INFINITY);
+            window.cmdPrint->click();
+        }
+        QCOMPARE(f.platform.messages.size(), 1u);
+        const QString message = f.platform.messages[0].text;
+        QVERIFY2(message.contains(target) && message.contains(reason), qPrintable(message));
+        QVERIFY(f.platform.messages[0].icon == Platform::Icon::Critical);
+        QCOMPARE(ReadFile(at.old), QByteArray(WriteObstacle::kOldContent));
+        QCOMPARE(QDir(at.folder).entryList(QDir::Files), at.filesLeft());
+        QCOMPARE(QDir::temp().entryList(printCopies, QDir::Files), copiesBefore);
+    }
 };
 
 QTEST_MAIN(ReportOutputTest)
