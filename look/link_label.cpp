@@ -1,8 +1,10 @@
 #include "look/link_label.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QStyleHints>
 
 #include "look/colours.h"
 #include "look/fonts.h"
@@ -30,9 +32,29 @@ void LinkLabel::enterEvent(QEnterEvent* event) {
     QLabel::enterEvent(event);
 }
 
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    // QWidget hands a double click on as a press. Qt makes the second press of a
+    // double click a double click, but a third comes as a press again: one close
+    // enough in time and place to the last belongs to the same click.
+    if (event->button() == Qt::LeftButton) {
+        const QStyleHints* hints = QGuiApplication::styleHints();
+        const bool sameClick =
+            event->type() == QEvent::MouseButtonDblClick ||
+            (lastPress_ != 0 &&
+             event->timestamp() - lastPress_ < static_cast<quint64>(hints->mouseDoubleClickInterval()) &&
+             (event->position() - lastPressAt_).manhattanLength() <= hints->mouseDoubleClickDistance());
+        lastPress_ = event->timestamp();
+        lastPressAt_ = event->position();
+        pressed_ = !sameClick;
+    }
+    QLabel::mousePressEvent(event);
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() != Qt::LeftButton || !pressed_) return;
+    pressed_ = false;
+    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 }  // namespace zodiac

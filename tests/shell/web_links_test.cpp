@@ -8,6 +8,7 @@
 
 #include "look/link_label.h"
 #include "shell/about_box.h"
+#include "shell/exit_screen.h"
 #include "shell/result_window.h"
 #include "tests/app/program_fixture.h"
 
@@ -122,6 +123,43 @@ private slots:
         QTest::mousePress(program.main()->Label1, Qt::LeftButton, {}, QPoint(2, 2));
         QTest::mouseRelease(program.main()->Label1, Qt::LeftButton, {}, QPoint(-20, -20));
         QVERIFY(program.platform.opened.isEmpty());
+    }
+
+    // A double or triple click on a link, as the window system delivers it (press,
+    // release, double click, release, and a press again for the third), opens
+    // one page, in every window with links.
+    void aDoubleOrTripleClickOpensOnePage_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("page");
+        for (const char* link : {"main window's forum line", "About's home page", "exit screen's home page"}) {
+            const QString page = Page(QByteArrayView(link).startsWith("exit") ? "lumorasoftwares" : "home-page");
+            QTest::addRow("%s, double click", link) << link << 2 << page;
+            QTest::addRow("%s, triple click", link) << link << 3 << page;
+        }
+    }
+
+    void aDoubleOrTripleClickOpensOnePage() {
+        QFETCH(QString, link);
+        QFETCH(int, clicks);
+        QFETCH(QString, page);
+        Program program;
+        AboutBox about(program.app.links());
+        ExitScreen exit(program.platform, program.app.links());
+        QWidget* label = link.startsWith(u"main")    ? static_cast<QWidget*>(program.main()->Label1)
+                         : link.startsWith(u"About") ? about.lblHomePage
+                                                     : exit.lblGoToHome;
+        label->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(label->window()));
+        QWindow* window = label->window()->windowHandle();
+        const QPoint at = label->mapTo(label->window(), QPoint(2, 2));
+        QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+        for (int click = 3; click <= clicks; ++click) {
+            // QTest spaces its clicks apart so that they never make a double click; a triple click's come close.
+            QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
+            QTest::mouseClick(window, Qt::LeftButton, {}, at);
+        }
+        QCOMPARE(program.platform.opened, QStringList{page});
     }
 
     void theAboutBoxIsModalAndItsLinksOpenTheirPages() {
