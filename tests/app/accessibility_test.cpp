@@ -4,14 +4,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
 #include "shell/result_window.h"
-#include "tests/report/report_test_support.h"
 #include "tests/app/every_window.h"
+#include "tests/report/report_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -92,6 +93,57 @@ private slots:
         f.platform.printAnswer = false;
         QTest::keyClick(window.windowHandle(), Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(f.platform.printRequests.size(), 1u);
+    }
+
+    // Enter and Return press the button with the focus in every window, as Space
+    // does; a box of several lines keeps Enter for a new line.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("presses");
+        QTest::newRow("main window's Proceed") << "main"
+                                               << "cmdProceed" << 2;
+        QTest::newRow("result window's Back") << "result"
+                                              << "cmdBack" << 2;
+        QTest::newRow("About's OK") << "about"
+                                    << "cmdOK" << 2;
+        QTest::newRow("exit screen's Submit") << "exit"
+                                              << "cmdSubmit" << 2;
+        QTest::newRow("report window's Save") << "report"
+                                              << "cmdSave" << 2;
+        QTest::newRow("exit screen's message") << "exit"
+                                               << "txtMessage" << 0;
+    }
+
+    void enterPressesTheFocusedButton() {
+        QFETCH(QString, window);
+        QFETCH(QString, focus);
+        QFETCH(int, presses);
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        AboutBox about(program.app.links());
+        ReportWindow report(program.platform, program.app.links(), program.app.state(), QStringLiteral("Usagi"));
+        if (window == u"exit") program.app.loadedResultWindow()->close();
+        QWidget* const shown = window == u"main"     ? static_cast<QWidget*>(program.main())
+                               : window == u"result" ? program.app.loadedResultWindow()
+                               : window == u"about"  ? &about
+                               : window == u"report" ? static_cast<QWidget*>(&report)
+                                                     : program.app.loadedExitScreen();
+        shown->show();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        auto* focused = shown->findChild<QWidget*>(focus);
+        QVERIFY(focused);
+        focused->setFocus();
+        int pressed = 0;
+        for (QPushButton* button : shown->findChildren<QPushButton*>()) {
+            button->disconnect();  // counted, not acted on
+            connect(button, &QPushButton::clicked, this, [&pressed] { ++pressed; });
+        }
+        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClick(focused, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(pressed, presses);
+        if (auto* box = qobject_cast<QPlainTextEdit*>(focused)) QCOMPARE(box->blockCount(), 4);
     }
 
     void theAccessKeysWork() {
