@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPointer>
 
 #include "look/window_placement.h"
 #include "platform/platform.h"
@@ -83,9 +84,15 @@ void ZodiacApp::ShowResult(const std::optional<JapaneseSign>& japaneseSign) {
 }
 
 void ZodiacApp::OpenReport(const QString& japaneseSign) {
+    // The report has no parent, so nothing would hand the focus back to what opened it.
+    const QPointer<QWidget> opener = QApplication::focusWidget();
     ReportWindow report(platform_, links_, state_, japaneseSign);
     CentreOnScreen(&report);
     report.exec();
+    if (opener) {
+        opener->activateWindow();
+        opener->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void ZodiacApp::WindowClosing(const QWidget* window, bool forGood) {

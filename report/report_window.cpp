@@ -98,6 +98,8 @@ void ReportWindow::cmdSave_Click() { SaveReport(platform_, this, *RTB); }
 void ReportWindow::cmdPrint_Click() {
     QPrinter printer;
     PrintReport(platform_, this, *RTB, printer);
+    // Back to Print once the dialog and any message have gone, not wherever the window system puts it.
+    cmdPrint->setFocus(Qt::OtherFocusReason);
 }
 
 void ReportWindow::done(int result) {

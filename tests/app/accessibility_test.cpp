@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
 
 #include "shell/about_box.h"
@@ -144,6 +145,39 @@ private slots:
         QTest::keyClick(focused, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(pressed, presses);
         if (auto* box = qobject_cast<QPlainTextEdit*>(focused)) QCOMPARE(box->blockCount(), 4);
+    }
+
+    // The focus comes back to the Print button that opened a dialog once it
+    // closes: the report window's (the print dialog), the result window's (the report).
+    void theFocusReturnsToPrint_data() {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("report window") << "report";
+        QTest::newRow("result window") << "result";
+    }
+
+    void theFocusReturnsToPrint() {
+        QFETCH(QString, window);
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ResultWindow* result = program.app.loadedResultWindow();
+        ReportWindow report(program.platform, program.app.links(), program.app.state(), QStringLiteral("Usagi"));
+        QWidget* const shown = window == u"report" ? static_cast<QWidget*>(&report) : result;
+        QPushButton* const print = window == u"report" ? report.cmdPrint : result->cmdPrint;
+        shown->show();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        print->setFocus();
+        program.platform.printAnswer = false;
+        program.platform.whilePrinting = [&report] { report.RTB->setFocus(); };
+        QTimer::singleShot(0, [] {
+            if (auto* opened = qobject_cast<ReportWindow*>(QApplication::activeModalWidget())) {
+                QTest::qWaitForWindowActive(opened);
+                opened->RTB->setFocus();
+                opened->reject();
+            }
+        });
+        QTest::keyClick(print, Qt::Key_Space);
+        QTRY_COMPARE(QApplication::focusWidget(), print);
     }
 
     void theAccessKeysWork() {

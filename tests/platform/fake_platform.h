@@ -38,6 +38,7 @@ public:
     std::optional<QPrinter::PrintRange> printRangeChosen;  // the user's choice in the dialog, if any
     QString printToFile;                                   // a PDF file chosen in the dialog, if any
     bool printAnswer = true;
+    std::function<void()> whilePrinting;  // runs while the print dialog is open
     int ended = 0;
 
     void showMessage(QWidget*, const QString& text, Icon icon) override { messages.push_back({text, icon}); }
@@ -74,6 +75,7 @@ public:
     bool askPrintSettings(QWidget*, QPrinter& printer, bool selectionAvailable) override {
         printRequests.push_back(selectionAvailable);
         printRangesOffered.push_back(printer.printRange());
+        if (whilePrinting) whilePrinting();
         if (printRangeChosen) printer.setPrintRange(*printRangeChosen);
         if (!printToFile.isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
