@@ -76,6 +76,14 @@ protected:
         auto* window = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::Polish && !bar_) {
             AddBar(window);
+        } else if (event->type() == QEvent::Show && window->windowHandle() && !watching_) {
+            // A minimize asked of the window itself, not of the widget, shows only here.
+            watching_ = true;
+            connect(window->windowHandle(), &QWindow::windowStateChanged, this, [this, window](Qt::WindowState state) {
+                if (state == Qt::WindowMinimized)
+                    QMetaObject::invokeMethod(
+                        this, [this, window] { Restore(window); }, Qt::QueuedConnection);
+            });
         } else if (event->type() == QEvent::WindowTitleChange && bar_) {
             bar_->update();
         } else if (event->type() == QEvent::WindowStateChange && !restoring_) {
@@ -112,6 +120,7 @@ private:
 
     CaptionBar* bar_ = nullptr;
     bool restoring_ = false;
+    bool watching_ = false;
 };
 
 }  // namespace
