@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -25,6 +26,30 @@ void MarkFocus(QPainter* painter, const QRect& rect) {
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
     painter->restore();
+}
+
+// The boxes and lists whose frame carries the focus mark: Fusion shows a list's
+// focus (the file lists of the save dialog) no more than a box's of several lines.
+bool MarksFocusOnFrame(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+           qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QAbstractItemView*>(widget);
+}
+
+// Fusion's group box frame is a picture of a grey edge around a faint black
+// shade; over our blue the shade draws the inside in RGB(14, 41, 126), not the
+// windows' RGB(14, 41, 128). The edge alone is kept.
+QPixmap GroupBoxFrame() {
+    QImage frame =
+        CompiledPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png")).toImage();
+    if (frame.isNull()) return {};
+    frame = frame.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < frame.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(frame.scanLine(y));
+        for (int x = 0; x < frame.width(); ++x) {
+            if (qRed(line[x]) == 0 && qGreen(line[x]) == 0 && qBlue(line[x]) == 0) line[x] = 0;
+        }
+    }
+    return QPixmap::fromImage(frame);
 }
 
 }  // namespace
@@ -56,16 +81,14 @@ QIcon WindowStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const {
     // Fusion marks only a one-line box's focus, in a blue lost on our own; the
-    // boxes of several lines get none.
+    // boxes of several lines and the lists get none.
     const bool focusedFrame = (element == PE_FrameLineEdit || element == PE_Frame) && (option->state & State_HasFocus);
-    if (focusedFrame && (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
-                         qobject_cast<const QPlainTextEdit*>(widget))) {
+    if (focusedFrame && MarksFocusOnFrame(widget)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         MarkFocus(painter, option->rect);
         return;
     }
-    static const QPixmap frame =
-        CompiledPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    static const QPixmap frame = GroupBoxFrame();
     if (element != PE_FrameGroupBox || frame.isNull())
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     // As Fusion draws it: below the title, if there is one, the picture stretched between 6-pixel margins.
@@ -95,7 +118,10 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption* option
 void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                                      const QWidget* widget) const {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    if (control == CC_ComboBox && (option->state & State_HasFocus)) MarkFocus(painter, option->rect);
+    // The tool buttons of Qt's own dialogs (a folder up, a new folder, the
+    // printer file's "...") get Fusion's faint mark otherwise.
+    if ((control == CC_ComboBox || control == CC_ToolButton) && (option->state & State_HasFocus))
+        MarkFocus(painter, option->rect);
 }
 
 int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -108,10 +134,9 @@ int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWi
 }
 
 int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
-    // Room inside the frame of a box of several lines for its focus mark, which
-    // its text would otherwise cover.
-    if (metric == PM_DefaultFrameWidth &&
-        (qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget)))
+    // Room inside the frame of a box of several lines, or of a list, for its
+    // focus mark, which its text would otherwise cover.
+    if (metric == PM_DefaultFrameWidth && !qobject_cast<const QLineEdit*>(widget) && MarksFocusOnFrame(widget))
         return 2;
     return QProxyStyle::pixelMetric(metric, option, widget);
 }

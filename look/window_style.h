@@ -11,7 +11,7 @@ namespace zodiac {
 // takes less room, as the lists are narrow and month names long, and opens as
 // a scrolling list of a dozen entries rather than a menu as tall as the screen.
 // Every control with the focus, a box, a list, a button or a tick box, is
-// marked in the windows' orange.
+// marked in the windows' orange, in Qt's own save and print dialogs as in ours.
 class WindowStyle : public QProxyStyle {
 public:
     WindowStyle();

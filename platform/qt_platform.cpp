@@ -89,9 +89,10 @@ public:
                 return;
             }
             if (confirmOverwrite && chosen.exists() && !chosen.isDir() &&
-                RunMessageBox(this, QMessageBox::Warning, windowTitle(),
-                              QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(chosen.fileName()),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+                RunMessageBox(
+                    this, QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("The file %1 already exists.\nDo you want to replace it?").arg(chosen.fileName()),
+                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
                 return;
             }
         }

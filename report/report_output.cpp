@@ -35,6 +35,20 @@ std::unique_ptr<QTextDocument> PrintedDocument(const QTextEdit& box, bool onlySe
     return document;
 }
 
+// A reason as the writing gives it, in the words of a command-line message
+// ("the folder /proc is in the kernel's proc file system", "No space left on
+// device"), made a sentence of its own for a message box.
+QString Sentence(QString reason) {
+    reason = reason.trimmed();
+    if (reason.isEmpty()) return reason;
+    reason[0] = reason[0].toUpper();
+    if (!reason.endsWith(QLatin1Char('.')) && !reason.endsWith(QLatin1Char('!')) &&
+        !reason.endsWith(QLatin1Char('?'))) {
+        reason += QLatin1Char('.');
+    }
+    return reason;
+}
+
 // What to tell the user when the printer reports an error; Qt keeps the reason to itself.
 QString PrinterFailure(const QPrinter& printer) {
     const QString name = printer.printerName();
@@ -93,7 +107,7 @@ void SaveReport(Platform& platform, QWidget* parent, const QTextEdit& box) {
     if (const WriteResult written = WriteWholeFile(path, ReportRtf(box)); !written.ok()) {
         platform.showMessage(parent,
                              QStringLiteral("The report could not be saved to %1.\n%2")
-                                 .arg(QDir::toNativeSeparators(path), written.reason()),
+                                 .arg(QDir::toNativeSeparators(path), Sentence(written.reason())),
                              Platform::Icon::Critical);
     }
 }
@@ -111,10 +125,11 @@ void PrintReport(Platform& platform, QWidget* parent, const QTextEdit& box, QPri
     document->setPageSize(QSizeF(page.width() * dpi, page.height() * dpi));
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         if (const WriteResult printed = PrintToPdfFile(*document, printer); !printed.ok()) {
-            platform.showMessage(parent,
-                                 QStringLiteral("The report could not be printed to %1.\n%2")
-                                     .arg(QDir::toNativeSeparators(printer.outputFileName()), printed.reason()),
-                                 Platform::Icon::Critical);
+            platform.showMessage(
+                parent,
+                QStringLiteral("The report could not be printed to %1.\n%2")
+                    .arg(QDir::toNativeSeparators(printer.outputFileName()), Sentence(printed.reason())),
+                Platform::Icon::Critical);
         }
         return;
     }

@@ -45,11 +45,15 @@ QLineEdit* LineBox() {
     return box;
 }
 
-QPlainTextEdit* TextBox() {
-    auto* box = new QPlainTextEdit;
+// A box of several lines, in whole lines of the font it takes from `parent`.
+QPlainTextEdit* PlaceTextBox(QWidget* parent, const char* name, Twips rect) {
+    auto* box = Place(new WholeLinesBox, parent, name, rect);
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The text wraps at the box's width; a bar to scroll it sideways would take the room of a line.
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetColours(box, colour::kOrange, colour::kWindow);
+    box->FitInto(rect.toPixels());
     return box;
 }
 
@@ -146,7 +150,7 @@ const ProfileRow kProfileRows[] = {
 QWidget* PlaceProfileBox(ResultWindow& window, const ProfileBox& box, const char* caption, QWidget* parent,
                          Twips rect) {
     QWidget* placed = box.line ? static_cast<QWidget*>(window.*box.line = Place(LineBox(), parent, box.name, rect))
-                               : window.*box.lines = Place(TextBox(), parent, box.name, rect);
+                               : window.*box.lines = PlaceTextBox(parent, box.name, rect);
     placed->setAccessibleName(QString::fromLatin1(caption));
     return placed;
 }
@@ -208,7 +212,7 @@ void ResultWindow::BuildVisible(QWidget* client) {
     Place(FieldCaption("Japanese Element"),                                        Picture2, "Label15",                    {120, 0, 1770, 195});
     lblMaleChineseElements     = Place(ValueLabel(11.25, colour::kOrange),        Picture2, "lblMaleChineseElements",     {120, 232, 2370, 270});
     Place(FieldCaption("Element  Description"),                                    Picture2, "Label18",                    {120, 540, 2025, 195});
-    txtMaleElementDescription  = Place(TextBox(),                                 Picture2, "txtMaleElementDescription",  {120, 800, 2775, 950});
+    txtMaleElementDescription  = PlaceTextBox(                                    Picture2, "txtMaleElementDescription",  {120, 800, 2775, 950});
     Frame1                     = Place(new QGroupBox,                             client,   "Frame1",                     {120, 6960, 9735, 855});
     std::tie(lblCobrand, lblFullBrand) = PlaceOffers(Frame1,                                                        {120, 160, 5985, 615});
     cmdBack                    = Place(new QPushButton("&Back"),                  Frame1,   "cmdBack",                    {6480, 280, 975, 375});
@@ -254,7 +258,7 @@ void ResultWindow::BuildCompatibilityTab(QWidget* tab) {
     Place(FieldCaption("Rating"),                                              fracompalibility, "lblRatingCaption",              {240, 1080, 3600, 255});
     lblChineseRating              = Place(ValueLabel(8.25, colour::kOrange),  fracompalibility, "lblChineseRating",              {3960, 1080, 3000, 255});
     lblMatchingDescription        = Place(ValueLabel(8.25, colour::kCyan),    fracompalibility, "lblMatchingDescription",        {240, 1440, 8400, 255});
-    txtMatchingDescription        = Place(TextBox(),                          fracompalibility, "txtMatchingDescription",        {240, 1800, 8400, 3840});
+    txtMatchingDescription        = PlaceTextBox(                             fracompalibility, "txtMatchingDescription",        {240, 1800, 8400, 3840});
     // clang-format on
 
     // This text is not for copying out. Rather than emptying the system clipboard
@@ -288,7 +292,7 @@ void ResultWindow::BuildPartnerTab(QWidget* tab) {
     lblFemaleChineseElements =
         Place(ValueLabel(11.25, colour::kOrange), Frafemale, "lblFemaleChineseElements", {6600, 3630, 2370, 270});
     Place(FieldCaption("Element  Description"), Frafemale, "lblPartnerDescriptionCaption", {6600, 3990, 2025, 195});
-    txtFemaleelementDescription = Place(TextBox(), Frafemale, "txtFemaleelementDescription", {6600, 4230, 2775, 950});
+    txtFemaleelementDescription = PlaceTextBox(Frafemale, "txtFemaleelementDescription", {6600, 4230, 2775, 950});
     txtFemaleelementDescription->setAccessibleName(QStringLiteral("Element Description"));
 }
 

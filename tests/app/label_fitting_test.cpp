@@ -8,17 +8,22 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
+#include <cmath>
 
 #include "look/fonts.h"
+#include "look/twips.h"
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
 #include "shell/result_window.h"
-#include "tests/report/report_test_support.h"
 #include "tests/app/every_window.h"
+#include "tests/report/report_test_support.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -142,6 +147,51 @@ private slots:
         ExpectSharp(about.Picture1, {32, 32});
         result->close();
         ExpectSharp(program.app.loadedExitScreen()->picNagscreen2Icon, {32, 32});
+    }
+
+    // The result's boxes of several lines show whole lines, no top half of the
+    // next one at their foot, at the top of the text or scrolled a line down,
+    // and no line cut at the right; each stays in the room it was drawn in.
+    void theBoxesOfSeveralLinesShowWholeLines_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QRect>("room");
+        QTest::newRow("positive traits") << "txtMalePositiveTraits" << Twips{2160, 1560, 4335, 735}.toPixels();
+        QTest::newRow("negative traits") << "txtMaleNegativeTraits" << Twips{2160, 2400, 4335, 735}.toPixels();
+        QTest::newRow("element") << "txtMaleElementDescription" << Twips{120, 800, 2775, 950}.toPixels();
+    }
+
+    void theBoxesOfSeveralLinesShowWholeLines() {
+        QFETCH(QString, box);
+        QFETCH(QRect, room);
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ResultWindow* result = program.app.loadedResultWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(result));
+        auto* lines = result->findChild<QPlainTextEdit*>(box);
+        QVERIFY(lines);
+        const QTextLayout* layout = lines->document()->firstBlock().layout();
+        QVERIFY(layout->lineCount() > 3);
+        const qreal pitch = layout->lineAt(1).y() - layout->lineAt(0).y();
+        const int viewport = lines->viewport()->height();
+        const QString seen = QStringLiteral("a viewport of %1 for lines %2 apart").arg(viewport).arg(pitch);
+        QVERIFY2(viewport >= pitch && std::fmod(viewport, pitch) == 0, qPrintable(seen));
+        // The top line at the viewport's top, within the pixel by which a line's
+        // foot, where a box scrolled down starts, may fall short of its pitch.
+        for (const int scrolled : {0, 1}) {
+            lines->verticalScrollBar()->setValue(scrolled);
+            QTextCursor line(lines->document());
+            line.setPosition(layout->lineAt(scrolled).textStart());
+            const int top = lines->cursorRect(line).top();
+            QVERIFY2(top >= 0 && top <= 1, qPrintable(QStringLiteral("%1 below the top").arg(top)));
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            QVERIFY2(layout->lineAt(i).naturalTextWidth() <= lines->viewport()->width(),
+                     qPrintable(QString::number(i)));
+        }
+        QVERIFY2(
+            room.contains(lines->geometry()) && lines->height() > room.height() - pitch,
+            qPrintable(
+                QStringLiteral("%1 in %2").arg(QVariant(lines->geometry()).toString(), QVariant(room).toString())));
     }
 
     // The month list was cut at "Decembe" in the stand-in font.

@@ -155,7 +155,7 @@ private slots:
             OnTopDialog([&](QWidget* box) {
                 auto* question = qobject_cast<QMessageBox*>(box);
                 QVERIFY(question);
-                asked = question->text().contains(QStringLiteral("old.txt"));
+                asked = question->text() == u"The file old.txt already exists.\nDo you want to replace it?";
                 wholeCaption = ShowsCaptionWhole(question);
                 question->button(QMessageBox::No)->click();
             });

@@ -15,6 +15,19 @@
 using namespace zodiac;
 using namespace zodiac::testing;
 
+namespace {
+
+// A message worded as the program's others: each line a sentence of its own,
+// from a capital letter to a full stop.
+bool WholeSentences(const QString& message) {
+    static const QRegularExpression sentence(QStringLiteral("^[A-Z].*\\.$"));
+    const QStringList lines = message.split(QLatin1Char('\n'));
+    return std::all_of(lines.cbegin(), lines.cend(),
+                       [](const QString& line) { return sentence.match(line).hasMatch(); });
+}
+
+}  // namespace
+
 class ReportOutputTest : public QObject, SavedReports {
     Q_OBJECT
 
@@ -81,7 +94,9 @@ private slots:
         }
         QCOMPARE(f.platform.messages.size(), 1u);
         const QString message = f.platform.messages[0].text;
-        QVERIFY2(message.contains(at.target) && message.contains(reason), qPrintable(message));
+        QVERIFY2(
+            message.contains(at.target) && message.contains(reason, Qt::CaseInsensitive) && WholeSentences(message),
+            qPrintable(message));
         QVERIFY(f.platform.messages[0].icon == Platform::Icon::Critical);
         QCOMPARE(ReadFile(at.old), QByteArray(WriteObstacle::kOldContent));
         QCOMPARE(QDir(at.folder).entryList(QDir::Files), at.filesLeft());
@@ -126,7 +141,8 @@ private slots:
         } else {
             QCOMPARE(f.platform.messages.size(), 1u);
             const QString message = f.platform.messages[0].text;
-            QVERIFY2(message.contains(Path(file)) && message.contains(reason), qPrintable(message));
+            QVERIFY2(message.contains(Path(file)) && message.contains(reason) && WholeSentences(message),
+                     qPrintable(message));
             QVERIFY(f.platform.messages[0].icon == Platform::Icon::Critical);
         }
     }

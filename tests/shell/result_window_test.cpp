@@ -119,6 +119,21 @@ private slots:
         for (const QLineEdit* box : boxes) QVERIFY2(box->cursorPosition() == 0, qPrintable(box->objectName()));
     }
 
+    // The frames are drawn on the windows' background, RGB(14, 41, 128): inside
+    // their edge, where no control lies, as outside them.
+    void theFramesAreFilledWithTheWindowsBlue() {
+        Program program;
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ResultWindow* r = program.app.loadedResultWindow();
+        for (QGroupBox* frame : {r->Framale, r->Frame1}) {
+            const QImage drawn = frame->grab().toImage();
+            const int middle = frame->height() / 2;
+            QCOMPARE(drawn.pixelColor(4, middle), QColor(14, 41, 128));
+            QCOMPARE(drawn.pixelColor(frame->width() - 5, frame->height() - 5), QColor(14, 41, 128));
+            QVERIFY(drawn.pixelColor(1, middle) != QColor(14, 41, 128));  // the edge itself still shows
+        }
+    }
+
     void theHiddenSectionIsBelowTheClientAreaAndFilled() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
