@@ -173,7 +173,8 @@ private slots:
         }
         QCOMPARE(f.platform.messages.size(), 1u);
         const QString message = f.platform.messages[0].text;
-        QVERIFY2(message.contains(target) && message.contains(reason), qPrintable(message));
+        QVERIFY2(message.contains(target) && message.contains(reason, Qt::CaseInsensitive) && WholeSentences(message),
+                 qPrintable(message));
         QVERIFY(f.platform.messages[0].icon == Platform::Icon::Critical);
         QCOMPARE(ReadFile(at.old), QByteArray(WriteObstacle::kOldContent));
         QCOMPARE(QDir(at.folder).entryList(QDir::Files), at.filesLeft());
