@@ -78,8 +78,7 @@ YearStart YearStartNamed(const QString& name) {
         if (name == ToQString(start.name)) return start.start;
         names << QLatin1Char('\'') + ToQString(start.name) + QLatin1Char('\'');
     }
-    BadInput(QStringLiteral("--year-start is %1 or %2, not '%3'")
-                 .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last(), Shown(name)));
+    BadInput(QStringLiteral("--year-start is %1, not '%2'").arg(Alternatives(names), Shown(name)));
 }
 
 // The command's option that `argument` spells, as typed: --name, --name=Ann,
@@ -218,8 +217,8 @@ int RunCommand(const QStringList& arguments, Session& session) {
     if (!command) {
         QStringList names;
         for (const CommandInfo& known : Commands()) names << ToQString(known.name);
-        BadInput(QStringLiteral("'%1' is not a command; expected %2 or %3 (see qorvel-zodiac --help)")
-                     .arg(Shown(first), names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last()));
+        BadInput(QStringLiteral("'%1' is not a command; expected %2 (see qorvel-zodiac --help)")
+                     .arg(Shown(first), Alternatives(names)));
     }
     const std::optional<Request> request = Parse(*command, arguments.mid(1));
     if (!request) {

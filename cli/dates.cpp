@@ -50,12 +50,6 @@ QString TypedMinute(sys_seconds clock) {
     return IsoDate(year_month_day{day}) + QLatin1Char('T') + ClockText(floor<minutes>(clock), year_month_day{day});
 }
 
-// "a", "a or b", "a, b or c".
-QString Alternatives(const QStringList& names) {
-    if (names.size() < 2) return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") + names.last();
-}
-
 // What follows a well-formed date and T, when it is not HH:MM of a day: say
 // what it is, and what to give instead.
 [[noreturn]] void NoTimeOfDay(QByteArrayView text, const Birth& birth, const QString& where, const QString& shown) {
@@ -155,14 +149,12 @@ Checked CheckedBirth(QByteArrayView text, YearStart start, const Birthplace& pla
     if (text.indexOf(kByteOrderMark) >= 0) {
         // An editor's mark, where another file was pasted onto the end of one, or a
         // line written by a program that marks every piece it writes.
-        QString marked = ShownBytes(text);
-        if (cut && !marked.endsWith(u'…')) marked += u'…';
         BadInput(where() + (line > 0 ? QStringLiteral("'%1' holds a byte-order mark (U+FEFF), which only the very "
                                                       "start of standard input may have; remove it, such as with "
                                                       "sed 's/\\xef\\xbb\\xbf//g', and give the dates again")
                                      : QStringLiteral("'%1' holds a byte-order mark (U+FEFF), which only the start of "
                                                       "an argument may have; remove it and give the date again"))
-                               .arg(marked));
+                               .arg(shown()));
     }
     int y = 0, m = 0, d = 0;
     const bool wellFormed = !cut && (text.size() == 10 || (text.size() > 10 && text[10] == 'T')) && text[4] == '-' &&
