@@ -11,6 +11,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTextEdit>
+#include <array>
 
 #include "look/colours.h"
 #include "look/image_list.h"
@@ -52,11 +53,50 @@ QPixmap GroupBoxFrame() {
     return QPixmap::fromImage(frame);
 }
 
+// The picture's corners as they are and its edges stretched between them. Its
+// inside is clear; stretched over the whole frame, it would cost a scaled
+// drawing as large as the frame for nothing.
+void DrawEdges(QPainter* painter, const QRect& target, const QPixmap& frame) {
+    constexpr int kMargin = 6;
+    if (target.width() < 2 * kMargin || target.height() < 2 * kMargin) {
+        // Too small for whole corners: Qt's own way of squeezing them in.
+        qDrawBorderPixmap(painter, target, QMargins(kMargin, kMargin, kMargin, kMargin), frame);
+        return;
+    }
+    // Where the left, middle and right columns (or the top, middle and bottom
+    // rows) start, and how wide they are, in a span from `start` of `length`.
+    struct Span {
+        int start, length;
+    };
+    const auto thirds = [](int start, int length, int margin) {
+        return std::array<Span, 3>{Span{start, margin}, Span{start + margin, length - 2 * margin},
+                                   Span{start + length - margin, margin}};
+    };
+    const auto columns = thirds(target.left(), target.width(), kMargin);
+    const auto rows = thirds(target.top(), target.height(), kMargin);
+    // The picture's own pixels, twice as many on a picture made for scale 2.
+    const int margin = qRound(kMargin * frame.devicePixelRatio());
+    const auto fromColumns = thirds(0, frame.width(), margin), fromRows = thirds(0, frame.height(), margin);
+    for (std::size_t row = 0; row < 3; ++row) {
+        for (std::size_t column = 0; column < 3; ++column) {
+            if (row == 1 && column == 1) continue;
+            painter->drawPixmap(QRect(columns[column].start, rows[row].start, columns[column].length, rows[row].length),
+                                frame,
+                                QRect(fromColumns[column].start, fromRows[row].start, fromColumns[column].length,
+                                      fromRows[row].length));
+        }
+    }
+}
+
 }  // namespace
 
 WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 void UseWindowStyle() {
+    // The menus stay in their window, whose height counts them, on every desktop.
+    // Asking for a desktop's global menu bar would also wait for an answer from
+    // the session bus before the first window could be shown.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     if (!dynamic_cast<WindowStyle*>(QApplication::style())) QApplication::setStyle(new WindowStyle);
 }
 
@@ -97,7 +137,7 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     const int top = box && !box->isCheckable() && box->title().isEmpty()
                         ? kTopMargin
                         : qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) + kTopMargin;
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame);
+    DrawEdges(painter, option->rect.adjusted(0, top, 0, 0), frame);
 }
 
 void WindowStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

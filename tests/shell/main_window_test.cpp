@@ -116,6 +116,27 @@ private slots:
         QVERIFY(system.color(QPalette::Window) != QColor(14, 41, 128));
         QCOMPARE(w->Frame1->palette().color(QPalette::Window), QColor(14, 41, 128));
     }
+    // A frame's edge shows on all four sides: left, right, bottom, and the top of
+    // a frame without a title, within the outer 3 pixels of the middle of each side.
+    void theFramesShowTheirEdgeAllRound() {
+        Program program;
+        for (QGroupBox* frame : {program.main()->Frame3, program.main()->Frame5}) {
+            const QImage drawn = frame->grab().toImage();
+            const QPoint middle = frame->rect().center();
+            const struct {
+                QPoint from, step;
+            } sides[] = {{{0, middle.y()}, {1, 0}},
+                         {{frame->width() - 1, middle.y()}, {-1, 0}},
+                         {{middle.x(), frame->height() - 1}, {0, -1}},
+                         {{middle.x(), 3}, {0, 1}}};
+            for (const auto& side : sides) {
+                bool shows = false;
+                for (int i = 0; i < 3; ++i) shows |= drawn.pixelColor(side.from + i * side.step) != QColor(14, 41, 128);
+                QVERIFY2(shows, qPrintable(frame->objectName()));
+            }
+        }
+    }
+
     void listsOfferEveryDayMonthAndYearStartingAtTheFirst() {
         Program program;
         MainWindow* w = program.main();
