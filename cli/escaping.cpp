@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <QStringDecoder>
+#include <string_view>
+
+#include "core/utf8.h"
 
 namespace zodiac::cli {
 namespace {
@@ -78,38 +81,6 @@ QString ShownPath(QStringView path) {
     return part(0) + QStringLiteral("…") + part(characters.size() - half);
 }
 
-namespace {
-
-// The length of the UTF-8 sequence that starts at `at`, or 0 when none does:
-// no stray continuation byte, no overlong form, no surrogate, nothing past U+10FFFF.
-qsizetype Utf8Sequence(QByteArrayView bytes, qsizetype at) {
-    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(at);
-    if (lead < 0x80) return 1;
-    qsizetype length = 0;
-    unsigned char low = 0x80, high = 0xbf;  // the range of the byte after the lead
-    if (lead >= 0xc2 && lead <= 0xdf) {
-        length = 2;
-    } else if (lead >= 0xe0 && lead <= 0xef) {
-        length = 3;
-        if (lead == 0xe0) low = 0xa0;
-        if (lead == 0xed) high = 0x9f;
-    } else if (lead >= 0xf0 && lead <= 0xf4) {
-        length = 4;
-        if (lead == 0xf0) low = 0x90;
-        if (lead == 0xf4) high = 0x8f;
-    } else {
-        return 0;
-    }
-    if (at + length > bytes.size() || byte(at + 1) < low || byte(at + 1) > high) return 0;
-    for (qsizetype i = 2; i < length; ++i) {
-        if (byte(at + i) < 0x80 || byte(at + i) > 0xbf) return 0;
-    }
-    return length;
-}
-
-}  // namespace
-
 QString ShownBytes(QByteArrayView bytes) {
     QString shown;
     qsizetype start = 0, at = 0;
@@ -119,7 +90,9 @@ QString ShownBytes(QByteArrayView bytes) {
         shown += Shown(QString(utf8(bytes.sliced(start, at - start))), false, kShownLength);
     };
     while (at < bytes.size()) {
-        const qsizetype length = Utf8Sequence(bytes, at);
+        const qsizetype length =
+            Utf8At(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())), static_cast<std::size_t>(at))
+                .length;
         if (length > 0) {
             at += length;
             continue;

@@ -3,47 +3,19 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/utf8.h"
+
 namespace zodiac {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Decodes one code point at `i`, moving `i` past it.
+// Decodes one code point at `i`, moving `i` past it; a byte that begins no
+// well-formed character is one U+FFFD.
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    int length = 0;
-    char32_t point = 0;
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, point = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, point = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, point = lead & 0x07;
-    } else {
-        ++i;
-        return kReplacement;
-    }
-    if (i + static_cast<std::size_t>(length) > text.size()) {
-        ++i;
-        return kReplacement;
-    }
-    for (int k = 1; k < length; ++k) {
-        const unsigned char next = byte(i + static_cast<std::size_t>(k));
-        if ((next & 0xC0) != 0x80) {
-            ++i;
-            return kReplacement;
-        }
-        point = (point << 6) | (next & 0x3F);
-    }
-    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    i += static_cast<std::size_t>(length);
-    const bool surrogate = point >= 0xD800 && point <= 0xDFFF;
-    if (point < kSmallest[length] || point > 0x10FFFF || surrogate) return kReplacement;
-    return point;
+    const Utf8Char c = Utf8At(text, i);
+    i += c.length > 0 ? static_cast<std::size_t>(c.length) : 1;
+    return c.length > 0 ? c.point : kReplacement;
 }
 
 // \uN takes a signed 16-bit N; the '?' after it is what readers without

@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeCase{"digits_after_a_control_word", "2024", "2024"}, EscapeCase{"leading_blanks_survive", "  x", "  x"},
         EscapeCase{"line_breaks_of_every_kind", "a\r\nb\rc\nd", "a\\par\nb\\par\nc\\par\nd"},
         EscapeCase{"tab_and_control_characters", "a\tb\x01", "a\\tab b\\u1?"},
-        EscapeCase{"broken_utf8", "a\xC3(\xFF", "a\\u-3?(\\u-3?"}, EscapeCase{"overlong_utf8", "\xC0\xAF", "\\u-3?"},
+        EscapeCase{"broken_utf8", "a\xC3(\xFF", "a\\u-3?(\\u-3?"}, EscapeCase{"overlong_utf8", "\xC0\xAF", "\\u-3?\\u-3?"},
         EscapeCase{"right_to_left", "\xD7\xA9\xD7\x9C", "\\u1513?\\u1500?"}),
     [](const auto& info) { return std::string(info.param.name); });
 
