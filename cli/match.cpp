@@ -27,17 +27,16 @@ QByteArray MatchText(const Match& match, const Birthplace& place) {
     return text.toUtf8();
 }
 
-QJsonObject MatchJson(const Match& match, const Where& where) {
+JsonObject MatchJson(const Match& match, const Where& where) {
     const CompatibilityResult& result = match.compatibility;
-    return {
-        {QStringLiteral("first"), SignJson(match.first, where)},
-        {QStringLiteral("second"), SignJson(match.second, where)},
-        {QStringLiteral("number"), result.number},
-        {QStringLiteral("percentage"), ToQString(result.percentage)},
+    return JsonObject()
+        .Object("first", SignJson(match.first, where))
+        .Object("second", SignJson(match.second, where))
+        .Number("number", result.number)
+        .Text("percentage", result.percentage)
         // The lowest rating has always carried a leading blank; a script should not have to know.
-        {QStringLiteral("rating"), ToQString(result.rating).trimmed()},
-        {QStringLiteral("text"), ToQString(Paragraphs(match))},
-    };
+        .Text("rating", ToQString(result.rating).trimmed())
+        .Text("text", Paragraphs(match));
 }
 
 int RunMatch(const Request& request, Session& session) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QJsonObject>
 
 #include "cli/output.h"
 #include "cli/request.h"
@@ -16,6 +15,6 @@ int RunMatch(const Request& request, Session& session);
 // heading line, then the profile with each field's label in a column of its
 // own and its text wrapped beside it.)
 QByteArray MatchText(const Match& match, const Birthplace& place);
-QJsonObject MatchJson(const Match& match, const Where& where);
+JsonObject MatchJson(const Match& match, const Where& where);
 
 }  // namespace zodiac::cli

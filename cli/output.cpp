@@ -1,7 +1,5 @@
 #include "cli/output.h"
 
-#include <QJsonDocument>
-#include <QJsonValue>
 #include <QStringList>
 #include <array>
 
@@ -226,32 +224,30 @@ QString Row(const QString& label, const QString& text) {
            WrapText(text, kWidth - kLabelWidth, indent) + QLatin1Char('\n');
 }
 
-QJsonObject StarJson(const NineStar& star) {
-    return {
-        {QStringLiteral("kanji"), ToQString(star.kanji)},
-        {QStringLiteral("reading"), ToQString(star.reading)},
-        {QStringLiteral("kana"), ToQString(star.kana)},
-        {QStringLiteral("number"), star.number},
-        {QStringLiteral("element"), ToQString(Name(star.element))},
-    };
+JsonObject StarJson(const NineStar& star) {
+    return JsonObject()
+        .Text("kanji", star.kanji)
+        .Text("reading", star.reading)
+        .Text("kana", star.kana)
+        .Number("number", star.number)
+        .Text("element", Name(star.element));
 }
 
 }  // namespace
 
-QJsonObject EtoJson(const Eto& eto) {
-    return {
-        {QStringLiteral("kanji"), ToQString(eto.Kanji())},
-        {QStringLiteral("reading"), ToQString(eto.Reading())},
-        {QStringLiteral("kana"), ToQString(eto.Kana())},
-        {QStringLiteral("number"), eto.number},
-    };
+JsonObject EtoJson(const Eto& eto) {
+    return JsonObject()
+        .Text("kanji", eto.Kanji())
+        .Text("reading", eto.Reading())
+        .Text("kana", eto.Kana())
+        .Number("number", eto.number);
 }
 
 namespace {
 
-QJsonObject ProfileJson(const SignProfile& profile) {
-    QJsonObject object;
-    for (const Field& field : kFields) object.insert(QLatin1String(field.key), ToQString(profile[field.field]));
+JsonObject ProfileJson(const SignProfile& profile) {
+    JsonObject object;
+    for (const Field& field : kFields) object.Text(field.key, profile[field.field]);
     return object;
 }
 
@@ -268,75 +264,62 @@ QString SignTextAfterAlmanac(const Reading& reading, const Birthplace& place) {
 
 // The almanac's keys but its day's: the month's eto, both stars and, on the day
 // of a setsu when no time tells, the setsu.
-QJsonObject AlmanacMonthJson(const BirthAlmanac& almanac, const Birthplace& place) {
+JsonObject AlmanacMonthJson(const BirthAlmanac& almanac, const Birthplace& place) {
     if (!almanac.month) return {};
     const SolarMonth& month = *almanac.month;
     const auto ofMonth = [](const SolarMonth& m) {
-        return QJsonObject{{QStringLiteral("monthEto"), EtoJson(MonthEto(m.year, m.index))},
-                           {QStringLiteral("monthStar"), StarJson(MonthStar(m.year, m.index))},
-                           {QStringLiteral("yearStar"), StarJson(YearStar(m.year))}};
+        return JsonObject()
+            .Object("monthEto", EtoJson(MonthEto(m.year, m.index)))
+            .Object("monthStar", StarJson(MonthStar(m.year, m.index)))
+            .Object("yearStar", StarJson(YearStar(m.year)));
     };
-    QJsonObject object = ofMonth(month);
+    JsonObject object = ofMonth(month);
     if (const auto before = SolarMonthNumbered(month.year, month.index - 1); almanac.setsuThisDay && before) {
-        object.insert(QStringLiteral("setsu"),
-                      QJsonObject{{QStringLiteral("name"), SetsuName(month.setsu()).toLower()},
-                                  {QStringLiteral("at"), place.IsoMomentAt(*almanac.setsuThisDay)},
-                                  {QStringLiteral("before"), ofMonth(*before)}});
+        object.Object("setsu", JsonObject()
+                                   .Text("name", SetsuName(month.setsu()).toLower())
+                                   .Text("at", place.IsoMomentAt(*almanac.setsuThisDay))
+                                   .Object("before", ofMonth(*before)));
     }
     return object;
 }
 
 namespace {
 
-QJsonObject AlmanacJson(const BirthAlmanac& almanac, const Birthplace& place) {
-    QJsonObject object = AlmanacMonthJson(almanac, place);
-    object.insert(QStringLiteral("dayEto"), EtoJson(almanac.day));
-    return object;
+JsonObject AlmanacJson(const BirthAlmanac& almanac, const Birthplace& place) {
+    return AlmanacMonthJson(almanac, place).Object("dayEto", EtoJson(almanac.day));
 }
 
 }  // namespace
 
 // Every key but the date, the time and the zone, which each birth has its own of.
-QJsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place) {
+JsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place) {
     const ZodiacYear& year = reading.year.year;
-    QJsonObject object = {
-        {QStringLiteral("yearStart"), YearStartName(reading.yearStart)},
-        {QStringLiteral("sign"), ToQString(Name(year.sign))},
-        {QStringLiteral("element"), ToQString(Name(year.element))},
-        {QStringLiteral("japaneseName"), ToQString(reading.japanese.name)},
-        {QStringLiteral("kanji"), ToQString(reading.japanese.kanji)},
-        {QStringLiteral("yearBegins"), IsoDate(year.begins)},
-        {QStringLiteral("yearEnds"), IsoDate(year.ends)},
-        {QStringLiteral("profile"), ProfileJson(reading.profile)},
-        {QStringLiteral("elementDescription"), ToQString(reading.elementDescription)},
-        {QStringLiteral("eto"), EtoJson(reading.eto)},
-        {QStringLiteral("kanreki"), reading.kanreki},
-    };
+    JsonObject object;
+    object.Text("yearStart", YearStartName(reading.yearStart))
+        .Text("sign", Name(year.sign))
+        .Text("element", Name(year.element))
+        .Text("japaneseName", reading.japanese.name)
+        .Text("kanji", reading.japanese.kanji)
+        .Text("yearBegins", IsoDate(year.begins))
+        .Text("yearEnds", IsoDate(year.ends))
+        .Object("profile", ProfileJson(reading.profile))
+        .Text("elementDescription", reading.elementDescription)
+        .Object("eto", EtoJson(reading.eto))
+        .Number("kanreki", reading.kanreki);
     if (const auto& moments = reading.year.moments) {
-        object.insert(QStringLiteral("yearBeginsAt"), place.IsoMomentAt(moments->begins));
-        object.insert(QStringLiteral("yearEndsAt"), place.IsoMomentAt(moments->ends));
+        object.Text("yearBeginsAt", place.IsoMomentAt(moments->begins));
+        object.Text("yearEndsAt", place.IsoMomentAt(moments->ends));
     }
     if (const auto& risshun = reading.year.risshunThisDay) {
         const int before = reading.year.Number() - 1;
-        object.insert(QStringLiteral("risshun"),
-                      QJsonObject{{QStringLiteral("at"), place.IsoMomentAt(*risshun)},
-                                  {QStringLiteral("before"),
-                                   QJsonObject{{QStringLiteral("sign"), ToQString(Name(SignOfYear(before)))},
-                                               {QStringLiteral("element"), ToQString(Name(ElementOfYear(before)))},
-                                               {QStringLiteral("eto"), EtoJson(EtoOfYear(before))}}}});
+        object.Object("risshun", JsonObject()
+                                     .Text("at", place.IsoMomentAt(*risshun))
+                                     .Object("before", JsonObject()
+                                                           .Text("sign", Name(SignOfYear(before)))
+                                                           .Text("element", Name(ElementOfYear(before)))
+                                                           .Object("eto", EtoJson(EtoOfYear(before)))));
     }
     return object;
-}
-
-// The keys of an object that sort before `key` or after it, as compact JSON
-// without the braces.
-QByteArray Members(const QJsonObject& object, QStringView key, bool before) {
-    QJsonObject part;
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if ((it.key() < key) == before) part.insert(it.key(), it.value());
-    }
-    const QByteArray line = QJsonDocument(part).toJson(QJsonDocument::Compact);
-    return line.mid(1, line.size() - 2);
 }
 
 // YYYY-MM-DD, as IsoDate writes it, at the speed a million dates want.
@@ -356,18 +339,16 @@ void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date) {
     out.append(text, sizeof text);
 }
 
-QJsonObject SignJson(const Reading& reading, const Where& where) {
-    QJsonObject object = SignJsonOfTheYear(reading, where.place);
-    object.insert(QStringLiteral("almanac"), AlmanacJson(reading.almanac, where.place));
-    object.insert(QStringLiteral("date"), IsoDate(reading.birth.date));
+JsonObject SignJson(const Reading& reading, const Where& where) {
+    JsonObject object = SignJsonOfTheYear(reading, where.place);
+    object.Object("almanac", AlmanacJson(reading.almanac, where.place));
+    object.Text("date", IsoDate(reading.birth.date));
     if (reading.birth.Timed()) {
-        object.insert(QStringLiteral("time"), GivenTime(reading.birth.minute));
-        object.insert(QStringLiteral("utcOffset"), UtcOffset(reading.birth));
+        object.Text("time", GivenTime(reading.birth.minute));
+        object.Text("utcOffset", UtcOffset(reading.birth));
     }
-    if (reading.birth.Timed() || where.zoneShown) object.insert(QStringLiteral("zone"), where.place.Name());
+    if (reading.birth.Timed() || where.zoneShown) object.Text("zone", where.place.Name());
     return object;
 }
-
-QByteArray JsonLine(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n'; }
 
 }  // namespace zodiac::cli

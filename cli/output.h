@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QJsonObject>
 #include <chrono>
 
+#include "cli/json.h"
 #include "core/reading.h"
 
 namespace zodiac::cli {
@@ -16,7 +16,7 @@ struct Where {
 };
 
 // A reading as one JSON object, in the keys scripts rely on.
-QJsonObject SignJson(const Reading& reading, const Where& where);
+JsonObject SignJson(const Reading& reading, const Where& where);
 
 // The pieces sign's and match's output is made of, each in a line or two.
 inline constexpr int kWidth = 80;
@@ -29,19 +29,13 @@ QString StarLines(const BirthAlmanac& almanac, const Birthplace& place);
 QString EtoWithReading(const Eto& eto);  // 戊寅 (tsuchinoe-tora)
 QString GivenTime(int minute);           // HH:MM
 QString UtcOffset(const Birth& birth);   // +09:00, for a birth with a time
-QJsonObject EtoJson(const Eto& eto);
-QJsonObject AlmanacMonthJson(const BirthAlmanac& almanac, const Birthplace& place);
-QJsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place);  // all but date, time, zone, almanac
-// The members of `object` whose keys sort before `key`, or after it, as
-// compact JSON without the braces.
-QByteArray Members(const QJsonObject& object, QStringView key, bool before);
-void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date);  // YYYY-MM-DD, fast
+JsonObject EtoJson(const Eto& eto);
+JsonObject AlmanacMonthJson(const BirthAlmanac& almanac, const Birthplace& place);
+JsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place);  // all but date, time, zone, almanac
+void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date);          // YYYY-MM-DD, fast
 
 // Fills lines of `width` with the words of each paragraph; every line but the
 // first starts with `indent`. Paragraphs (CR LF or LF) keep their breaks.
 QString WrapText(const QString& text, int width, const QString& indent);
-
-// An object as one line of compact JSON.
-QByteArray JsonLine(const QJsonObject& object);
 
 }  // namespace zodiac::cli

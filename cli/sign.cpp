@@ -1,8 +1,6 @@
 // sign: the readings of many dates, made once for each year and month they share.
 #include "cli/sign.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QScopeGuard>
 #include <optional>
 #include <vector>
@@ -15,10 +13,8 @@
 
 namespace zodiac::cli {
 
-SignEntries::SignEntries(Form form, YearStart start, Where where) : form_(form), start_(start), where_(where) {
-    const QByteArray array = QJsonDocument(QJsonArray{where.place.Name()}).toJson(QJsonDocument::Compact);
-    zone_ = array.mid(1, array.size() - 2);
-}
+SignEntries::SignEntries(Form form, YearStart start, Where where)
+    : form_(form), start_(start), where_(where), zone_(JsonObject::Quoted(where.place.Name())) {}
 
 const SignEntries::Month& SignEntries::MonthOf(const BirthAlmanac& almanac) {
     // Keyed by the month, and whether it is the day of its setsu with no time to tell.
@@ -32,8 +28,7 @@ const SignEntries::Month& SignEntries::MonthOf(const BirthAlmanac& almanac) {
             month.text = MonthLineUpToDay(almanac).toUtf8();
             month.after = StarLines(almanac, where_.place).toUtf8();
         } else {
-            const QByteArray members = Members(AlmanacMonthJson(almanac, where_.place), u"dayEto", false);
-            month.after = members.isEmpty() ? QByteArray("}") : "," + members + "}";
+            month.json = AlmanacMonthJson(almanac, where_.place);
         }
     }
     return month;
@@ -41,10 +36,13 @@ const SignEntries::Month& SignEntries::MonthOf(const BirthAlmanac& almanac) {
 
 const QByteArray& SignEntries::DayOf(const Eto& day) {
     QByteArray& made = days_[static_cast<std::size_t>(day.number - 1)];
-    if (made.isEmpty()) {
-        made = form_ == Text ? (EtoWithReading(day) + QLatin1Char('\n')).toUtf8()
-                             : "{\"dayEto\":" + QJsonDocument(EtoJson(day)).toJson(QJsonDocument::Compact);
-    }
+    if (made.isEmpty()) made = (EtoWithReading(day) + QLatin1Char('\n')).toUtf8();
+    return made;
+}
+
+const JsonObject& SignEntries::DayJsonOf(const Eto& day) {
+    JsonObject& made = dayJson_[static_cast<std::size_t>(day.number - 1)];
+    if (made.IsEmpty()) made.Object("dayEto", EtoJson(day));
     return made;
 }
 
@@ -61,12 +59,7 @@ void SignEntries::Append(QByteArray& out, const Birth& birth, std::int32_t yearK
             made.text = (HeadingAfterDate(reading) + EtoLines(reading)).toUtf8();
             made.afterAlmanac = SignTextAfterAlmanac(reading, where_.place).toUtf8();
         } else {
-            // Keys go in alphabetical order: "almanac" and "date" lead them, and
-            // "time", "utcOffset" and "zone" stand among them, so an entry is
-            // made of the pieces around those.
-            const QJsonObject object = SignJsonOfTheYear(reading, where_.place);
-            made.beforeTime = "\"," + Members(object, u"time", true);
-            made.afterTime = Members(object, u"time", false);
+            made.json = SignJsonOfTheYear(reading, where_.place);
         }
     }
     const BirthAlmanac almanac = AlmanacOf(birth, where_.place);
@@ -81,23 +74,23 @@ void SignEntries::Append(QByteArray& out, const Birth& birth, std::int32_t yearK
         out += month.after;
         out += made.afterAlmanac;
     } else {
-        out += "{\"almanac\":";
-        out += DayOf(almanac.day);
-        out += month.after;
-        out += ",\"date\":\"";
-        AppendIsoDate(out, birth.date);
-        out += made.beforeTime;
+        // The date's own members beside its year's, and the day's eto beside its month's.
+        JsonObject& own = own_;
+        own.Clear();
+        QByteArray& almanacBytes = almanac_;
+        almanacBytes.truncate(0);
+        JsonObject::AppendMerged(almanacBytes, month.json, DayJsonOf(almanac.day));
+        own.Written("almanac", almanacBytes);
+        QByteArray date = "\"";
+        AppendIsoDate(date, birth.date);
+        own.Written("date", date + '"');
         if (birth.Timed()) {
-            out += ",\"time\":\"" + GivenTime(birth.minute).toLatin1() + "\",\"utcOffset\":\"" +
-                   UtcOffset(birth).toLatin1() + '"';
+            own.Text("time", GivenTime(birth.minute));
+            own.Text("utcOffset", UtcOffset(birth));
         }
-        out += ',';
-        out += made.afterTime;
-        if (birth.Timed() || where_.zoneShown) {
-            out += ",\"zone\":";
-            out += zone_;
-        }
-        out += "}\n";
+        if (birth.Timed() || where_.zoneShown) own.Written("zone", zone_);
+        JsonObject::AppendMerged(out, made.json, own);
+        out += '\n';
     }
     first_ = false;
 }

@@ -32,21 +32,22 @@ public:
 
 private:
     // Of a zodiac and calendar year. Text: from the heading to the almanac's
-    // lines, and after them. JSON: the keys from "date" to "time", and after it.
+    // lines, and after them. JSON: every member but the date's own.
     struct Made {
         QByteArray text;
         QByteArray afterAlmanac;
-        QByteArray beforeTime;
-        QByteArray afterTime;
+        JsonObject json;
     };
     // Of a solar month. Text: the line up to the day's eto, and the lines after
-    // it. JSON: the almanac's keys after "dayEto", with its closing brace.
+    // it. JSON: the almanac's members but the day's eto.
     struct Month {
         QByteArray text;
         QByteArray after;
+        JsonObject json;
     };
     const Month& MonthOf(const BirthAlmanac& almanac);
-    const QByteArray& DayOf(const Eto& day);  // its text, or the almanac's JSON up to it
+    const QByteArray& DayOf(const Eto& day);      // its text
+    const JsonObject& DayJsonOf(const Eto& day);  // {"dayEto": its JSON}
     Form form_;
     YearStart start_;
     Where where_;
@@ -55,6 +56,9 @@ private:
     std::unordered_map<std::int64_t, Made> made_;
     std::unordered_map<std::int64_t, Month> months_;
     std::array<QByteArray, 60> days_;
+    std::array<JsonObject, 60> dayJson_;
+    JsonObject own_;      // a date's own members, made afresh for each
+    QByteArray almanac_;  // a date's almanac, likewise
 };
 
 }  // namespace zodiac::cli

@@ -121,13 +121,6 @@ std::optional<BirthYear> YearOfBirth(const Birth& birth, YearStart start, const 
 // The almanac of a birth, the same under every year start: the solar month and
 // the nine stars turn at the moment of a setsu when a time was given, otherwise
 // by its day on the birthplace's clock; the day's eto with the day on that clock.
-struct BirthAlmanac {
-    std::optional<SolarMonth> month;  // nothing before the taisetsu of 1899
-    Eto day;
-    // Without a time, on the day of a setsu: its moment, before which the month
-    // before still ran.
-    std::optional<std::chrono::sys_seconds> setsuThisDay;
-};
 BirthAlmanac AlmanacOf(const Birth& birth, const Birthplace& place);
 
 // The days a year start covers on the birthplace's clock, for a birth without a time.

@@ -88,4 +88,14 @@ constexpr const NineStar& MonthStar(int risshunYear, int index) {
     return kNineStars[static_cast<std::size_t>(((tora - 1 - index) % 9 + 9) % 9)];
 }
 
+// What the almanac gives a birth, the same under every year start: its solar
+// month, the day's eto and, without a time, the setsu of the day if it is one.
+struct BirthAlmanac {
+    std::optional<SolarMonth> month;  // nothing before the taisetsu of 1899
+    Eto day;
+    // Without a time, on the day of a setsu: its moment, before which the month
+    // before still ran.
+    std::optional<std::chrono::sys_seconds> setsuThisDay;
+};
+
 }  // namespace zodiac

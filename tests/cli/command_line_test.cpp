@@ -16,6 +16,7 @@
 #include <QtTest>
 #include <csignal>
 #include <functional>
+#include <vector>
 
 #include "cli/commands.h"
 #include "core/reading.h"
@@ -65,6 +66,32 @@ class CommandLineTest : public QObject {
     }
 
     static QJsonObject Object(const QByteArray& line) { return QJsonDocument::fromJson(line).object(); }
+
+    // Whether every object in the JSON `bytes`, read as written, has its keys in
+    // order: QJsonDocument would put them in order while reading.
+    static bool KeysInOrderAsWritten(const QByteArray& bytes) {
+        std::vector<QByteArray> lastKey;  // of each object open around the place read
+        std::vector<bool> inObject;       // whether each open bracket is an object's
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const char c = bytes[i];
+            if (c == '{' || c == '[') {
+                inObject.push_back(c == '{');
+                lastKey.emplace_back();
+            } else if (c == '}' || c == ']') {
+                inObject.pop_back();
+                lastKey.pop_back();
+            } else if (c == '"') {
+                const qsizetype start = ++i;
+                while (bytes[i] != '"') i += bytes[i] == '\\' ? 2 : 1;
+                const QByteArray text = bytes.mid(start, i - start);
+                if (!inObject.empty() && inObject.back() && i + 1 < bytes.size() && bytes[i + 1] == ':') {
+                    if (!lastKey.back().isEmpty() && !(lastKey.back() < text)) return false;
+                    lastKey.back() = text;
+                }
+            }
+        }
+        return true;
+    }
 
     // Refused as bad input: exit 2, nothing on standard output, one short line on
     // standard error that names `named` and repeats no control character.
@@ -262,6 +289,18 @@ private slots:
         QCOMPARE(day["risshun"].toObject().keys(), (QStringList{"at", "before"}));
         QCOMPARE(day["risshun"]["before"].toObject().keys(), (QStringList{"element", "eto", "sign"}));
         QCOMPARE(day["risshun"]["at"].toString().left(16), QStringLiteral("2021-02-03T23:58"));
+
+        // The keys stand in order in the bytes themselves, of every command and
+        // of dates read from standard input.
+        const QList<Ran> written = {
+            Run({"sign", "--json", "--year-start=risshun", "--zone=America/New_York", "2021-02-03",
+                 "2021-02-03T23:00"}),
+            Run({"sign", "--json", "--year-start=january", "-"}, "1900-01-01\n1984-02-04T10:00\n"),
+            Run({"match", "--json", "--year-start=risshun", "2021-02-03", "1975-03-05T12:00"})};
+        for (const Ran& ran : written) {
+            QCOMPARE(ran.status, 0);
+            QVERIFY2(KeysInOrderAsWritten(ran.out), ran.out.constData());
+        }
     }
 
     // Names and readings typed from the National Astronomical Observatory of
