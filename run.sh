@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 packages=(
     cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev   # build, engine tests, benchmarks
     qt6-base-dev qt6-wayland fonts-dejavu-core tzdata                      # the windows, on X11 and Wayland; the time zones
+    libicu-dev                                                             # the Japanese calendar's eras
     libreoffice-writer-nogui poppler-utils unrtf                           # read saved and printed reports back
     clang libclang-rt-14-dev                                               # fuzzing
     xvfb xauth xdotool imagemagick openbox x11-utils                       # end-to-end runs and their screenshots

@@ -73,6 +73,24 @@ constexpr Eto DayEto(std::chrono::year_month_day day) {
     return {((since + 10) % 60 + 60) % 60 + 1};
 }
 
+// The eto of the two-hour period a clock time falls in, on the birthplace's
+// clock: 子 from 23:00 to 00:59, 丑 from 01:00, ... 亥 from 21:00 to 22:59. The
+// 子 hour's stem follows the day's stem (甲 and 己 days give 甲子, 乙 and 庚 丙子,
+// 丙 and 辛 戊子, 丁 and 壬 庚子, 戊 and 癸 壬子), then one step an hour, so the
+// hours too run unbroken through the sixty, twelve to a day. From 23:00 the
+// hour is already the next day's 子, the hour being counted whole with the day
+// it leads into, while the day's own eto still turns at midnight. A minute past
+// the day's 1440 counts on into the days after it, one before 0 back.
+constexpr Eto HourEto(std::chrono::year_month_day day, int minuteOfDay) {
+    constexpr int kMinutesADay = 24 * 60;
+    // The 子 hour begins an hour before midnight: count from there.
+    const int fromRat = minuteOfDay + 60;
+    const int days = (fromRat >= 0 ? fromRat : fromRat - kMinutesADay + 1) / kMinutesADay;
+    const int hour = (fromRat - days * kMinutesADay) / 120;
+    const Eto dayEto = DayEto(std::chrono::sys_days{day} + std::chrono::days{days});
+    return {(12 * (dayEto.number - 1) + hour) % 60 + 1};
+}
+
 // The year's star, honmei-sei, counted from risshun: one lower each year,
 // round the nine; 2020 was 七赤金星.
 constexpr const NineStar& YearStar(int risshunYear) {

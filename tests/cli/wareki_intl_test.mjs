@@ -1,0 +1,130 @@
+// Asks the program the era year (wareki) of every first day of an era from 1900 to
+// 2100 with the days either side of it, the first and last days of that range and a
+// spread of days between, and compares each with node's Intl.DateTimeFormat. Node
+// carries its own ICU, a build and version of its own apart from the system's
+// ICU the program reads, so the two agree only where both calendars do.
+//
+//     node tests/cli/wareki_intl_test.mjs PROGRAM
+//
+// Exits 77, which ctest counts as skipped, when this node's Intl has no Japanese
+// calendar (a build with English only); 1 under ZODIAC_REQUIRE_TOOLS=1, which
+// ./run.sh sets.
+//
+// Intl writes an era's first year as 1 (平成1/1/8); the program's kanji writes it
+// 元年, as Japanese does (平成元年1月8日), and its year as the number 1. The kanji
+// expected is made from Intl's parts: era, year (元 for 1), 年, month, 月, day, 日.
+import {spawnSync} from 'node:child_process';
+
+const SKIP = 77;
+if (process.argv.length !== 3) {
+    console.error('usage: node wareki_intl_test.mjs PROGRAM');
+    process.exit(2);
+}
+const [program] = process.argv.slice(2);
+
+const japanese = new Intl.DateTimeFormat('ja-JP-u-ca-japanese',
+                                         {era: 'long', year: 'numeric', month: 'numeric', day: 'numeric', timeZone: 'UTC'});
+const english = new Intl.DateTimeFormat('en-u-ca-japanese', {era: 'long', timeZone: 'UTC'});
+for (const format of [japanese, english]) {
+    const {locale, calendar} = format.resolvedOptions();
+    if (calendar !== 'japanese' || !['ja', 'en'].includes(locale.split('-')[0])) {
+        console.log(`wareki_intl_test: skipped, node ${process.version}'s Intl has no Japanese calendar ` +
+                    `for ${locale} (it gave ${calendar})`);
+        process.exit(process.env.ZODIAC_REQUIRE_TOOLS === '1' ? 1 : SKIP);
+    }
+}
+
+const DAY = 24 * 60 * 60 * 1000;
+const FIRST = Date.UTC(1900, 0, 1);
+const LAST = Date.UTC(2100, 11, 31);
+const SPREAD = 200;
+
+const part = (parts, type) => parts.find((p) => p.type === type)?.value;
+const iso = (t) => new Date(t).toISOString().slice(0, 10);
+
+// What Intl says of the day t (a UTC midnight), in the program's terms.
+function theirs(t) {
+    const parts = japanese.formatToParts(t);
+    const era = part(parts, 'era');
+    const yearText = part(parts, 'year');
+    const year = yearText === '元' ? 1 : Number(yearText);
+    return {
+        era,
+        eraReading: part(english.formatToParts(t), 'era'),
+        kanji: `${era}${year === 1 ? '元' : year}年${Number(part(parts, 'month'))}月${Number(part(parts, 'day'))}日`,
+        year,
+    };
+}
+
+// mulberry32: the same pseudo-random days every run.
+function random(seed) {
+    return () => {
+        seed = (seed + 0x6d2b79f5) >>> 0;
+        let t = seed;
+        t = Math.imul(t ^ (t >>> 15), t | 1);
+        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+    };
+}
+
+// The first days of eras as Intl finds them, walking the range a day at a time,
+// so that an era Intl knows and the program does not is asked about too.
+const asked = new Set([FIRST, LAST]);
+const firstDays = [];
+let previousEra = part(japanese.formatToParts(FIRST - DAY), 'era');
+for (let t = FIRST; t <= LAST; t += DAY) {
+    const era = part(japanese.formatToParts(t), 'era');
+    if (era !== previousEra) {
+        firstDays.push(t);
+        for (const day of [t - DAY, t, t + DAY]) asked.add(day);
+    }
+    previousEra = era;
+}
+// Taishō, Shōwa, Heisei and Reiwa began within the range: fewer means Intl's calendar is not the Japanese one.
+if (firstDays.length < 4) {
+    console.error(`wareki_intl_test: Intl found only ${firstDays.length} eras beginning from ${iso(FIRST)} to ${iso(LAST)}`);
+    process.exit(1);
+}
+const next = random(19890108);
+for (let i = 0; i < SPREAD; ++i) asked.add(FIRST + Math.floor(next() * ((LAST - FIRST) / DAY + 1)) * DAY);
+const days = [...asked].sort((a, b) => a - b);
+
+const answer = spawnSync(program, ['sign', '--json', '--year-start=january', '--zone=UTC+09:00', '-'],
+                         {input: days.map((t) => `${iso(t)}\n`).join(''), encoding: 'utf8', timeout: 60000,
+                          maxBuffer: 1 << 26});
+const lines = answer.stdout?.split('\n').filter((text) => text !== '') ?? [];
+if (answer.status !== 0 || lines.length !== days.length) {
+    console.error(`wareki_intl_test: asked ${days.length} days, it exited with ${answer.status ?? answer.error} ` +
+                  `and answered ${lines.length} lines: ${(answer.stderr ?? '').trim()}`);
+    process.exit(1);
+}
+
+const problems = [];
+days.forEach((t, i) => {
+    let found;
+    try {
+        found = JSON.parse(lines[i]);
+    } catch {
+        found = {};
+    }
+    if (found.date !== iso(t)) {
+        problems.push(`${iso(t)}: answered for ${found.date}`);
+        return;
+    }
+    const ours = found.wareki ?? found.almanac?.wareki;
+    for (const [key, value] of Object.entries(theirs(t))) {
+        if (ours?.[key] !== value) {
+            problems.push(`${iso(t)}: wareki.${key} is ${JSON.stringify(ours?.[key])}, Intl ${JSON.stringify(value)}`);
+        }
+    }
+});
+
+const checked = `${days.length} days from ${iso(FIRST)} to ${iso(LAST)}, ${firstDays.length} eras' first days among them ` +
+    `(${firstDays.map(iso).join(', ')}), against node ${process.version}'s Intl (ICU ${process.versions.icu})`;
+if (problems.length) {
+    for (const problem of problems.slice(0, 40)) console.error(problem);
+    if (problems.length > 40) console.error(`... and ${problems.length - 40} more`);
+    console.error(`wareki_intl_test: ${problems.length} disagreements in ${checked}`);
+    process.exit(1);
+}
+console.log(`wareki_intl_test: all agree, ${checked}`);
