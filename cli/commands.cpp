@@ -37,8 +37,16 @@ constexpr std::array<CommandInfo, 3> kCommands = {{
      "For each DATE (YYYY-MM-DD or YYYY-MM-DDTHH:MM, or - for dates read from standard input, one a line, each "
      "answered as soon as it is read): the animal sign, element, Japanese name and kanji, the eto (the sixty-year "
      "name, with its reading and its place in the cycle), the year of kanreki (the sixtieth birthday), the almanac "
-     "of the birth (the eto of its solar month and of its day, and the nine stars of its year and month), the first "
-     "and last day of that zodiac year, the sign's profile and the element's description. A bad line of standard "
+     "of the birth (the eto of its solar month and of its day, and the nine stars of its year and month), its "
+     "Japanese calendar, the first and last day of that zodiac year, the sign's profile and the element's "
+     "description. The Japanese calendar is that of the date on the birthplace's clock: the era year (wareki, from "
+     "ICU: 1989-01-08 is \u5E73\u6210\u5143\u5E741\u67088\u65E5), the old lunisolar date (ky\u016Breki, by the "
+     "Tenp\u014D "
+     "rules in Japan time: 2033-12-22 begins a leap 11th month, \u958F11\u6708) and its day of the six (rokuy\u014D: "
+     "1975-03-05 is \u5927\u5B89, taian), the hour's eto when a time is given (\u5B50 from 23:00, with the next "
+     "day's stem while the day's own eto turns at midnight: 1975-03-05T23:30 is \u620A\u5B50) and the main "
+     "unlucky years, yakudoshi, of men and of women (born 1975: men 1999, 2016 and 2035, 2016 the great one). A "
+     "bad line of standard "
      "input ends the run there, with the answers to the lines before it written; with -o FILE, the old FILE stays "
      "as it was.",
      RunSign},

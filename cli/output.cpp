@@ -6,6 +6,8 @@
 #include "cli/commands.h"
 #include "cli/dates.h"
 #include "core/text.h"
+#include "engine/kyureki.h"
+#include "engine/yakudoshi.h"
 
 namespace zodiac::cli {
 namespace {
@@ -46,11 +48,18 @@ QString WrapText(const QString& text, int width, const QString& indent) {
         line.clear();
     };
     const QStringList paragraphs = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    int columns = 0;  // of the line so far, East Asia's wide characters taking two
     for (const QString& paragraph : paragraphs) {
         for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
-            if (!line.isEmpty() && line.size() + 1 + word.size() > width) flush();
+            const int wordColumns = Columns(word);
+            if (!line.isEmpty() && columns + 1 + wordColumns > width) {
+                flush();
+                columns = 0;
+            }
+            columns += (line.isEmpty() ? 0 : 1) + wordColumns;
             line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
         }
+        columns = 0;
         flush();  // an empty paragraph gives an empty line
     }
     return out;
@@ -177,16 +186,72 @@ QString StarLines(const BirthAlmanac& almanac, const Birthplace& place) {
     return text;
 }
 
+int Columns(QStringView text) {
+    int columns = 0;
+    for (const char32_t c : text.toUcs4()) {
+        // East Asia's wide characters: Hangul's leading jamo, the CJK blocks with
+        // kana and the syllables, the compatibility ideographs and forms, the full-width forms, the planes above.
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||
+                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                          (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
+
+// ", hour 壬午 (mizunoe-uma)" after the day, or on a line of its own where the
+// line would pass 80 columns: the longest readings would take 96.
+QString HourPart(const std::optional<Eto>& hour, int columnsBefore) {
+    if (!hour) return {};
+    const QString part = QStringLiteral("hour ") + EtoWithReading(*hour);
+    return columnsBefore + 2 + Columns(part) <= kWidth ? QStringLiteral(", ") + part : QStringLiteral(",\n  ") + part;
+}
+
+// "  Wareki 昭和50年3月5日 (Shōwa 50); kyūreki 1月23日, 大安 (taian)": at most 75
+// columns, for the longest era names, a leap month's 30th day and 仏滅.
+QString CalendarLine(const std::optional<Wareki>& wareki, const std::optional<KyurekiDate>& kyureki) {
+    QString line = QStringLiteral("  ");
+    if (wareki) line += QStringLiteral("Wareki %1 (%2 %3); ").arg(wareki->kanji, wareki->eraReading).arg(wareki->year);
+    if (kyureki) {
+        const Rokuyo& rokuyo = RokuyoOf(*kyureki);
+        line += QStringLiteral("%1 %2, %3 (%4)")
+                    .arg(wareki ? QStringLiteral("ky\u016Breki") : QStringLiteral("Ky\u016Breki"),
+                         ToQString(KyurekiKanji(*kyureki)), ToQString(rokuyo.kanji), ToQString(rokuyo.reading));
+    } else if (wareki) {
+        line.chop(2);
+    }
+    return line.size() > 2 ? line + QLatin1Char('\n') : QString();
+}
+
+// The main unlucky years of both sexes, the great one marked:
+//   "  Yakudoshi (main years), men: 1999, 2016 大厄, 2035"
+//   "                        women: 1993, 2007 大厄, 2011, 2035"
+QString YakudoshiLine(int birthYear) {
+    const Yakudoshi years = YakudoshiOf(birthYear);
+    const auto list = [](const auto& main, int great) {
+        QStringList shown;
+        for (const int year : main)
+            shown << (year == great ? QStringLiteral("%1 \u5927\u5384").arg(year) : QString::number(year));  // 大厄
+        return shown.join(QStringLiteral(", "));
+    };
+    return QStringLiteral("  Yakudoshi (main years), men: %1\n%2women: %3\n")
+        .arg(list(years.men, years.menGreat), QString(24, u' '), list(years.women, years.womenGreat));
+}
+
 namespace {
 
 // "  Month 戊寅 (tsuchinoe-tora), day 庚戌 (kanoe-inu)", within 80 columns for
-// the longest readings.
+// the longest readings, and the hour's eto after them when a time was given.
 QString MonthAndDayLine(const BirthAlmanac& almanac) {
-    return MonthLineUpToDay(almanac) + EtoWithReading(almanac.day) + QLatin1Char('\n');
+    const QString line = MonthLineUpToDay(almanac) + EtoWithReading(almanac.day);
+    return line + HourPart(almanac.hour, Columns(line)) + QLatin1Char('\n');
 }
 
 QString AlmanacLines(const Reading& reading, const Birthplace& place) {
-    return MonthAndDayLine(reading.almanac) + StarLines(reading.almanac, place);
+    return MonthAndDayLine(reading.almanac) + StarLines(reading.almanac, place) +
+           CalendarLine(WarekiOf(reading.birth.date), reading.almanac.kyureki) +
+           YakudoshiLine(static_cast<int>(reading.birth.date.year()));
 }
 
 }  // namespace
@@ -291,6 +356,55 @@ JsonObject AlmanacJson(const BirthAlmanac& almanac, const Birthplace& place) {
 
 }  // namespace
 
+JsonObject KyurekiJson(const KyurekiDate& date) {
+    return JsonObject()
+        .Number("month", date.month)
+        .Number("day", date.day)
+        .Flag("leap", date.leap)
+        .Text("kanji", KyurekiKanji(date));
+}
+
+JsonObject RokuyoJson(const Rokuyo& rokuyo) {
+    return JsonObject().Text("kanji", rokuyo.kanji).Text("reading", rokuyo.reading).Text("kana", rokuyo.kana);
+}
+
+JsonObject WarekiJson(const Wareki& wareki) {
+    return JsonObject()
+        .Text("era", wareki.era)
+        .Text("eraReading", wareki.eraReading)
+        .Number("year", wareki.year)
+        .Text("kanji", wareki.kanji);
+}
+
+// The main years as arrays, and beside each its great one, the years before
+// (前厄) and after (後厄).
+JsonObject YakudoshiJson(int birthYear) {
+    const Yakudoshi years = YakudoshiOf(birthYear);
+    JsonObject object;
+    const auto add = [&](std::string_view main, std::string_view before, std::string_view after, std::string_view great,
+                         const auto& mainYears, int greatYear) {
+        std::vector<QByteArray> shown[3];
+        for (const int year : mainYears) {
+            shown[0].push_back(QByteArray::number(year));
+            shown[1].push_back(QByteArray::number(year - 1));
+            shown[2].push_back(QByteArray::number(year + 1));
+        }
+        object.Array(main, shown[0]).Array(before, shown[1]).Array(after, shown[2]).Number(great, greatYear);
+    };
+    add("men", "menBefore", "menAfter", "menGreat", years.men, years.menGreat);
+    add("women", "womenBefore", "womenAfter", "womenGreat", years.women, years.womenGreat);
+    return object;
+}
+
+void AddCalendarOfTheDay(JsonObject& object, const Birth& birth, const BirthAlmanac& almanac) {
+    if (almanac.kyureki) {
+        object.Object("kyureki", KyurekiJson(*almanac.kyureki));
+        object.Object("rokuyo", RokuyoJson(RokuyoOf(*almanac.kyureki)));
+    }
+    if (const auto wareki = WarekiOf(birth.date)) object.Object("wareki", WarekiJson(*wareki));
+    if (almanac.hour) object.Object("hourEto", EtoJson(*almanac.hour));
+}
+
 // Every key but the date, the time and the zone, which each birth has its own of.
 JsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place) {
     const ZodiacYear& year = reading.year.year;
@@ -305,7 +419,8 @@ JsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place) {
         .Object("profile", ProfileJson(reading.profile))
         .Text("elementDescription", reading.elementDescription)
         .Object("eto", EtoJson(reading.eto))
-        .Number("kanreki", reading.kanreki);
+        .Number("kanreki", reading.kanreki)
+        .Object("yakudoshi", YakudoshiJson(static_cast<int>(reading.birth.date.year())));
     if (const auto& moments = reading.year.moments) {
         object.Text("yearBeginsAt", place.IsoMomentAt(moments->begins));
         object.Text("yearEndsAt", place.IsoMomentAt(moments->ends));
@@ -342,6 +457,7 @@ void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date) {
 JsonObject SignJson(const Reading& reading, const Where& where) {
     JsonObject object = SignJsonOfTheYear(reading, where.place);
     object.Object("almanac", AlmanacJson(reading.almanac, where.place));
+    AddCalendarOfTheDay(object, reading.birth, reading.almanac);
     object.Text("date", IsoDate(reading.birth.date));
     if (reading.birth.Timed()) {
         object.Text("time", GivenTime(reading.birth.minute));

@@ -5,6 +5,7 @@
 
 #include "cli/json.h"
 #include "core/reading.h"
+#include "core/wareki.h"
 
 namespace zodiac::cli {
 
@@ -27,12 +28,21 @@ QString SignTextAfterAlmanac(const Reading& reading, const Birthplace& place);
 QString MonthLineUpToDay(const BirthAlmanac& almanac);  // "  Month 戊寅 (tsuchinoe-tora), day " or "  Day "
 QString StarLines(const BirthAlmanac& almanac, const Birthplace& place);
 QString EtoWithReading(const Eto& eto);  // 戊寅 (tsuchinoe-tora)
-QString GivenTime(int minute);           // HH:MM
-QString UtcOffset(const Birth& birth);   // +09:00, for a birth with a time
+int Columns(QStringView text);           // in a terminal, East Asia's wide characters taking two
+QString HourPart(const std::optional<Eto>& hour, int columnsBefore);  // ", hour 壬午 (mizunoe-uma)", or none
+QString CalendarLine(const std::optional<Wareki>& wareki, const std::optional<KyurekiDate>& kyureki);
+QString YakudoshiLine(int birthYear);
+QString GivenTime(int minute);          // HH:MM
+QString UtcOffset(const Birth& birth);  // +09:00, for a birth with a time
 JsonObject EtoJson(const Eto& eto);
 JsonObject AlmanacMonthJson(const BirthAlmanac& almanac, const Birthplace& place);
-JsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place);  // all but date, time, zone, almanac
-void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date);          // YYYY-MM-DD, fast
+JsonObject SignJsonOfTheYear(const Reading& reading, const Birthplace& place);  // all but the date's own members
+// The date's own calendar: kyūreki and rokuyō, wareki and, with a time, the hour's eto.
+void AddCalendarOfTheDay(JsonObject& object, const Birth& birth, const BirthAlmanac& almanac);
+JsonObject KyurekiJson(const KyurekiDate& date);
+JsonObject RokuyoJson(const Rokuyo& rokuyo);
+JsonObject WarekiJson(const Wareki& wareki);
+void AppendIsoDate(QByteArray& out, std::chrono::year_month_day date);  // YYYY-MM-DD, fast
 
 // Fills lines of `width` with the words of each paragraph; every line but the
 // first starts with `indent`. Paragraphs (CR LF or LF) keep their breaks.

@@ -25,7 +25,9 @@ const SignEntries::Month& SignEntries::MonthOf(const BirthAlmanac& almanac) {
     Month& month = entry->second;
     if (isNew) {
         if (form_ == Text) {
-            month.text = MonthLineUpToDay(almanac).toUtf8();
+            const QString upToDay = MonthLineUpToDay(almanac);
+            month.text = upToDay.toUtf8();
+            month.columns = Columns(upToDay);
             month.after = StarLines(almanac, where_.place).toUtf8();
         } else {
             month.json = AlmanacMonthJson(almanac, where_.place);
@@ -36,8 +38,33 @@ const SignEntries::Month& SignEntries::MonthOf(const BirthAlmanac& almanac) {
 
 const QByteArray& SignEntries::DayOf(const Eto& day) {
     QByteArray& made = days_[static_cast<std::size_t>(day.number - 1)];
-    if (made.isEmpty()) made = (EtoWithReading(day) + QLatin1Char('\n')).toUtf8();
+    if (made.isEmpty()) {
+        const QString text = EtoWithReading(day);
+        made = text.toUtf8();
+        dayColumns_[static_cast<std::size_t>(day.number - 1)] = Columns(text);
+    }
     return made;
+}
+
+// The members AddCalendarOfTheDay gives, from bytes made once for each kyūreki
+// day, rokuyō and hour's eto.
+void SignEntries::AddCalendarOfTheDay(JsonObject& own, const Birth& birth, const BirthAlmanac& almanac) {
+    if (const auto& kyureki = almanac.kyureki) {
+        QByteArray& date = kyurekiJson_[kyureki->leap][static_cast<std::size_t>(kyureki->month)]
+                                       [static_cast<std::size_t>(kyureki->day)];
+        if (date.isEmpty()) date = KyurekiJson(*kyureki).Bytes();
+        own.Written("kyureki", date);
+        const Rokuyo& rokuyo = RokuyoOf(*kyureki);
+        QByteArray& rokuyoJson = rokuyoJson_[static_cast<std::size_t>(&rokuyo - kRokuyo.data())];
+        if (rokuyoJson.isEmpty()) rokuyoJson = RokuyoJson(rokuyo).Bytes();
+        own.Written("rokuyo", rokuyoJson);
+    }
+    if (const auto wareki = WarekiOf(birth.date)) own.Object("wareki", WarekiJson(*wareki));
+    if (const auto& hour = almanac.hour) {
+        QByteArray& hourJson = hourJson_[static_cast<std::size_t>(hour->number - 1)];
+        if (hourJson.isEmpty()) hourJson = EtoJson(*hour).Bytes();
+        own.Written("hourEto", hourJson);
+    }
 }
 
 const JsonObject& SignEntries::DayJsonOf(const Eto& day) {
@@ -57,7 +84,9 @@ void SignEntries::Append(QByteArray& out, const Birth& birth, std::int32_t yearK
         const Reading reading = *ReadingOf({}, birth, start_, where_.place);  // once a year and kind
         if (form_ == Text) {
             made.text = (HeadingAfterDate(reading) + EtoLines(reading)).toUtf8();
-            made.afterAlmanac = SignTextAfterAlmanac(reading, where_.place).toUtf8();
+            made.afterAlmanac =
+                (YakudoshiLine(static_cast<int>(birth.date.year())) + SignTextAfterAlmanac(reading, where_.place))
+                    .toUtf8();
         } else {
             made.json = SignJsonOfTheYear(reading, where_.place);
         }
@@ -71,7 +100,13 @@ void SignEntries::Append(QByteArray& out, const Birth& birth, std::int32_t yearK
         out += made.text;
         out += month.text;
         out += DayOf(almanac.day);
+        if (almanac.hour) {
+            out += HourPart(almanac.hour, month.columns + dayColumns_[static_cast<std::size_t>(almanac.day.number - 1)])
+                       .toUtf8();
+        }
+        out += '\n';
         out += month.after;
+        out += CalendarLine(WarekiOf(birth.date), almanac.kyureki).toUtf8();
         out += made.afterAlmanac;
     } else {
         // The date's own members beside its year's, and the day's eto beside its month's.
@@ -89,6 +124,7 @@ void SignEntries::Append(QByteArray& out, const Birth& birth, std::int32_t yearK
             own.Text("utcOffset", UtcOffset(birth));
         }
         if (birth.Timed() || where_.zoneShown) own.Written("zone", zone_);
+        AddCalendarOfTheDay(own, birth, almanac);
         JsonObject::AppendMerged(out, made.json, own);
         out += '\n';
     }

@@ -32,7 +32,7 @@ public:
 
 private:
     // Of a zodiac and calendar year. Text: from the heading to the almanac's
-    // lines, and after them. JSON: every member but the date's own.
+    // lines, and after them from the yakudoshi on. JSON: every member but the date's own.
     struct Made {
         QByteArray text;
         QByteArray afterAlmanac;
@@ -42,12 +42,14 @@ private:
     // it. JSON: the almanac's members but the day's eto.
     struct Month {
         QByteArray text;
+        int columns = 0;  // of its text
         QByteArray after;
         JsonObject json;
     };
     const Month& MonthOf(const BirthAlmanac& almanac);
     const QByteArray& DayOf(const Eto& day);      // its text
     const JsonObject& DayJsonOf(const Eto& day);  // {"dayEto": its JSON}
+    void AddCalendarOfTheDay(JsonObject& own, const Birth& birth, const BirthAlmanac& almanac);
     Form form_;
     YearStart start_;
     Where where_;
@@ -56,7 +58,11 @@ private:
     std::unordered_map<std::int64_t, Made> made_;
     std::unordered_map<std::int64_t, Month> months_;
     std::array<QByteArray, 60> days_;
+    std::array<int, 60> dayColumns_{};
     std::array<JsonObject, 60> dayJson_;
+    std::array<std::array<std::array<QByteArray, 31>, 13>, 2> kyurekiJson_;  // by leap, month and day
+    std::array<QByteArray, 6> rokuyoJson_;
+    std::array<QByteArray, 60> hourJson_;
     JsonObject own_;      // a date's own members, made afresh for each
     QByteArray almanac_;  // a date's almanac, likewise
 };

@@ -302,8 +302,9 @@ std::optional<BirthYear> YearOfBirth(const Birth& birth, YearStart start, const 
 }
 
 BirthAlmanac AlmanacOf(const Birth& birth, const Birthplace& place) {
-    BirthAlmanac almanac{std::nullopt, DayEto(birth.date), std::nullopt};
+    BirthAlmanac almanac{std::nullopt, DayEto(birth.date), std::nullopt, KyurekiOf(birth.date), std::nullopt};
     if (birth.Timed()) {
+        almanac.hour = HourEto(birth.date, birth.minute);
         almanac.month = SolarMonthAt(birth.moment);
         return almanac;
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/eto.h"
+#include "engine/kyureki.h"
 #include "engine/solar_terms.h"
 
 namespace zodiac {
@@ -114,6 +115,8 @@ struct BirthAlmanac {
     // Without a time, on the day of a setsu: its moment, before which the month
     // before still ran.
     std::optional<std::chrono::sys_seconds> setsuThisDay;
+    std::optional<KyurekiDate> kyureki;  // of the day on the birthplace's clock
+    std::optional<Eto> hour;             // with a time
 };
 
 }  // namespace zodiac

@@ -67,6 +67,13 @@ class CommandLineTest : public QObject {
 
     static QJsonObject Object(const QByteArray& line) { return QJsonDocument::fromJson(line).object(); }
 
+    // The columns a line takes in a terminal: CJK and kana take two.
+    static int Columns(const QString& text) {
+        int columns = 0;
+        for (const QChar c : text) columns += c.unicode() >= 0x2E80 ? 2 : 1;
+        return columns;
+    }
+
     // Whether every object in the JSON `bytes`, read as written, has its keys in
     // order: QJsonDocument would put them in order while reading.
     static bool KeysInOrderAsWritten(const QByteArray& bytes) {
@@ -244,9 +251,14 @@ private slots:
 
     void theJsonHasExactlyItsKeys() {
         const QJsonObject sign = Object(Run({"sign", "--json", "1975-03-05"}).out);
-        QCOMPARE(sign.keys(),
-                 (QStringList{"almanac", "date", "element", "elementDescription", "eto", "japaneseName", "kanji",
-                              "kanreki", "profile", "sign", "yearBegins", "yearEnds", "yearStart"}));
+        QCOMPARE(sign.keys(), (QStringList{"almanac", "date", "element", "elementDescription", "eto", "japaneseName",
+                                           "kanji", "kanreki", "kyureki", "profile", "rokuyo", "sign", "wareki",
+                                           "yakudoshi", "yearBegins", "yearEnds", "yearStart"}));
+        QCOMPARE(sign["kyureki"].toObject().keys(), (QStringList{"day", "kanji", "leap", "month"}));
+        QCOMPARE(sign["rokuyo"].toObject().keys(), (QStringList{"kana", "kanji", "reading"}));
+        QCOMPARE(sign["wareki"].toObject().keys(), (QStringList{"era", "eraReading", "kanji", "year"}));
+        QCOMPARE(sign["yakudoshi"].toObject().keys(), (QStringList{"men", "menAfter", "menBefore", "menGreat", "women",
+                                                                   "womenAfter", "womenBefore", "womenGreat"}));
         const QJsonObject almanac = sign["almanac"].toObject();
         QCOMPARE(almanac.keys(), (QStringList{"dayEto", "monthEto", "monthStar", "yearStar"}));
         QCOMPARE(almanac["dayEto"].toObject().keys(), (QStringList{"kana", "kanji", "number", "reading"}));
@@ -273,15 +285,19 @@ private slots:
 
         // A time and a zone; under risshun, the moments the year runs between.
         const QJsonObject timed = Object(Run({"sign", "--json", "--year-start=risshun", "2021-02-03T23:00"}).out);
-        QCOMPARE(timed.keys(), (QStringList{"almanac", "date", "element", "elementDescription", "eto", "japaneseName",
-                                            "kanji", "kanreki", "profile", "sign", "time", "utcOffset", "yearBegins",
-                                            "yearBeginsAt", "yearEnds", "yearEndsAt", "yearStart", "zone"}));
+        QCOMPARE(timed.keys(), (QStringList{"almanac",    "date",       "element",      "elementDescription",
+                                            "eto",        "hourEto",    "japaneseName", "kanji",
+                                            "kanreki",    "kyureki",    "profile",      "rokuyo",
+                                            "sign",       "time",       "utcOffset",    "wareki",
+                                            "yakudoshi",  "yearBegins", "yearBeginsAt", "yearEnds",
+                                            "yearEndsAt", "yearStart",  "zone"}));
+        QCOMPARE(timed["hourEto"].toObject().keys(), (QStringList{"kana", "kanji", "number", "reading"}));
         QCOMPARE(timed["yearEndsAt"].toString().left(16), QStringLiteral("2021-02-03T23:58"));
         // On the day of risshun without a time: its moment and the year before it.
         const QJsonObject day = Object(Run({"sign", "--json", "--year-start=risshun", "2021-02-03"}).out);
-        QCOMPARE(day.keys(),
-                 (QStringList{"almanac", "date", "element", "elementDescription", "eto", "japaneseName", "kanji",
-                              "kanreki", "profile", "risshun", "sign", "yearBegins", "yearEnds", "yearStart"}));
+        QCOMPARE(day.keys(), (QStringList{"almanac", "date", "element", "elementDescription", "eto", "japaneseName",
+                                          "kanji", "kanreki", "kyureki", "profile", "risshun", "rokuyo", "sign",
+                                          "wareki", "yakudoshi", "yearBegins", "yearEnds", "yearStart"}));
         // And the almanac's setsu, risshun beginning the tora month.
         const QJsonObject setsu = day["almanac"]["setsu"].toObject();
         QCOMPARE(setsu.keys(), (QStringList{"at", "before", "name"}));
@@ -725,6 +741,10 @@ private slots:
         using namespace std::chrono;
         for (sys_days day{1975y / 1 / 1}; day < sys_days{1984y / 1 / 1}; day += days{1})
             dates += IsoDate(year_month_day{day}).toLatin1() + '\n';
+        // With the hour's eto after the month's and the day's: 13:30 is the 未
+        // hour, whose longest reading, 己未 (tsuchinoto-hitsuji), comes every fifth day.
+        for (sys_days day{1979y / 7 / 8}; day < sys_days{1979y / 8 / 8}; day += days{1})
+            dates += IsoDate(year_month_day{day}).toLatin1() + "T13:30\n";
         for (const QString& command : {QStringLiteral("sign"), QStringLiteral("match")}) {
             const Ran ran = command == u"sign"
                                 ? Run({command, "--zone=UTC-03:30", "--year-start=risshun", "-"}, dates)
@@ -732,11 +752,38 @@ private slots:
             QCOMPARE(ran.status, 0);
             for (const QByteArray& line : ran.out.split('\n')) {
                 const QString text = QString::fromUtf8(line);
-                int columns = 0;
-                for (const QChar c : text) columns += c.unicode() >= 0x2E80 ? 2 : 1;  // CJK takes two
-                QVERIFY2(columns <= 80, qPrintable(text));
+                QVERIFY2(Columns(text) <= 80, qPrintable(text));
             }
             QVERIFY(ran.out.contains("Rabbit") && ran.out.contains("Horse"));
+        }
+    }
+
+    // sign makes what dates share once: each answer in a stream must be the
+    // one the date gets asked alone, text and JSON, and match's first reading
+    // the same. The dates share years, months, kyūreki days and hours, and
+    // cross an era, a leap month, risshun and setsu days and 23:00.
+    void eachAnswerInAStreamIsTheDatesAlone() {
+        const QStringList dates = {"1989-01-07",       "1989-01-08T23:30", "1989-01-08",       "2033-12-21",
+                                   "2033-12-22T00:10", "2034-01-20",       "2021-02-03",       "2021-02-03T23:59",
+                                   "2021-02-04T00:00", "1975-03-06",       "1975-03-05T12:00", "1975-03-06T22:59",
+                                   "1975-03-06T23:00", "2019-04-30",       "2019-05-01",       "1912-07-30"};
+        for (const QString& form : {QStringLiteral("--json"), QStringLiteral("--year-start=risshun")}) {
+            const QStringList options = {"sign", form, "--zone=America/New_York", "--year-start=risshun"};
+            const Ran stream = Run(options + QStringList{"-"}, dates.join(u'\n').toUtf8() + '\n');
+            QCOMPARE(stream.status, 0);
+            QByteArray alone;
+            for (const QString& date : dates) {
+                if (!alone.isEmpty() && form != u"--json") alone += '\n';
+                alone += Run(options + QStringList{date}).out;
+                if (form == u"--json") {
+                    const QJsonObject first = Object(Run({"match", "--json", "--zone=America/New_York",
+                                                          "--year-start=risshun", date, "2000-01-01"})
+                                                         .out)["first"]
+                                                  .toObject();
+                    QCOMPARE(first, Object(alone.split('\n').at(alone.count('\n') - 1)));
+                }
+            }
+            QCOMPARE(stream.out, alone);
         }
     }
 
@@ -1054,7 +1101,7 @@ private slots:
             static const QRegularExpression parted(QStringLiteral("(^| )(-o|--output|--name)\n"));
             QVERIFY2(!QString::fromUtf8(help.out).contains(parted), help.out.constData());
             for (const QString& line : QString::fromUtf8(help.out).split(u'\n'))
-                QVERIFY2(line.size() <= 80, qPrintable(line));
+                QVERIFY2(Columns(line) <= 80, qPrintable(line));
         }
         QVERIFY(helps[1].out.contains("almanac"));
         QCOMPARE(Run({"--version"}).out, QByteArray("qorvel-zodiac 1.15\n"));

@@ -26,17 +26,19 @@ TEST_P(RtfText, IsWrittenSoThatReadersGetItBack) { EXPECT_EQ(Body(GetParam().tex
 
 INSTANTIATE_TEST_SUITE_P(
     Escaping, RtfText,
-    ::testing::Values(
-        EscapeCase{"plain", "Ann", "Ann"}, EscapeCase{"rtf_inside_a_name", "{\\rtf1 Bo}b", "\\{\\\\rtf1 Bo\\}b"},
-        EscapeCase{"latin", "Zo\xC3\xAB", "Zo\\u235?"},
-        EscapeCase{"cjk_above_32767_is_negative", "\xE6\x97\xA5\xE6\x9C\xAC", "\\u26085?\\u26412?"},
-        EscapeCase{"bmp_top", "\xEF\xBF\xBD", "\\u-3?"},
-        EscapeCase{"emoji_as_surrogate_pair", "\xF0\x9F\x98\x80", "\\u-10179?\\u-8704?"},
-        EscapeCase{"digits_after_a_control_word", "2024", "2024"}, EscapeCase{"leading_blanks_survive", "  x", "  x"},
-        EscapeCase{"line_breaks_of_every_kind", "a\r\nb\rc\nd", "a\\par\nb\\par\nc\\par\nd"},
-        EscapeCase{"tab_and_control_characters", "a\tb\x01", "a\\tab b\\u1?"},
-        EscapeCase{"broken_utf8", "a\xC3(\xFF", "a\\u-3?(\\u-3?"}, EscapeCase{"overlong_utf8", "\xC0\xAF", "\\u-3?\\u-3?"},
-        EscapeCase{"right_to_left", "\xD7\xA9\xD7\x9C", "\\u1513?\\u1500?"}),
+    ::testing::Values(EscapeCase{"plain", "Ann", "Ann"},
+                      EscapeCase{"rtf_inside_a_name", "{\\rtf1 Bo}b", "\\{\\\\rtf1 Bo\\}b"},
+                      EscapeCase{"latin", "Zo\xC3\xAB", "Zo\\u235?"},
+                      EscapeCase{"cjk_above_32767_is_negative", "\xE6\x97\xA5\xE6\x9C\xAC", "\\u26085?\\u26412?"},
+                      EscapeCase{"bmp_top", "\xEF\xBF\xBD", "\\u-3?"},
+                      EscapeCase{"emoji_as_surrogate_pair", "\xF0\x9F\x98\x80", "\\u-10179?\\u-8704?"},
+                      EscapeCase{"digits_after_a_control_word", "2024", "2024"},
+                      EscapeCase{"leading_blanks_survive", "  x", "  x"},
+                      EscapeCase{"line_breaks_of_every_kind", "a\r\nb\rc\nd", "a\\par\nb\\par\nc\\par\nd"},
+                      EscapeCase{"tab_and_control_characters", "a\tb\x01", "a\\tab b\\u1?"},
+                      EscapeCase{"broken_utf8", "a\xC3(\xFF", "a\\u-3?(\\u-3?"},
+                      EscapeCase{"overlong_utf8", "\xC0\xAF", "\\u-3?\\u-3?"},
+                      EscapeCase{"right_to_left", "\xD7\xA9\xD7\x9C", "\\u1513?\\u1500?"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RtfDocument, HasTheFontAndTheRunsColoursAndBoldness) {
