@@ -210,18 +210,24 @@ QString HourPart(const std::optional<Eto>& hour, int columnsBefore) {
 
 // "  Wareki 昭和50年3月5日 (Shōwa 50); kyūreki 1月23日, 大安 (taian)": at most 75
 // columns, for the longest era names, a leap month's 30th day and 仏滅.
+QString WarekiPart(const Wareki& wareki) {
+    return QStringLiteral("Wareki %1 (%2 %3)").arg(wareki.kanji, wareki.eraReading).arg(wareki.year);
+}
+
+QString KyurekiPart(const KyurekiDate& kyureki, bool first) {
+    const Rokuyo& rokuyo = RokuyoOf(kyureki);
+    return QStringLiteral("%1 %2, %3 (%4)")
+        .arg(first ? QStringLiteral("Ky\u016Breki") : QStringLiteral("ky\u016Breki"), ToQString(KyurekiKanji(kyureki)),
+             ToQString(rokuyo.kanji), ToQString(rokuyo.reading));
+}
+
 QString CalendarLine(const std::optional<Wareki>& wareki, const std::optional<KyurekiDate>& kyureki) {
+    if (!wareki && !kyureki) return {};
     QString line = QStringLiteral("  ");
-    if (wareki) line += QStringLiteral("Wareki %1 (%2 %3); ").arg(wareki->kanji, wareki->eraReading).arg(wareki->year);
-    if (kyureki) {
-        const Rokuyo& rokuyo = RokuyoOf(*kyureki);
-        line += QStringLiteral("%1 %2, %3 (%4)")
-                    .arg(wareki ? QStringLiteral("ky\u016Breki") : QStringLiteral("Ky\u016Breki"),
-                         ToQString(KyurekiKanji(*kyureki)), ToQString(rokuyo.kanji), ToQString(rokuyo.reading));
-    } else if (wareki) {
-        line.chop(2);
-    }
-    return line.size() > 2 ? line + QLatin1Char('\n') : QString();
+    if (wareki) line += WarekiPart(*wareki);
+    if (wareki && kyureki) line += QStringLiteral("; ");
+    if (kyureki) line += KyurekiPart(*kyureki, !wareki);
+    return line + QLatin1Char('\n');
 }
 
 // The main unlucky years of both sexes, the great one marked:

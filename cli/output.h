@@ -31,6 +31,8 @@ QString EtoWithReading(const Eto& eto);  // 戊寅 (tsuchinoe-tora)
 int Columns(QStringView text);           // in a terminal, East Asia's wide characters taking two
 QString HourPart(const std::optional<Eto>& hour, int columnsBefore);  // ", hour 壬午 (mizunoe-uma)", or none
 QString CalendarLine(const std::optional<Wareki>& wareki, const std::optional<KyurekiDate>& kyureki);
+QString WarekiPart(const Wareki& wareki);                     // "Wareki 昭和50年3月5日 (Shōwa 50)"
+QString KyurekiPart(const KyurekiDate& kyureki, bool first);  // "kyūreki 1月23日, 大安 (taian)"
 QString YakudoshiLine(int birthYear);
 QString GivenTime(int minute);          // HH:MM
 QString UtcOffset(const Birth& birth);  // +09:00, for a birth with a time

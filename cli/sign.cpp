@@ -46,6 +46,20 @@ const QByteArray& SignEntries::DayOf(const Eto& day) {
     return made;
 }
 
+// The day's wareki as text or JSON, made once for each day; nothing where ICU
+// gives none.
+const QByteArray* SignEntries::WarekiOfTheDay(std::chrono::year_month_day date, Form form) {
+    using namespace std::chrono;
+    const auto index = static_cast<std::size_t>((sys_days{date} - sys_days{1900y / 1 / 1}).count());
+    if (index >= wareki_.size()) wareki_.resize(index + 1);
+    QByteArray& made = wareki_[index];
+    if (made.isEmpty()) {
+        const auto wareki = WarekiOf(date);
+        made = !wareki ? QByteArray("-") : form == Text ? WarekiPart(*wareki).toUtf8() : WarekiJson(*wareki).Bytes();
+    }
+    return made == "-" ? nullptr : &made;
+}
+
 // The members AddCalendarOfTheDay gives, from bytes made once for each kyūreki
 // day, rokuyō and hour's eto.
 void SignEntries::AddCalendarOfTheDay(JsonObject& own, const Birth& birth, const BirthAlmanac& almanac) {
@@ -59,7 +73,7 @@ void SignEntries::AddCalendarOfTheDay(JsonObject& own, const Birth& birth, const
         if (rokuyoJson.isEmpty()) rokuyoJson = RokuyoJson(rokuyo).Bytes();
         own.Written("rokuyo", rokuyoJson);
     }
-    if (const auto wareki = WarekiOf(birth.date)) own.Object("wareki", WarekiJson(*wareki));
+    if (const QByteArray* wareki = WarekiOfTheDay(birth.date, Json)) own.Written("wareki", *wareki);
     if (const auto& hour = almanac.hour) {
         QByteArray& hourJson = hourJson_[static_cast<std::size_t>(hour->number - 1)];
         if (hourJson.isEmpty()) hourJson = EtoJson(*hour).Bytes();
@@ -106,7 +120,21 @@ void SignEntries::Append(QByteArray& out, const Birth& birth, std::int32_t yearK
         }
         out += '\n';
         out += month.after;
-        out += CalendarLine(WarekiOf(birth.date), almanac.kyureki).toUtf8();
+        // The line CalendarLine gives, made of parts made once for each day.
+        const QByteArray* wareki = WarekiOfTheDay(birth.date, Text);
+        if (wareki && almanac.kyureki) {
+            const KyurekiDate& kyureki = *almanac.kyureki;
+            QByteArray& part = kyurekiText_[kyureki.leap][static_cast<std::size_t>(kyureki.month)]
+                                           [static_cast<std::size_t>(kyureki.day)];
+            if (part.isEmpty()) part = KyurekiPart(kyureki, false).toUtf8();
+            out += "  ";
+            out += *wareki;
+            out += "; ";
+            out += part;
+            out += '\n';
+        } else {
+            out += CalendarLine(WarekiOf(birth.date), almanac.kyureki).toUtf8();
+        }
         out += made.afterAlmanac;
     } else {
         // The date's own members beside its year's, and the day's eto beside its month's.

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 #include "cli/output.h"
 #include "cli/request.h"
@@ -50,6 +51,7 @@ private:
     const QByteArray& DayOf(const Eto& day);      // its text
     const JsonObject& DayJsonOf(const Eto& day);  // {"dayEto": its JSON}
     void AddCalendarOfTheDay(JsonObject& own, const Birth& birth, const BirthAlmanac& almanac);
+    const QByteArray* WarekiOfTheDay(std::chrono::year_month_day date, Form form);
     Form form_;
     YearStart start_;
     Where where_;
@@ -61,6 +63,8 @@ private:
     std::array<int, 60> dayColumns_{};
     std::array<JsonObject, 60> dayJson_;
     std::array<std::array<std::array<QByteArray, 31>, 13>, 2> kyurekiJson_;  // by leap, month and day
+    std::array<std::array<std::array<QByteArray, 31>, 13>, 2> kyurekiText_;  // likewise
+    std::vector<QByteArray> wareki_;  // by the day from 1900-01-01, in the form asked; "-" where there is none
     std::array<QByteArray, 6> rokuyoJson_;
     std::array<QByteArray, 60> hourJson_;
     JsonObject own_;      // a date's own members, made afresh for each

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <utility>
 
 namespace zodiac {
@@ -37,16 +38,11 @@ public:
 
     std::optional<Wareki> Of(std::chrono::year_month_day day) {
         if (!ready_ || !day.ok()) return std::nullopt;
-        UErrorCode status = U_ZERO_ERROR;
-        const UDate midnight =
-            static_cast<UDate>(std::chrono::sys_days{day}.time_since_epoch().count()) * U_MILLIS_PER_DAY;
-        calendar_->setTime(midnight, status);
-        const int era = calendar_->get(UCAL_ERA, status);
-        const int year = calendar_->get(UCAL_YEAR, status);
-        if (U_FAILURE(status)) return std::nullopt;
+        const EraYear known = EraYearOf(day);
         // ICU counts the days before its first era, Taika, back from that era's year 1.
-        if (year < 1) return std::nullopt;
-        const auto names = NamesOf(era, midnight);
+        if (!known.ok || known.year < 1) return std::nullopt;
+        const int era = known.era, year = known.year;
+        const auto names = NamesOf(era, MidnightOf(day));
         if (!names) return std::nullopt;
         const QString number = year == 1 ? QStringLiteral("\u5143") : QString::number(year);  // 元
         return Wareki{names->first, names->second, year,
@@ -57,6 +53,40 @@ public:
     }
 
 private:
+    struct EraYear {
+        int era = 0;
+        int year = 0;
+        bool ok = false;
+    };
+
+    static UDate MidnightOf(std::chrono::year_month_day day) {
+        return static_cast<UDate>(std::chrono::sys_days{day}.time_since_epoch().count()) * U_MILLIS_PER_DAY;
+    }
+
+    EraYear Ask(std::chrono::year_month_day day) {
+        UErrorCode status = U_ZERO_ERROR;
+        calendar_->setTime(MidnightOf(day), status);
+        EraYear found{calendar_->get(UCAL_ERA, status), calendar_->get(UCAL_YEAR, status), false};
+        found.ok = U_SUCCESS(status);
+        return found;
+    }
+
+    // A month lies within one era and one of its years, but for the few months
+    // an era began in: an era's year turns on 1 January or with the era. So
+    // ICU is asked once a month, at its first and last days, and day by day only
+    // in a month the two differ in.
+    EraYear EraYearOf(std::chrono::year_month_day day) {
+        using namespace std::chrono;
+        const int key = static_cast<int>(day.year()) * 12 + static_cast<int>(static_cast<unsigned>(day.month()));
+        auto [entry, isNew] = months_.try_emplace(key);
+        if (isNew) {
+            const EraYear first = Ask(day.year() / day.month() / 1);
+            const EraYear last = Ask(year_month_day{day.year() / day.month() / std::chrono::last});
+            if (first.ok && last.ok && first.era == last.era && first.year == last.year) entry->second = first;
+        }
+        return entry->second.ok ? entry->second : Ask(day);
+    }
+
     std::unique_ptr<icu::SimpleDateFormat> EraFormat(const char* locale, UErrorCode& status) const {
         auto format = std::make_unique<icu::SimpleDateFormat>(icu::UnicodeString(u"GGGG"), icu::Locale(locale), status);
         if (U_FAILURE(status)) return nullptr;
@@ -77,6 +107,7 @@ private:
     std::unique_ptr<icu::Calendar> calendar_;
     std::unique_ptr<icu::SimpleDateFormat> japanese_, english_;
     std::map<int, std::pair<QString, QString>> names_;  // by ICU's number of the era
+    std::unordered_map<int, EraYear> months_;           // by year and month; not ok where an era began
     bool ready_ = false;
 };
 
