@@ -208,8 +208,6 @@ QString HourPart(const std::optional<Eto>& hour, int columnsBefore) {
     return columnsBefore + 2 + Columns(part) <= kWidth ? QStringLiteral(", ") + part : QStringLiteral(",\n  ") + part;
 }
 
-// "  Wareki 昭和50年3月5日 (Shōwa 50); kyūreki 1月23日, 大安 (taian)": at most 75
-// columns, for the longest era names, a leap month's 30th day and 仏滅.
 QString WarekiPart(const Wareki& wareki) {
     return QStringLiteral("Wareki %1 (%2 %3)").arg(wareki.kanji, wareki.eraReading).arg(wareki.year);
 }
@@ -221,6 +219,8 @@ QString KyurekiPart(const KyurekiDate& kyureki, bool first) {
              ToQString(rokuyo.kanji), ToQString(rokuyo.reading));
 }
 
+// "  Wareki 昭和50年3月5日 (Shōwa 50); kyūreki 1月23日, 大安 (taian)": at most 75
+// columns, for the longest era names, a leap month's 30th day and 仏滅.
 QString CalendarLine(const std::optional<Wareki>& wareki, const std::optional<KyurekiDate>& kyureki) {
     if (!wareki && !kyureki) return {};
     QString line = QStringLiteral("  ");
