@@ -21,25 +21,14 @@
 //    minutes around each setsu are checked against python3-ephem by risshun_test.
 //  - The nine stars' names: lunar-javascript writes them in simplified Chinese
 //    (二黑土, 四绿木); Japanese writes 黒 and 緑 and ends each with 星.
-import {createRequire} from 'node:module';
-import {spawnSync} from 'node:child_process';
-import {existsSync} from 'node:fs';
-import path from 'node:path';
+import {askProgram, secondCalendar} from './ask_program.mjs';
 
-const SKIP = 77;
 if (process.argv.length !== 4) {
     console.error('usage: node almanac_test.mjs PROGRAM FOLDER');
     process.exit(2);
 }
 const [program, folder] = process.argv.slice(2);
-if (!existsSync(path.join(folder, 'node_modules', 'lunar-javascript', 'package.json'))) {
-    console.log(`almanac_test: skipped, lunar-javascript is not installed in ${folder} ` +
-                `(npm install --prefix ${folder} lunar-javascript@1.7.7)`);
-    process.exit(process.env.ZODIAC_REQUIRE_TOOLS === '1' ? 1 : SKIP);
-}
-const require = createRequire(path.join(path.resolve(folder), 'package.json'));
-const {Solar} = require('lunar-javascript');
-const {version} = require('lunar-javascript/package.json');
+const {Solar, version} = secondCalendar('almanac_test', folder);
 
 const STEMS = '甲乙丙丁戊己庚辛壬癸';
 const BRANCHES = '子丑寅卯辰巳午未申酉戌亥';
@@ -135,25 +124,12 @@ for (let i = 0; i < COUNT; ++i) {
 const instants = [...asked].sort((a, b) => a - b);
 const expected = instants.map(theirs);
 
-const answer = spawnSync(program, ['sign', '--json', '--year-start=january', '--zone=UTC+08:00', '-'],
-                         {input: instants.map((t) => `${line(t)}\n`).join(''), encoding: 'utf8', timeout: 60000,
-                          maxBuffer: 1 << 28});
-const lines = answer.stdout?.split('\n').filter((text) => text !== '') ?? [];
-if (answer.status !== 0 || lines.length !== instants.length) {
-    console.error(`almanac_test: asked ${instants.length} minutes, it exited with ${answer.status ?? answer.error} ` +
-                  `and answered ${lines.length} lines: ${(answer.stderr ?? '').trim()}`);
-    process.exit(1);
-}
+const answers = askProgram('almanac_test', program, ['--year-start=january', '--zone=UTC+08:00'], instants.map(line));
 
 const problems = [];
 let compared = 0, nearSetsu = 0, ratHour = 0;
 instants.forEach((t, i) => {
-    let found;
-    try {
-        found = JSON.parse(lines[i]);
-    } catch {
-        found = {};
-    }
+    const found = answers[i];
     const [date, time] = line(t).split('T');
     if (found.date !== date || found.time !== time) {
         problems.push(`${line(t)}: answered for ${found.date} ${found.time}`);

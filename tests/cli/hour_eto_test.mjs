@@ -14,25 +14,14 @@
 // Both count the 子 hour from 23:00 with the next day's stem (lunar-javascript's
 // getTimeInGanZhi takes its stem from the day that turns at 23:00), while the
 // program's day eto turns at midnight: almanac_test checks that one.
-import {createRequire} from 'node:module';
-import {spawnSync} from 'node:child_process';
-import {existsSync} from 'node:fs';
-import path from 'node:path';
+import {askProgram, secondCalendar} from './ask_program.mjs';
 
-const SKIP = 77;
 if (process.argv.length !== 4) {
     console.error('usage: node hour_eto_test.mjs PROGRAM FOLDER');
     process.exit(2);
 }
 const [program, folder] = process.argv.slice(2);
-if (!existsSync(path.join(folder, 'node_modules', 'lunar-javascript', 'package.json'))) {
-    console.log(`hour_eto_test: skipped, lunar-javascript is not installed in ${folder} ` +
-                `(npm install --prefix ${folder} lunar-javascript@1.7.7)`);
-    process.exit(process.env.ZODIAC_REQUIRE_TOOLS === '1' ? 1 : SKIP);
-}
-const require = createRequire(path.join(path.resolve(folder), 'package.json'));
-const {Solar} = require('lunar-javascript');
-const {version} = require('lunar-javascript/package.json');
+const {Solar, version} = secondCalendar('hour_eto_test', folder);
 
 const STEMS = '甲乙丙丁戊己庚辛壬癸';
 const BRANCHES = '子丑寅卯辰巳午未申酉戌亥';
@@ -100,32 +89,19 @@ for (let run = 0; run < runs; ++run) {
 }
 const instants = [...asked].sort((a, b) => a - b);
 
-const answer = spawnSync(program, ['sign', '--json', '--year-start=january', '--zone=UTC+09:00', '-'],
-                         {input: instants.map((t) => `${line(t)}\n`).join(''), encoding: 'utf8', timeout: 60000,
-                          maxBuffer: 1 << 28});
-const lines = answer.stdout?.split('\n').filter((text) => text !== '') ?? [];
-if (answer.status !== 0 || lines.length !== instants.length) {
-    console.error(`hour_eto_test: asked ${instants.length} minutes, it exited with ${answer.status ?? answer.error} ` +
-                  `and answered ${lines.length} lines: ${(answer.stderr ?? '').trim()}`);
-    process.exit(1);
-}
+const answers = askProgram('hour_eto_test', program, ['--year-start=january', '--zone=UTC+09:00'], instants.map(line));
 
 const problems = [];
 let late = 0;
 instants.forEach((t, i) => {
-    let found;
-    try {
-        found = JSON.parse(lines[i]);
-    } catch {
-        found = {};
-    }
+    const found = answers[i];
     const [date, time] = line(t).split('T');
     if (found.date !== date || found.time !== time) {
         problems.push(`${line(t)}: answered for ${found.date} ${found.time}`);
         return;
     }
     if (time >= '23:00') ++late;
-    const ours = found.hourEto ?? found.almanac?.hourEto;
+    const ours = found.hourEto;
     for (const [key, value] of Object.entries(theirs(t))) {
         if (ours?.[key] !== value) {
             problems.push(`${line(t)} (UTC+9): hourEto.${key} is ${JSON.stringify(ours?.[key])}, ` +

@@ -13,9 +13,8 @@
 // Intl writes an era's first year as 1 (平成1/1/8); the program's kanji writes it
 // 元年, as Japanese does (平成元年1月8日), and its year as the number 1. The kanji
 // expected is made from Intl's parts: era, year (元 for 1), 年, month, 月, day, 日.
-import {spawnSync} from 'node:child_process';
+import {askProgram, skip} from './ask_program.mjs';
 
-const SKIP = 77;
 if (process.argv.length !== 3) {
     console.error('usage: node wareki_intl_test.mjs PROGRAM');
     process.exit(2);
@@ -28,9 +27,7 @@ const english = new Intl.DateTimeFormat('en-u-ca-japanese', {era: 'long', timeZo
 for (const format of [japanese, english]) {
     const {locale, calendar} = format.resolvedOptions();
     if (calendar !== 'japanese' || !['ja', 'en'].includes(locale.split('-')[0])) {
-        console.log(`wareki_intl_test: skipped, node ${process.version}'s Intl has no Japanese calendar ` +
-                    `for ${locale} (it gave ${calendar})`);
-        process.exit(process.env.ZODIAC_REQUIRE_TOOLS === '1' ? 1 : SKIP);
+        skip('wareki_intl_test', `node ${process.version}'s Intl has no Japanese calendar for ${locale} (it gave ${calendar})`);
     }
 }
 
@@ -89,29 +86,16 @@ const next = random(19890108);
 for (let i = 0; i < SPREAD; ++i) asked.add(FIRST + Math.floor(next() * ((LAST - FIRST) / DAY + 1)) * DAY);
 const days = [...asked].sort((a, b) => a - b);
 
-const answer = spawnSync(program, ['sign', '--json', '--year-start=january', '--zone=UTC+09:00', '-'],
-                         {input: days.map((t) => `${iso(t)}\n`).join(''), encoding: 'utf8', timeout: 60000,
-                          maxBuffer: 1 << 26});
-const lines = answer.stdout?.split('\n').filter((text) => text !== '') ?? [];
-if (answer.status !== 0 || lines.length !== days.length) {
-    console.error(`wareki_intl_test: asked ${days.length} days, it exited with ${answer.status ?? answer.error} ` +
-                  `and answered ${lines.length} lines: ${(answer.stderr ?? '').trim()}`);
-    process.exit(1);
-}
+const answers = askProgram('wareki_intl_test', program, ['--year-start=january', '--zone=UTC+09:00'], days.map(iso));
 
 const problems = [];
 days.forEach((t, i) => {
-    let found;
-    try {
-        found = JSON.parse(lines[i]);
-    } catch {
-        found = {};
-    }
+    const found = answers[i];
     if (found.date !== iso(t)) {
         problems.push(`${iso(t)}: answered for ${found.date}`);
         return;
     }
-    const ours = found.wareki ?? found.almanac?.wareki;
+    const ours = found.wareki;
     for (const [key, value] of Object.entries(theirs(t))) {
         if (ours?.[key] !== value) {
             problems.push(`${iso(t)}: wareki.${key} is ${JSON.stringify(ours?.[key])}, Intl ${JSON.stringify(value)}`);

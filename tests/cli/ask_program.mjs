@@ -1,0 +1,47 @@
+// What the command line's tests under node share: the second calendar,
+// lunar-javascript, from the npm prefix ./run.sh installs it in, and the
+// program asked many dates at once, one JSON answer a line.
+import {createRequire} from 'node:module';
+import {spawnSync} from 'node:child_process';
+import {existsSync} from 'node:fs';
+import path from 'node:path';
+
+// What ctest counts as skipped; under ZODIAC_REQUIRE_TOOLS=1, which ./run.sh
+// sets, a missing tool fails instead.
+const SKIP = 77;
+export function skip(test, why) {
+    console.log(`${test}: skipped, ${why}`);
+    process.exit(process.env.ZODIAC_REQUIRE_TOOLS === '1' ? 1 : SKIP);
+}
+
+// lunar-javascript's Solar and its version, from the npm prefix `folder`.
+export function secondCalendar(test, folder) {
+    if (!existsSync(path.join(folder, 'node_modules', 'lunar-javascript', 'package.json'))) {
+        skip(test, `lunar-javascript is not installed in ${folder} ` +
+                   `(npm install --prefix ${folder} lunar-javascript@1.7.7)`);
+    }
+    const require = createRequire(path.join(path.resolve(folder), 'package.json'));
+    return {Solar: require('lunar-javascript').Solar, version: require('lunar-javascript/package.json').version};
+}
+
+// The program's answer to each of `dates` given to `sign --json OPTIONS -`, as
+// objects ({} for a line that is not JSON); the test fails at once unless
+// every date is answered.
+export function askProgram(test, program, options, dates) {
+    const answer = spawnSync(program, ['sign', '--json', ...options, '-'],
+                             {input: dates.map((date) => `${date}\n`).join(''), encoding: 'utf8', timeout: 60000,
+                              maxBuffer: 1 << 28});
+    const lines = answer.stdout?.split('\n').filter((text) => text !== '') ?? [];
+    if (answer.status !== 0 || lines.length !== dates.length) {
+        console.error(`${test}: asked ${dates.length} dates, it exited with ${answer.status ?? answer.error} ` +
+                      `and answered ${lines.length} lines: ${(answer.stderr ?? '').trim()}`);
+        process.exit(1);
+    }
+    return lines.map((line) => {
+        try {
+            return JSON.parse(line);
+        } catch {
+            return {};
+        }
+    });
+}
