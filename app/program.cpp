@@ -14,7 +14,7 @@
 #include "platform/platform.h"
 #include "platform/qt_platform.h"
 #include "platform/single_instance.h"
-#include "shell/web_links.h"
+#include "services/web_links.h"
 
 namespace zodiac {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/main_command.h"
 #include "core/zodiac_state.h"
-#include "shell/web_links.h"
+#include "services/web_links.h"
 
 class QWidget;
 

@@ -13,7 +13,7 @@
 #include "engine/sign_lookup.h"
 #include "report/report_output.h"
 #include "report/report_window.h"
-#include "shell/web_links.h"
+#include "services/web_links.h"
 #include "tests/platform/fake_platform.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include "platform/platform.h"
 #include "report/report_links.h"
 #include "report/report_output.h"
-#include "shell/advertising.h"
-#include "shell/web_links.h"
+#include "services/advertising.h"
+#include "services/web_links.h"
 
 namespace zodiac {
 namespace {

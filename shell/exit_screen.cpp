@@ -20,7 +20,7 @@
 #include "look/twips.h"
 #include "look/window_chrome.h"
 #include "platform/platform.h"
-#include "shell/web_links.h"
+#include "services/web_links.h"
 
 namespace zodiac {
 namespace {

@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "shell/tell_a_friend.h"
+#include "services/tell_a_friend.h"
 
 class QCheckBox;
 class QGroupBox;

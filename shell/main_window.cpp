@@ -19,8 +19,8 @@
 #include "look/link_label.h"
 #include "look/twips.h"
 #include "platform/platform.h"
-#include "shell/advertising.h"
-#include "shell/web_links.h"
+#include "services/advertising.h"
+#include "services/web_links.h"
 
 namespace zodiac {
 namespace {

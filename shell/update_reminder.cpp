@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/platform.h"
-#include "shell/settings.h"
-#include "shell/web_links.h"
+#include "services/settings.h"
+#include "services/web_links.h"
 
 namespace zodiac {
 namespace {

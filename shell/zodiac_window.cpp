@@ -9,8 +9,8 @@
 #include "look/label_fitting.h"
 #include "look/link_label.h"
 #include "look/window_chrome.h"
-#include "shell/advertising.h"
-#include "shell/web_links.h"
+#include "services/advertising.h"
+#include "services/web_links.h"
 
 namespace zodiac {
 

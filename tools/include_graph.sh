@@ -3,12 +3,12 @@
 # each folder into each other one, tests and benchmarks left out.
 #   tools/include_graph.sh          prints the arrows, "13 report -> look"
 #   tools/include_graph.sh --check  fails on an include against the layers:
-#     engine -> core -> platform, look -> shell, report -> app; cli beside the
-#     windows over core and engine; report takes from shell only the web links
-#     and the advertising texts.
+#     engine -> core -> platform and look; services over platform; shell and
+#     report over services, look and platform, report taking nothing from shell;
+#     app over all; cli beside the windows over core and engine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-folders=(engine core platform look shell report cli app)
+folders=(engine core platform look services shell report cli app)
 
 # Every include of another folder, as "from to/header".
 includes() {
@@ -23,8 +23,8 @@ allowed() {
         engine) return 1 ;;
         core) [[ $to == engine ]] ;;
         platform | look | cli) [[ $to == core || $to == engine ]] ;;
-        shell) [[ $to =~ ^(look|platform|core|engine)$ ]] ;;
-        report) [[ $to =~ ^(look|platform|core|engine)$ || $header =~ ^shell/(web_links|advertising)\.h$ ]] ;;
+        services) [[ $to =~ ^(platform|core|engine)$ ]] ;;
+        shell | report) [[ $to =~ ^(services|look|platform|core|engine)$ ]] ;;
         app) return 0 ;;
     esac
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "shell/tell_a_friend.h"
+#include "services/tell_a_friend.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString input = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -11,12 +11,12 @@
 #include "engine/sign_lookup.h"
 #include "report/report_output.h"
 #include "report/report_window.h"
+#include "services/web_links.h"
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
 #include "shell/result_window.h"
-#include "shell/web_links.h"
-#include "tests/platform/fake_platform.h"
 #include "tests/app/program_fixture.h"
+#include "tests/platform/fake_platform.h"
 
 namespace zodiac::testing {
 

@@ -7,10 +7,10 @@
 #include <chrono>
 
 #include "look/link_label.h"
+#include "services/settings.h"
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
 #include "shell/result_window.h"
-#include "shell/settings.h"
 #include "tests/app/program_fixture.h"
 
 using namespace zodiac;

@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "platform/qt_platform.h"
-#include "shell/settings.h"
-#include "shell/web_links.h"
+#include "services/settings.h"
+#include "services/web_links.h"
 #include "tests/platform/fake_platform.h"
 
 using namespace zodiac;

@@ -1,4 +1,4 @@
-#include "shell/web_links.h"
+#include "services/web_links.h"
 
 #include <QAction>
 #include <QApplication>

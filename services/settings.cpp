@@ -1,4 +1,4 @@
-#include "shell/settings.h"
+#include "services/settings.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "shell/tell_a_friend.h"
+#include "services/tell_a_friend.h"
 
 namespace zodiac {
 namespace {
