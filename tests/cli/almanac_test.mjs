@@ -21,7 +21,7 @@
 //    minutes around each setsu are checked against python3-ephem by risshun_test.
 //  - The nine stars' names: lunar-javascript writes them in simplified Chinese
 //    (二黑土, 四绿木); Japanese writes 黒 and 緑 and ends each with 星.
-import {askProgram, secondCalendar} from './ask_program.mjs';
+import {askProgram, clockLine, random, secondCalendar} from './ask_program.mjs';
 
 if (process.argv.length !== 4) {
     console.error('usage: node almanac_test.mjs PROGRAM FOLDER');
@@ -45,25 +45,9 @@ const MINUTE = 60 * 1000;
 const COUNT = 2000;
 const NEAR_SETSU = 3 * MINUTE;
 
-// mulberry32: the same pseudo-random minutes every run.
-function random(seed) {
-    return () => {
-        seed = (seed + 0x6d2b79f5) >>> 0;
-        let t = seed;
-        t = Math.imul(t ^ (t >>> 15), t | 1);
-        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-    };
-}
-
 // A China clock time is kept as milliseconds of a UTC clock showing the same figures:
 // UTC+8 keeps no summer time, so minutes count evenly.
-const pad = (n, width = 2) => String(n).padStart(width, '0');
-const line = (t) => {
-    const d = new Date(t);
-    return `${pad(d.getUTCFullYear(), 4)}-${pad(d.getUTCMonth() + 1)}-${pad(d.getUTCDate())}` +
-        `T${pad(d.getUTCHours())}:${pad(d.getUTCMinutes())}`;
-};
+const line = clockLine;
 const clock = (solar) => Date.UTC(solar.getYear(), solar.getMonth() - 1, solar.getDay(), solar.getHour(),
                                   solar.getMinute(), solar.getSecond());
 

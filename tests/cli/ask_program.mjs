@@ -1,6 +1,7 @@
 // What the command line's tests under node share: the second calendar,
-// lunar-javascript, from the npm prefix ./run.sh installs it in, and the
-// program asked many dates at once, one JSON answer a line.
+// lunar-javascript, from the npm prefix ./run.sh installs it in; the program
+// asked many dates at once, one JSON answer a line; the same pseudo-random
+// dates every run; and a clock time written as the program reads it.
 import {createRequire} from 'node:module';
 import {spawnSync} from 'node:child_process';
 import {existsSync} from 'node:fs';
@@ -44,4 +45,24 @@ export function askProgram(test, program, options, dates) {
             return {};
         }
     });
+}
+
+// mulberry32: a number from 0 to 1, the same sequence for the same seed.
+export function random(seed) {
+    return () => {
+        seed = (seed + 0x6d2b79f5) >>> 0;
+        let t = seed;
+        t = Math.imul(t ^ (t >>> 15), t | 1);
+        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+    };
+}
+
+// YYYY-MM-DDTHH:MM of a clock time kept as the milliseconds of a UTC clock
+// showing the same figures.
+const pad = (n, width = 2) => String(n).padStart(width, '0');
+export function clockLine(t) {
+    const d = new Date(t);
+    return `${pad(d.getUTCFullYear(), 4)}-${pad(d.getUTCMonth() + 1)}-${pad(d.getUTCDate())}` +
+        `T${pad(d.getUTCHours())}:${pad(d.getUTCMinutes())}`;
 }

@@ -14,7 +14,7 @@
 // Both count the 子 hour from 23:00 with the next day's stem (lunar-javascript's
 // getTimeInGanZhi takes its stem from the day that turns at 23:00), while the
 // program's day eto turns at midnight: almanac_test checks that one.
-import {askProgram, secondCalendar} from './ask_program.mjs';
+import {askProgram, clockLine, random, secondCalendar} from './ask_program.mjs';
 
 if (process.argv.length !== 4) {
     console.error('usage: node hour_eto_test.mjs PROGRAM FOLDER');
@@ -33,24 +33,8 @@ const DAY = 24 * 60 * MINUTE;
 const COUNT = 500;
 const RUNS = [2, 10];  // runs of days whose every turn of the hour is asked: how many, how long
 
-// mulberry32: the same pseudo-random minutes every run.
-function random(seed) {
-    return () => {
-        seed = (seed + 0x6d2b79f5) >>> 0;
-        let t = seed;
-        t = Math.imul(t ^ (t >>> 15), t | 1);
-        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-    };
-}
-
 // A Japan clock time is kept as milliseconds of a UTC clock showing the same figures.
-const pad = (n, width = 2) => String(n).padStart(width, '0');
-const line = (t) => {
-    const d = new Date(t);
-    return `${pad(d.getUTCFullYear(), 4)}-${pad(d.getUTCMonth() + 1)}-${pad(d.getUTCDate())}` +
-        `T${pad(d.getUTCHours())}:${pad(d.getUTCMinutes())}`;
-};
+const line = clockLine;
 
 function cycleNumber(kanji) {  // 甲子 = 1 … 癸亥 = 60
     const stem = STEMS.indexOf(kanji[0]), branch = BRANCHES.indexOf(kanji[1]);

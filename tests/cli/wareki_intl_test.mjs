@@ -13,7 +13,7 @@
 // Intl writes an era's first year as 1 (平成1/1/8); the program's kanji writes it
 // 元年, as Japanese does (平成元年1月8日), and its year as the number 1. The kanji
 // expected is made from Intl's parts: era, year (元 for 1), 年, month, 月, day, 日.
-import {askProgram, skip} from './ask_program.mjs';
+import {askProgram, random, skip} from './ask_program.mjs';
 
 if (process.argv.length !== 3) {
     console.error('usage: node wareki_intl_test.mjs PROGRAM');
@@ -50,17 +50,6 @@ function theirs(t) {
         eraReading: part(english.formatToParts(t), 'era'),
         kanji: `${era}${year === 1 ? '元' : year}年${Number(part(parts, 'month'))}月${Number(part(parts, 'day'))}日`,
         year,
-    };
-}
-
-// mulberry32: the same pseudo-random days every run.
-function random(seed) {
-    return () => {
-        seed = (seed + 0x6d2b79f5) >>> 0;
-        let t = seed;
-        t = Math.imul(t ^ (t >>> 15), t | 1);
-        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
     };
 }
 
