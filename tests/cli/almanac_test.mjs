@@ -21,13 +21,9 @@
 //    minutes around each setsu are checked against python3-ephem by risshun_test.
 //  - The nine stars' names: lunar-javascript writes them in simplified Chinese
 //    (二黑土, 四绿木); Japanese writes 黒 and 緑 and ends each with 星.
-import {askProgram, clockLine, random, secondCalendar} from './ask_program.mjs';
+import {askProgram, clockLine, finish, random, secondCalendar, testArguments} from './ask_program.mjs';
 
-if (process.argv.length !== 4) {
-    console.error('usage: node almanac_test.mjs PROGRAM FOLDER');
-    process.exit(2);
-}
-const [program, folder] = process.argv.slice(2);
+const [program, folder] = testArguments('almanac_test', ['PROGRAM', 'FOLDER']);
 const {Solar, version} = secondCalendar('almanac_test', folder);
 
 const STEMS = '甲乙丙丁戊己庚辛壬癸';
@@ -134,9 +130,4 @@ instants.forEach((t, i) => {
 
 const checked = `${compared} minutes from ${line(FIRST)} to ${line(LAST)} (UTC+8) against lunar-javascript ${version}, ` +
     `${ratHour} of them from 23:00, ${nearSetsu} left out within ${NEAR_SETSU / MINUTE} minutes of a setsu`;
-if (problems.length) {
-    for (const problem of problems) console.error(problem);
-    console.error(`almanac_test: ${problems.length} disagreements in ${checked}`);
-    process.exit(1);
-}
-console.log(`almanac_test: all agree, ${checked}`);
+finish('almanac_test', problems, checked);

@@ -66,3 +66,25 @@ export function clockLine(t) {
     return `${pad(d.getUTCFullYear(), 4)}-${pad(d.getUTCMonth() + 1)}-${pad(d.getUTCDate())}` +
         `T${pad(d.getUTCHours())}:${pad(d.getUTCMinutes())}`;
 }
+
+// The command line's arguments, `names` of them, or the usage and exit 2.
+export function testArguments(test, names) {
+    const given = process.argv.slice(2);
+    if (given.length !== names.length) {
+        console.error(`usage: node ${test}.mjs ${names.join(' ')}`);
+        process.exit(2);
+    }
+    return given;
+}
+
+// Ends the test: each disagreement on standard error, up to `shown` of them,
+// and exit 1; or "all agree" and what was checked.
+export function finish(test, problems, checked, shown = Infinity) {
+    if (problems.length) {
+        for (const problem of problems.slice(0, shown)) console.error(problem);
+        if (problems.length > shown) console.error(`... and ${problems.length - shown} more`);
+        console.error(`${test}: ${problems.length} disagreements in ${checked}`);
+        process.exit(1);
+    }
+    console.log(`${test}: all agree, ${checked}`);
+}

@@ -14,13 +14,9 @@
 // Both count the 子 hour from 23:00 with the next day's stem (lunar-javascript's
 // getTimeInGanZhi takes its stem from the day that turns at 23:00), while the
 // program's day eto turns at midnight: almanac_test checks that one.
-import {askProgram, clockLine, random, secondCalendar} from './ask_program.mjs';
+import {askProgram, clockLine, finish, random, secondCalendar, testArguments} from './ask_program.mjs';
 
-if (process.argv.length !== 4) {
-    console.error('usage: node hour_eto_test.mjs PROGRAM FOLDER');
-    process.exit(2);
-}
-const [program, folder] = process.argv.slice(2);
+const [program, folder] = testArguments('hour_eto_test', ['PROGRAM', 'FOLDER']);
 const {Solar, version} = secondCalendar('hour_eto_test', folder);
 
 const STEMS = '甲乙丙丁戊己庚辛壬癸';
@@ -96,10 +92,4 @@ instants.forEach((t, i) => {
 
 const checked = `${instants.length} minutes from ${line(FIRST)} to ${line(LAST)} (UTC+9), ${late} of them from 23:00, ` +
     `against lunar-javascript ${version}`;
-if (problems.length) {
-    for (const problem of problems.slice(0, 40)) console.error(problem);
-    if (problems.length > 40) console.error(`... and ${problems.length - 40} more`);
-    console.error(`hour_eto_test: ${problems.length} disagreements in ${checked}`);
-    process.exit(1);
-}
-console.log(`hour_eto_test: all agree, ${checked}`);
+finish('hour_eto_test', problems, checked, 40);

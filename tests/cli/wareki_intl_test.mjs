@@ -13,13 +13,9 @@
 // Intl writes an era's first year as 1 (平成1/1/8); the program's kanji writes it
 // 元年, as Japanese does (平成元年1月8日), and its year as the number 1. The kanji
 // expected is made from Intl's parts: era, year (元 for 1), 年, month, 月, day, 日.
-import {askProgram, random, skip} from './ask_program.mjs';
+import {askProgram, finish, random, skip, testArguments} from './ask_program.mjs';
 
-if (process.argv.length !== 3) {
-    console.error('usage: node wareki_intl_test.mjs PROGRAM');
-    process.exit(2);
-}
-const [program] = process.argv.slice(2);
+const [program] = testArguments('wareki_intl_test', ['PROGRAM']);
 
 const japanese = new Intl.DateTimeFormat('ja-JP-u-ca-japanese',
                                          {era: 'long', year: 'numeric', month: 'numeric', day: 'numeric', timeZone: 'UTC'});
@@ -94,10 +90,4 @@ days.forEach((t, i) => {
 
 const checked = `${days.length} days from ${iso(FIRST)} to ${iso(LAST)}, ${firstDays.length} eras' first days among them ` +
     `(${firstDays.map(iso).join(', ')}), against node ${process.version}'s Intl (ICU ${process.versions.icu})`;
-if (problems.length) {
-    for (const problem of problems.slice(0, 40)) console.error(problem);
-    if (problems.length > 40) console.error(`... and ${problems.length - 40} more`);
-    console.error(`wareki_intl_test: ${problems.length} disagreements in ${checked}`);
-    process.exit(1);
-}
-console.log(`wareki_intl_test: all agree, ${checked}`);
+finish('wareki_intl_test', problems, checked, 40);
