@@ -14,6 +14,7 @@
 #include "cli/streams.h"
 #include "core/text.h"
 #include "core/version.h"
+#include "os/standard_streams.h"
 
 namespace zodiac::cli {
 namespace {

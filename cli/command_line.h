@@ -2,9 +2,11 @@
 
 #include "cli/exit_status.h"
 
-namespace zodiac::cli {
-
+namespace zodiac {
 struct StandardStreams;
+}
+
+namespace zodiac::cli {
 
 // Where the arguments lead. Qt's own options for the windows (-platform,
 // -style, -reverse and the others Qt documents) may come first; whatever

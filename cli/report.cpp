@@ -8,9 +8,9 @@
 #include "cli/escaping.h"
 #include "cli/failure.h"
 #include "cli/streams.h"
-#include "core/file_writing.h"
 #include "core/reading.h"
 #include "core/report_text.h"
+#include "os/file_writing.h"
 
 namespace zodiac::cli {
 namespace {

@@ -5,10 +5,13 @@
 
 #include "engine/zodiac_year.h"
 
+namespace zodiac {
+struct StandardStreams;
+}
+
 namespace zodiac::cli {
 
 class StandardOutput;
-struct StandardStreams;
 
 // What a command was given, once parsed.
 struct Request {

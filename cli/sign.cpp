@@ -8,8 +8,9 @@
 #include "cli/dates.h"
 #include "cli/failure.h"
 #include "cli/streams.h"
-#include "core/file_writing.h"
 #include "core/reading.h"
+#include "os/file_writing.h"
+#include "os/standard_streams.h"
 
 namespace zodiac::cli {
 

@@ -1,54 +1,26 @@
 #include "cli/streams.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QByteArray>
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 
 #include "cli/escaping.h"
 #include "cli/failure.h"
-#include "core/file_writing.h"
+#include "os/file_writing.h"
+#include "os/standard_streams.h"
 
 namespace zodiac::cli {
 namespace {
 
 constexpr qsizetype kChunk = 1 << 16;
 
-QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 }  // namespace
 
-StandardStreams OpenStandardStreams() {
-    bool closed[3] = {};
-    for (int fd = 0; fd < 3; ++fd) {
-        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-        closed[fd] = true;
-        // The lowest free number: this very one, as the lower ones are open.
-        if (::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) != fd) std::_Exit(kNotWritten);
-        // So that -o /dev/stdout is refused as plain standard output is.
-        MarkClosedAtStart(fd);
-    }
-    return {closed[0], closed[1]};
-}
-
 StandardOutput::StandardOutput(bool closed) : closed_(closed) {
-    // A parent (a Qt program, a shell script) may have left SIGPIPE ignored;
-    // a pipeline's reader that has gone must still end us, quietly.
-    std::signal(SIGPIPE, SIG_DFL);
     buffer_.reserve(2 * kChunk);
     // A pipe that holds a few of our writes lets the reader drain one while the
-    // next is made, rather than each write waiting for the pipe to empty. Only
-    // a wish: a pipe that stays at its size is as good, if slower.
-    struct stat out {};
-    if (!closed && ::fstat(STDOUT_FILENO, &out) == 0 && S_ISFIFO(out.st_mode))
-        (void)::fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 16 * kChunk);
+    // next is made, rather than each write waiting for the pipe to empty.
+    PrepareStandardOutput(16 * kChunk);
 }
 
 void StandardOutput::Write(QByteArrayView bytes) {
@@ -70,7 +42,7 @@ void StandardOutput::Finish() {
     if (closed_ && !buffer_.isEmpty()) {
         throw Failure{kNotWritten, QStringLiteral("cannot write to standard output: it is closed")};
     }
-    const WriteResult written = WriteAll(STDOUT_FILENO, buffer_);
+    const WriteResult written = WriteStandardOutput(buffer_);
     // Emptied, not freed: a buffer given back and taken again at every write
     // costs the system fresh pages each time.
     buffer_.truncate(0);
@@ -89,20 +61,6 @@ Failure NotWrittenTo(const QString& path, const QString& reason, const QString& 
                    QStringLiteral("cannot write %1to %2: %3")
                        .arg(what.isEmpty() ? QString() : what + QLatin1Char(' '), ShownPath(path), ShownPath(reason))};
 }
-
-namespace {
-
-// Whether a read of the descriptor would wait: nothing is there yet, and its
-// writer has not gone. A file or an error never waits.
-bool ReadWouldWait(int descriptor) {
-    pollfd ready{descriptor, POLLIN, 0};
-    int n = 0;
-    do n = ::poll(&ready, 1, 0);
-    while (n < 0 && errno == EINTR);
-    return n == 0;
-}
-
-}  // namespace
 
 void ReadLines(bool closed, qsizetype longest, const std::function<void(qsizetype, QByteArrayView, bool)>& line,
                const std::function<void()>& waiting) {
@@ -144,12 +102,12 @@ void ReadLines(bool closed, qsizetype longest, const std::function<void(qsizetyp
     };
     char buffer[kChunk];
     for (;;) {
-        if (waiting && ReadWouldWait(STDIN_FILENO)) waiting();
-        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) BadInput(QStringLiteral("cannot read the dates from standard input: ") + Reason(errno));
-        if (n == 0) break;
-        for (const char c : QByteArrayView(buffer, n)) {
+        if (waiting && StandardInputWouldWait()) waiting();
+        QString failure;
+        const std::optional<qsizetype> n = ReadStandardInput(buffer, sizeof buffer, failure);
+        if (!n) BadInput(QStringLiteral("cannot read the dates from standard input: ") + failure);
+        if (*n == 0) break;
+        for (const char c : QByteArrayView(buffer, *n)) {
             if (!pastTheMark) {
                 if (c == kByteOrderMark[marked]) {
                     pastTheMark = ++marked == kByteOrderMark.size();

@@ -13,15 +13,6 @@ namespace zodiac::cli {
 
 struct Failure;
 
-// Which of standard input, output and error the program was started without.
-// Each is then opened on /dev/null, so that no file the program opens later can
-// take its number and receive what was meant for the terminal.
-struct StandardStreams {
-    bool inputClosed = false;
-    bool outputClosed = false;
-};
-StandardStreams OpenStandardStreams();
-
 // Standard output, buffered, every write checked: a failure ends the command
 // with kNotWritten and the reason. A reader that has gone ends the process at
 // once, by SIGPIPE, as it ends other tools in a pipeline.

@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "core/file_writing.h"
+#include "os/file_writing.h"
 #include "core/program_name.h"
 
 namespace zodiac {

@@ -12,7 +12,7 @@
 #include <QTextEdit>
 #include <memory>
 
-#include "core/file_writing.h"
+#include "os/file_writing.h"
 #include "core/program_name.h"
 #include "core/report_text.h"
 #include "platform/platform.h"

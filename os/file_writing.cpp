@@ -1,4 +1,4 @@
-#include "core/file_writing.h"
+#include "os/file_writing.h"
 
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -137,16 +137,16 @@ int MakeCopy(const std::string& target, mode_t mode, std::string& copy) {
 // an editor's save does.
 // What cannot be kept is never made wider: an owner or group not kept loses its
 // set-id bit, and a group not kept gets no more than everyone else.
-WriteResult KeepWhatItWas(int descriptor, const struct stat& old) {
-    if (::fchown(descriptor, old.st_uid, old.st_gid) != 0) {
+WriteResult KeepWhatItWas(int descriptor, unsigned mode, uid_t owner, gid_t group) {
+    if (::fchown(descriptor, owner, group) != 0) {
         // The group alone, where the saver belongs to it; what stays unset is seen below.
-        (void)::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid);
+        (void)::fchown(descriptor, static_cast<uid_t>(-1), group);
     }
     struct stat now {};
     if (::fstat(descriptor, &now) != 0) return Failed(errno);
-    mode_t mode = old.st_mode & 07777;
-    if (now.st_uid != old.st_uid) mode &= ~S_ISUID;
-    if (now.st_gid != old.st_gid) mode &= ~(S_ISGID | (S_IRWXG & ~((mode & S_IRWXO) << 3)));
+    mode &= 07777;
+    if (now.st_uid != owner) mode &= ~S_ISUID;
+    if (now.st_gid != group) mode &= ~(S_ISGID | (S_IRWXG & ~((mode & S_IRWXO) << 3)));
     // A file system without Unix modes (FAT) may refuse some; the copy then has what it allows.
     if (::fchmod(descriptor, mode) != 0 && errno != EPERM) return Failed(errno);
     return WriteResult::Done();
@@ -209,15 +209,16 @@ WriteResult FileWriter::Open() {
         return WriteResult::Done();
     }
     const QByteArray name = QFile::encodeName(path_);
-    const bool exists = ::stat(name.constData(), &old_) == 0;
+    struct stat old {};
+    const bool exists = ::stat(name.constData(), &old) == 0;
     // A loop of links, a file where a folder should be, a path too long: the
     // system's own word. A link that leads nowhere yet leads to the file to make.
     if (!exists && errno != ENOENT) return Failed(errno);
-    if (exists && S_ISDIR(old_.st_mode)) return Failed(EISDIR);
+    if (exists && S_ISDIR(old.st_mode)) return Failed(EISDIR);
     // Devices and FIFOs, decided by what the path is, not where it lives
     // (/dev/shm holds regular files): written into as they stand, never created
     // or truncated.
-    if (exists && !S_ISREG(old_.st_mode)) {
+    if (exists && !S_ISREG(old.st_mode)) {
         descriptor_ = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         if (descriptor_ < 0) return Failed(errno);
         kind_ = Kind::Into;
@@ -225,6 +226,7 @@ WriteResult FileWriter::Open() {
         return WriteResult::Done();
     }
     replacing_ = exists;
+    old_ = {old.st_mode, old.st_uid, old.st_gid};
     std::string target = name.toStdString();
     if (exists) {
         char real[PATH_MAX];
@@ -244,7 +246,7 @@ WriteResult FileWriter::Open() {
     // A file of several names is written over in place, so that every name sees
     // the new content: it is opened now, so that a file that cannot be is known
     // before anything is written.
-    if (exists && old_.st_nlink > 1) {
+    if (exists && old.st_nlink > 1) {
         target_ = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         if (target_ < 0) return Failed(errno);
     }
@@ -283,7 +285,7 @@ WriteResult FileWriter::Commit() {
     // The bytes are in the copy, each write checked; now it goes to the disk.
     WriteResult written = WriteResult::Done();
     // After the bytes, as a write by anyone but root clears the set-user-ID bit.
-    if (kind_ == Kind::Copy && replacing_) written = KeepWhatItWas(descriptor_, old_);
+    if (kind_ == Kind::Copy && replacing_) written = KeepWhatItWas(descriptor_, old_.mode, old_.owner, old_.group);
     if (written.ok() && ::fsync(descriptor_) != 0) written = Failed(errno);
     if (written.ok()) written = Closed();
     if (!written.ok()) return written;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <sys/stat.h>
-
 #include <QByteArrayView>
 #include <QString>
 #include <string>
@@ -68,7 +66,10 @@ private:
     bool owned_ = false;
     int target_ = -1;  // a file of several names, written over at the commit
     bool replacing_ = false;
-    struct stat old_ {};
+    // The replaced file's permission bits, owner and group, which its copy takes on.
+    struct Kept {
+        unsigned mode = 0, owner = 0, group = 0;
+    } old_;
     std::string copy_;  // while it is to be removed unless put in place
     std::string targetPath_;
     qint64 size_ = 0;
