@@ -75,18 +75,14 @@ void ZodiacApp::ShowAbout(QWidget* parent) {
     about.exec();
 }
 
-void ZodiacApp::ShowResult(const std::optional<JapaneseSign>& japaneseSign) {
-    ResultWindow* window = resultWindow();
-    if (japaneseSign) window->ShowJapaneseSign(*japaneseSign);
-    window->Fill(state_);
-    window->PickPictures();
-    window->show();
-}
+void ZodiacApp::ShowResult() { resultWindow()->Show(state_); }
 
-void ZodiacApp::OpenReport(const QString& japaneseSign) {
+void ZodiacApp::OpenReport() {
+    // Print is offered only by the result window, which shows the user's reading.
+    if (!state_.user) return;
     // The report has no parent, so nothing would hand the focus back to what opened it.
     const QPointer<QWidget> opener = QApplication::focusWidget();
-    ReportWindow report(platform_, links_, state_, japaneseSign);
+    ReportWindow report(platform_, links_, *state_.user);
     CentreOnScreen(&report);
     report.exec();
     if (opener) {

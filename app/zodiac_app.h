@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <optional>
 
 #include "core/main_command.h"
 #include "core/zodiac_state.h"
@@ -53,9 +52,9 @@ private:
     void AnswerWindow(ZodiacWindow* window);
     void ShowAbout(QWidget* parent);
     // The main command's findings, in the result window.
-    void ShowResult(const std::optional<JapaneseSign>& japaneseSign);
+    void ShowResult();
     // The report of the last run, modal, with no owner.
-    void OpenReport(const QString& japaneseSign);
+    void OpenReport();
     // A main or result window is closing: for good, the exit screen takes over.
     void WindowClosing(const QWidget* window, bool forGood);
     void HandOver();

@@ -13,6 +13,7 @@
 #include "app/zodiac_app.h"
 #include "shell/main_window.h"
 #include "shell/result_window.h"
+#include "tests/app/find_child.h"
 #include "tests/platform/fake_platform.h"
 
 namespace {
@@ -36,10 +37,10 @@ int main(int argc, char* argv[]) {
     zodiac::ZodiacApp app(platform, QStringLiteral("https://www.example.org"));
     app.Start();
     zodiac::MainWindow* main = app.mainWindow();
-    main->txtMaleName->setText(QStringLiteral("Ann"));
-    main->cboMaleMonth->setCurrentIndex(2);
-    main->CboMaleDate->setCurrentIndex(4);
-    main->cboMaleYear->setCurrentIndex(1975 - 1936);
+    zodiac::testing::Child<QLineEdit>(main, "txtMaleName")->setText(QStringLiteral("Ann"));
+    zodiac::testing::Child<QComboBox>(main, "cboMaleMonth")->setCurrentIndex(2);
+    zodiac::testing::Child<QComboBox>(main, "CboMaleDate")->setCurrentIndex(4);
+    zodiac::testing::Child<QComboBox>(main, "cboMaleYear")->setCurrentIndex(1975 - 1936);
     QApplication::processEvents();
 
     const int kRuns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;

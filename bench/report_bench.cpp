@@ -8,12 +8,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/zodiac_state.h"
-#include "engine/profiles.h"
-#include "engine/sign_lookup.h"
+#include "core/reading.h"
 #include "report/report_output.h"
 #include "report/report_window.h"
 #include "services/web_links.h"
+#include "tests/app/find_child.h"
 #include "tests/platform/fake_platform.h"
 
 namespace {
@@ -36,31 +35,25 @@ double MedianMicroseconds(int runs, Work work) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     using namespace std::chrono;
-    zodiac::ZodiacState state;
-    zodiac::SignLookup signs;
-    zodiac::ProfileLookup profiles;
-    state.userName = QStringLiteral("Ann");
-    state.userBirthText = QStringLiteral("5 March 1975");
-    state.userSign = signs.GetAnimalSign(1975y / March / 5d);
-    state.userElement = signs.GetElement(1975y / March / 5d);
-    state.userProfile = profiles.GetSignProfile(state.userSign);
-    state.userElementDescription = profiles.GetElementDescription(state.userElement);
+    const zodiac::Reading ann =
+        *zodiac::ReadingOf(QStringLiteral("Ann"), zodiac::Birth{1975y / March / 5d}, zodiac::YearStart::Lunar,
+                           *zodiac::Birthplace::Named(QString::fromLatin1(zodiac::Birthplace::kDefault)));
 
     zodiac::testing::FakePlatform platform;
     zodiac::WebLinks links(platform, QStringLiteral("https://www.example.org"));
     constexpr int kRuns = 200;
 
     const double open = MedianMicroseconds(kRuns, [&] {
-        zodiac::ReportWindow window(platform, links, state, QStringLiteral("Usagi"));
+        zodiac::ReportWindow window(platform, links, ann);
         window.show();
         QApplication::processEvents();
     });
 
     QTemporaryDir dir;
-    zodiac::ReportWindow window(platform, links, state, QStringLiteral("Usagi"));
+    zodiac::ReportWindow window(platform, links, ann);
     const double save = MedianMicroseconds(kRuns, [&] {
         platform.saveAnswers.push_back(dir.filePath(QStringLiteral("report.rtf")));
-        zodiac::SaveReport(platform, &window, *window.RTB);
+        zodiac::SaveReport(platform, &window, *zodiac::testing::Child<QTextEdit>(&window, "RTB"));
     });
 
     std::printf("report window opened and composed: median %.0f us over %d runs\n", open, kRuns);

@@ -3,42 +3,27 @@
 namespace zodiac {
 namespace {
 
-// How two signs go together, into `result`: the number, the pair's text, and the
-// percentage and rating, which a number outside 2 to 10 leaves as they were.
-// Gives the Japanese sign of the user's sign, when it is one of the twelve.
-std::optional<JapaneseSign> CompareSigns(Compatibility& compatibility, std::string_view user, std::string_view partner,
-                                         CompatibilityResult& result) {
-    result.number = compatibility.GetCompatibilityNumber(user, partner);
-    PairText pair = compatibility.GetCompatibilityText(user, partner);
-    result.text = std::move(pair.text);
-    if (const auto rating = compatibility.RateCompatibility(result.number)) {
-        result.percentage = rating->percentage;
-        result.rating = rating->rating;
-    }
-    return pair.userJapaneseSign;
+// The windows count on Japan's clock; for a day without a time under the lunar
+// year start a fixed UTC+9 tells the same, where the system lacks the zone.
+Birthplace JapansClock() {
+    if (auto tokyo = Birthplace::Named(QString::fromLatin1(Birthplace::kDefault))) return *std::move(tokyo);
+    return *Birthplace::Named(QStringLiteral("UTC+09:00"));
 }
 
 }  // namespace
 
-std::optional<JapaneseSign> MainCommand::Run(const PersonEntry& user, const PersonEntry& partner, ZodiacState& state) {
-    state.userName = user.name;
-    state.userBirthText = user.birthText;
-    state.partnerName = partner.name;
-    state.partnerBirthText = partner.birthText;
+MainCommand::MainCommand() : place_(JapansClock()) {}
 
-    // The partner's section is never checked: a day its month lacks leaves that
-    // person's results as the last run left them.
-    if (user.birthDate) state.userSign = signs_.GetAnimalSign(*user.birthDate);
-    if (partner.birthDate) state.partnerSign = signs_.GetAnimalSign(*partner.birthDate);
-    if (user.birthDate) state.userElement = signs_.GetElement(*user.birthDate);
-    if (partner.birthDate) state.partnerElement = signs_.GetElement(*partner.birthDate);
-
-    state.userProfile = profiles_.GetSignProfile(state.userSign);
-    state.partnerProfile = profiles_.GetSignProfile(state.partnerSign);
-    state.userElementDescription = profiles_.GetElementDescription(state.userElement);
-    state.partnerElementDescription = profiles_.GetElementDescription(state.partnerElement);
-
-    return CompareSigns(compatibility_, state.userSign, state.partnerSign, state.compatibility);
+void MainCommand::Run(const PersonEntry& user, const PersonEntry& partner, ZodiacState& state) const {
+    const auto read = [this](const PersonEntry& person, std::optional<Reading>& kept) {
+        if (!person.birthDate) return;
+        if (auto reading = ReadingOf(person.name, Birth{*person.birthDate}, YearStart::Lunar, place_)) {
+            kept = std::move(*reading);
+        }
+    };
+    read(user, state.user);
+    read(partner, state.partner);
+    if (state.user && state.partner) state.compatibility = MatchOf(*state.user, *state.partner).compatibility;
 }
 
 }  // namespace zodiac

@@ -1,28 +1,22 @@
 #pragma once
 
-#include <optional>
-
+#include "core/birthplace.h"
 #include "core/zodiac_state.h"
-#include "engine/compatibility.h"
-#include "engine/profiles.h"
-#include "engine/sign_lookup.h"
 
 namespace zodiac {
 
-// What the windows' main command computes once it has read both persons'
-// entries: signs, then elements, then profiles and element descriptions, then the
-// pair's compatibility, each lookup in its fixed order and keeping what it found
-// last, as the windows always have. It lives as long as the program.
+// The windows' main command: each person's reading as the windows count it (the
+// zodiac year from the lunar new year, on Japan's clock), and the pair's match.
+// A person whose entries name no real day keeps the reading of the last run, and
+// the pair is matched from it; without one, that side stays empty.
 class MainCommand {
 public:
-    // Writes every result into `state`; gives the Japanese sign of the user's
-    // sign for the result window, when the user's sign is one of the twelve.
-    std::optional<JapaneseSign> Run(const PersonEntry& user, const PersonEntry& partner, ZodiacState& state);
+    MainCommand();
+
+    void Run(const PersonEntry& user, const PersonEntry& partner, ZodiacState& state) const;
 
 private:
-    SignLookup signs_;
-    ProfileLookup profiles_;
-    Compatibility compatibility_;
+    Birthplace place_;
 };
 
 }  // namespace zodiac

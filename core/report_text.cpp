@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "core/text.h"
-#include "core/zodiac_state.h"
 
 namespace zodiac {
 namespace {
@@ -42,11 +41,6 @@ void Entry(ReportText& report, const char* label, const QString& value) {
 }
 
 }  // namespace
-
-ReportFacts FactsOf(const ZodiacState& state, const QString& japaneseSign) {
-    return {state.userName,    state.userBirthText,          japaneseSign,      state.userSign,
-            state.userElement, state.userElementDescription, state.userProfile, QString()};
-}
 
 ReportText ComposeReport(const ReportFacts& facts) {
     ReportText report;

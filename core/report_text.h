@@ -11,8 +11,6 @@
 
 namespace zodiac {
 
-struct ZodiacState;
-
 // One stretch of the report in one of its two styles.
 struct ReportRun {
     QString text;
@@ -42,9 +40,6 @@ struct ReportFacts {
     // How the birth was counted, when not as the windows count it; empty otherwise.
     QString reckoning;
 };
-
-// The user's facts from the last run; the Japanese sign is what the result window shows.
-ReportFacts FactsOf(const ZodiacState& state, const QString& japaneseSign);
 
 // The report: eighteen entries of a label and a value, each value followed by an
 // empty line, and a nineteenth after the date of birth for a reckoning.

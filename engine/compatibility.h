@@ -11,12 +11,10 @@ namespace zodiac {
 
 struct JapaneseSign {
     std::string_view name;
-    int symbol;              // 1-based position in the result window's symbol pictures
-    std::string_view kanji;  // the character the symbol shows, UTF-8
+    std::string_view kanji;  // the sign's earthly branch, UTF-8, as its symbol shows it
 };
 
-// The engine never touches a window: the shell shows userJapaneseSign, when
-// present, in the result window's Japanese sign label and symbol.
+// The pair's text, with the Japanese sign of the user's sign when it is one of the twelve.
 struct PairText {
     std::string text;
     std::optional<JapaneseSign> userJapaneseSign;
@@ -34,7 +32,7 @@ struct CompatibilityResult {
     std::string text;
 };
 
-// The Japanese name and symbol of a sign.
+// The Japanese name and character of a sign.
 JapaneseSign JapaneseSignOf(AnimalSign sign);
 
 // How the user's sign and a partner's go together: the number, its percentage
@@ -46,8 +44,8 @@ CompatibilityResult CompatibilityOf(AnimalSign user, AnimalSign partner);
 // and the report keep CompatibilityOf's text exactly as it is stored.
 std::string PairParagraphs(AnimalSign user, AnimalSign partner);
 
-// The windows' lookups by display name, over the two above, keeping what they
-// found last as the windows always have.
+// The original program's lookups by display name, over the two above, keeping
+// what they found last as it did; the windows now go by CompatibilityOf.
 class Compatibility {
 public:
     // 0 when either name is not one of the twelve signs.

@@ -41,18 +41,18 @@ constexpr bool MatrixIsSymmetricWithinTwoToTen() {
 static_assert(MatrixIsSymmetricWithinTwoToTen(), "a pair rates the same both ways, from 2 to 10");
 
 inline constexpr std::array<JapaneseSign, kSignCount> kJapaneseSigns = {{
-    {"Nezumi", 8, "\u5B50"},     // 子
-    {"Ushi", 6, "\u4E11"},       // 丑
-    {"Tora", 12, "\u5BC5"},      // 寅
-    {"Usagi", 7, "\u536F"},      // 卯
-    {"Tatsu", 3, "\u8FB0"},      // 辰
-    {"Hebi", 11, "\u5DF3"},      // 巳
-    {"Uma", 4, "\u5348"},        // 午
-    {"Hitsuji", 10, "\u672A"},   // 未
-    {"Saru", 5, "\u7533"},       // 申
-    {"Tori", 9, "\u9149"},       // 酉
-    {"Inu", 2, "\u620C"},        // 戌
-    {"Inoshishi", 1, "\u4EA5"},  // 亥
+    {"Nezumi", "\u5B50"},     // 子
+    {"Ushi", "\u4E11"},       // 丑
+    {"Tora", "\u5BC5"},       // 寅
+    {"Usagi", "\u536F"},      // 卯
+    {"Tatsu", "\u8FB0"},      // 辰
+    {"Hebi", "\u5DF3"},       // 巳
+    {"Uma", "\u5348"},        // 午
+    {"Hitsuji", "\u672A"},    // 未
+    {"Saru", "\u7533"},       // 申
+    {"Tori", "\u9149"},       // 酉
+    {"Inu", "\u620C"},        // 戌
+    {"Inoshishi", "\u4EA5"},  // 亥
 }};
 
 namespace detail {

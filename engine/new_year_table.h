@@ -27,10 +27,11 @@ namespace zodiac {
 
 using detail::kLunarYears;
 
-// The rows the windows' lookup knows: the year that holds January 1936 to the one
-// that holds December 2008. The year lists offer 1936 to 2008; the Wood Boar year
-// of 1935 holds the first weeks of January 1936 and the Earth Rat year of 2008 runs
-// into 2009. Dates outside these rows keep the windows' last result, as they always have.
+// The rows the original program's lookup (SignLookup) knows: the year that holds
+// January 1936 to the one that holds December 2008. The year lists offer 1936 to
+// 2008; the Wood Boar year of 1935 holds the first weeks of January 1936 and the
+// Earth Rat year of 2008 runs into 2009. Dates outside these rows keep that
+// lookup's last result, as they always did.
 inline constexpr std::span<const NewYearRow> kNewYearTable =
     std::span<const NewYearRow>{kLunarYears}.subspan(1935 - 1900, 2008 - 1935 + 1);
 

@@ -40,7 +40,8 @@ struct SignProfile {
 SignProfile ProfileOf(AnimalSign sign);
 std::string_view ElementDescriptionOf(ZodiacElement element);
 
-// The windows' lookups by display name, over the two above.
+// The original program's lookups by display name, over the two above; the
+// windows now take a reading's profile.
 class ProfileLookup {
 public:
     // No profile at all for a name that is not one of the twelve signs.

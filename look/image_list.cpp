@@ -77,4 +77,11 @@ const ImageList& JapaneseSymbols() {
     return list;
 }
 
+QPixmap SymbolPicture(AnimalSign sign) {
+    const std::string_view name = Name(sign);
+    // Every sign has its picture: the list holds the twelve English names.
+    return JapaneseSymbols().picture(
+        *JapaneseSymbols().find(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
+}
+
 }  // namespace zodiac

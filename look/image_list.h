@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "engine/animal_sign.h"
+
 namespace zodiac {
 
 // Pictures kept under text keys, in a fixed order; each is read from the
@@ -39,5 +41,7 @@ QPixmap CompiledPng(const QString& resource);
 const ImageList& AnimalPictures();
 // Sign characters keyed by the English animal name, in alphabetical order.
 const ImageList& JapaneseSymbols();
+// The symbol picture of a sign: its character, found by the sign's English name.
+QPixmap SymbolPicture(AnimalSign sign);
 
 }  // namespace zodiac

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
+#include "core/reading.h"
 #include "core/report_text.h"
 #include "look/colours.h"
 #include "look/fonts.h"
@@ -32,7 +33,7 @@ QFont ReportFont() {
 
 }  // namespace
 
-ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const ZodiacState& state, const QString& japaneseSign)
+ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const Reading& user)
     : platform_(platform), reportLinks_(new ReportLinks(platform)) {
     reportLinks_->setParent(this);
     DressWindow(this,
@@ -70,14 +71,14 @@ ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const ZodiacStat
     connect(cmdPrint, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
 
     reportLinks_->EnableReportLinks(RTB);
-    Compose(state, japaneseSign);
+    Compose(user);
 }
 
 ReportWindow::~ReportWindow() { reportLinks_->DisableReportLinks(); }
 
-void ReportWindow::Compose(const ZodiacState& state, const QString& japaneseSign) {
+void ReportWindow::Compose(const Reading& user) {
     QTextCursor cursor(RTB->document());
-    for (const ReportRun& run : ComposeReport(FactsOf(state, japaneseSign))) {
+    for (const ReportRun& run : ComposeReport(FactsOf(user))) {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
         format.setForeground(ToQt(run.colour));

@@ -11,19 +11,26 @@ class LinkLabel;
 class Platform;
 class ReportLinks;
 class WebLinks;
-struct ZodiacState;
+struct Reading;
 
 // frmSave: the user's report as formatted text, to save as RTF or print. It is
 // composed afresh each time the window opens.
 class ReportWindow : public QDialog {
     Q_OBJECT
 public:
-    ReportWindow(Platform& platform, WebLinks& links, const ZodiacState& state, const QString& japaneseSign);
+    ReportWindow(Platform& platform, WebLinks& links, const Reading& user);
     ~ReportWindow() override;
 
     void cmdSave_Click();
     void cmdPrint_Click();
     const ReportLinks& reportLinks() const { return *reportLinks_; }
+
+protected:
+    void done(int result) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Compose(const Reading& user);
 
     LinkLabel* Label14;
     LinkLabel* Label1;
@@ -31,13 +38,6 @@ public:
     QPushButton* cmdSave;
     QPushButton* cmdPrint;
     LinkLabel* Label16;
-
-protected:
-    void done(int result) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void Compose(const ZodiacState& state, const QString& japaneseSign);
 
     Platform& platform_;
     ReportLinks* reportLinks_;

@@ -17,6 +17,7 @@ class AboutBox : public QDialog {
 public:
     AboutBox(WebLinks& links, QWidget* parent = nullptr);
 
+private:
     QLabel* Picture1;
     QLabel* Label2;
     QLabel* Label1;

@@ -31,6 +31,19 @@ public:
     void SendTellAFriend();
     const TellAFriend& kept() const { return kept_; }
 
+signals:
+    // Close: the user leaves the program.
+    void leaveRequested();
+    // The screen has closed, by its button or by the window's own close.
+    void closed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Refuse(const QString& message);
+
     QLabel* picNagscreen2Icon;
     QLabel* lblNagScreen2Caption;
     QLabel* Label2;
@@ -46,19 +59,6 @@ public:
     QGroupBox* Frame6;
     QLabel* Label3;
     LinkLabel* lblGoToHome;
-
-signals:
-    // Close: the user leaves the program.
-    void leaveRequested();
-    // The screen has closed, by its button or by the window's own close.
-    void closed();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void Refuse(const QString& message);
 
     Platform& platform_;
     WebLinks& links_;

@@ -1,7 +1,6 @@
 #include "shell/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,7 +12,6 @@
 #include <tuple>
 
 #include "core/main_command.h"
-#include "core/reading.h"
 #include "core/zodiac_state.h"
 #include "look/colours.h"
 #include "look/link_label.h"
@@ -21,12 +19,19 @@
 #include "platform/platform.h"
 #include "services/advertising.h"
 #include "services/web_links.h"
+#include "shell/partner_section.h"
 
 namespace zodiac {
 namespace {
 
-constexpr int kFirstYear = 1936;
-constexpr int kLastYear = 2008;
+// What the main window says when its entries will not do. The two about the
+// date differ by the blank before the "!": both are the original's texts, the
+// first for February, the second for the thirty-day months.
+const struct {
+    QString noName = QStringLiteral("Please Enter your Name");
+    QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+    QString thirtyDays = QStringLiteral("Please Enter Correct Date Or Month !");
+} kMessages{};
 
 QLabel* Caption(const QString& text, const QColor& colour) {
     auto* label = new QLabel(text);
@@ -36,13 +41,6 @@ QLabel* Caption(const QString& text, const QColor& colour) {
 
 QGroupBox* Frame(const QString& title = {}) { return new QGroupBox(title); }
 
-std::optional<std::chrono::year_month_day> DateOf(int day, int month, int year) {
-    const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
-                                           std::chrono::day{static_cast<unsigned>(day)}};
-    if (!date.ok()) return std::nullopt;
-    return date;
-}
-
 }  // namespace
 
 int AdvertisingDraw(double r) { return static_cast<int>(std::nearbyint(6.0 * r + 1.0)); }
@@ -51,7 +49,6 @@ MainWindow::MainWindow(Platform& platform, WebLinks& links, MainCommand& command
     : ZodiacWindow(links, "frmmain", 5295, 4590), platform_(platform), command_(command), state_(state) {
     BuildControls();
     BuildMenus();
-    FillLists();
     FinishLayout();
     txtMaleName->setFocus();
 }
@@ -78,29 +75,16 @@ void MainWindow::BuildControls() {
     cmdProceed   = Place(new QPushButton("Get My &Japanese Zodiac"),    client,       "cmdProceed",   {120, 2880, 5055, 495});
     fraFullBrand = Place(Frame(),                                       client,       "fraFullBrand", {120, 3360, 5055, 1095});
     std::tie(lblCobrand, lblFullBrand) = PlaceOffers(fraFullBrand,                                  {120, 165, 4785, 855});
-    // The partner's section lies below the client area.
-    Frame2         = Place(Frame("Your Partner's Details"),             client,       "Frame2",         {0, 7440, 3135, 1095});
-    Label6         = Place(new QLabel("Name"),                          Frame2,       "Label6",         {120, 375, 615, 255});
-    txtFemaleName  = Place(new QLineEdit,                               Frame2,       "txtFemaleName",  {1320, 360, 3375, 285});
-    Label7         = Place(new QLabel("Birth Day"),                     Frame2,       "Label7",         {120, 750, 855, 255});
-    cboFemaleMonth = Place(new QComboBox(Frame2),                       Frame2,       "cboFemaleMonth", {1320, 720, 1215, 315});
-    cboFemaleDate  = Place(new QComboBox(Frame2),                       Frame2,       "cboFemaleDate",  {2640, 720, 855, 315});
-    cboFemaleYear  = Place(new QComboBox(Frame2),                       Frame2,       "cboFemaleYear",  {3600, 720, 1095, 315});
     // clang-format on
+    Frame2 = new PartnerSection(client);
 
     // Names for screen readers, from the captions beside the fields.
     Label3->setBuddy(txtMaleName);
     Label4->setBuddy(cboMaleMonth);
-    Label6->setBuddy(txtFemaleName);
-    Label7->setBuddy(cboFemaleMonth);
     txtMaleName->setAccessibleName(QStringLiteral("Name"));
     cboMaleMonth->setAccessibleName(QStringLiteral("Birth month"));
     CboMaleDate->setAccessibleName(QStringLiteral("Birth day"));
     cboMaleYear->setAccessibleName(QStringLiteral("Birth year"));
-    txtFemaleName->setAccessibleName(QStringLiteral("Partner's name"));
-    cboFemaleMonth->setAccessibleName(QStringLiteral("Partner's birth month"));
-    cboFemaleDate->setAccessibleName(QStringLiteral("Partner's birth day"));
-    cboFemaleYear->setAccessibleName(QStringLiteral("Partner's birth year"));
     SetTextColour(Frame1, colour::kLightYellow);
     Label5->setAlignment(Qt::AlignCenter);
     Label5->setWordWrap(true);
@@ -109,16 +93,11 @@ void MainWindow::BuildControls() {
         SetColours(field, colour::kOrange, colour::kWindow);
     }
     SetColours(cmdProceed, Qt::black, colour::kButtonFace);
-    // The partner's section keeps the system's own colours: every role is marked as
-    // set, or the window's colours would still be inherited through the unset ones.
-    QPalette system = QApplication::palette();
-    system.setResolveMask(~QPalette::ResolveMask{0});
-    Frame2->setPalette(system);
-    Frame2->setAutoFillBackground(true);
+    FillBirthLists(CboMaleDate, cboMaleMonth, cboMaleYear);
 
-    QWidget* const order[] = {txtMaleName,    cboMaleMonth,  CboMaleDate,   cboMaleYear, txtFemaleName,
-                              cboFemaleMonth, cboFemaleDate, cboFemaleYear, cmdProceed};
+    QWidget* const order[] = {txtMaleName, cboMaleMonth, CboMaleDate, cboMaleYear};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    Frame2->PlaceInTabOrder(cboMaleYear, cmdProceed);
     connect(cmdProceed, &QPushButton::clicked, this, &MainWindow::cmdProceed_Click);
     connect(Label1, &LinkLabel::clicked, this, [this] { links_.OpenHomePage(); });
     connect(Label2, &LinkLabel::clicked, this, [this] { links_.OpenHomePage(); });
@@ -136,26 +115,6 @@ void MainWindow::BuildMenus() {
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 }
 
-void MainWindow::FillLists() {
-    // Each list in one go: the model takes a block of rows at once, not a row at a time.
-    const auto numbers = [](int first, int last) {
-        QStringList texts;
-        for (int n = first; n <= last; ++n) texts << QString::number(n);
-        return texts;
-    };
-    const QStringList days = numbers(1, 31), years = numbers(kFirstYear, kLastYear);
-    CboMaleDate->addItems(days);
-    cboFemaleDate->addItems(days);
-    cboMaleMonth->addItems(MonthNames());
-    cboFemaleMonth->addItems(MonthNames());
-    cboMaleYear->addItems(years);
-    cboFemaleYear->addItems(years);
-    for (QComboBox* list : {CboMaleDate, cboMaleMonth, cboMaleYear, cboFemaleDate, cboFemaleMonth, cboFemaleYear}) {
-        list->setCurrentIndex(0);
-        list->setMaxVisibleItems(12);
-    }
-}
-
 void MainWindow::ArrangeAdvertisements(int draw) {
     if (draw == 1 || draw == 3 || draw == 5) lblCobrand->raise();
     if (draw == 2 || draw == 4 || draw == 6) lblFullBrand->raise();
@@ -165,7 +124,7 @@ bool MainWindow::ValidateInput() {
     // Only the user's own section is checked. A name of blanks passes here and
     // becomes the empty name once trimmed.
     if (txtMaleName->text().isEmpty()) {
-        platform_.showMessage(this, QStringLiteral("Please Enter your Name"), Platform::Icon::Information);
+        platform_.showMessage(this, kMessages.noName, Platform::Icon::Information);
         txtMaleName->setFocus();
         return false;
     }
@@ -174,34 +133,20 @@ bool MainWindow::ValidateInput() {
     const int month = cboMaleMonth->currentIndex();  // 0 for January
     const bool leap = year % 4 == 0;                 // exact for 1936 to 2008
     if (month == 1 && day >= (leap ? 29 : 28)) {
-        platform_.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"), Platform::Icon::Information);
+        platform_.showMessage(this, kMessages.february, Platform::Icon::Information);
         return false;
     }
     if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
-        platform_.showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"),
-                              Platform::Icon::Information);
+        platform_.showMessage(this, kMessages.thirtyDays, Platform::Icon::Information);
         return false;
     }
     return true;
 }
 
-PersonEntry MainWindow::ReadPerson(const QLineEdit* name, const QComboBox* day, const QComboBox* month,
-                                   const QComboBox* year) const {
-    PersonEntry person;
-    person.name = name->text().trimmed();
-    person.day = day->currentText().trimmed();
-    person.month = month->currentText().trimmed();
-    person.year = year->currentText().trimmed();
-    person.birthText = person.day + QLatin1Char(' ') + person.month + QLatin1Char(' ') + person.year;
-    person.birthDate = DateOf(person.day.toInt(), month->currentIndex() + 1, person.year.toInt());
-    return person;
-}
-
 void MainWindow::cmdProceed_Click() {
     if (!ValidateInput()) return;
-    const PersonEntry user = ReadPerson(txtMaleName, CboMaleDate, cboMaleMonth, cboMaleYear);
-    const PersonEntry partner = ReadPerson(txtFemaleName, cboFemaleDate, cboFemaleMonth, cboFemaleYear);
-    emit resultReady(command_.Run(user, partner, state_));
+    command_.Run(EntryOf(txtMaleName, CboMaleDate, cboMaleMonth, cboMaleYear), Frame2->Entry(), state_);
+    emit resultReady();
     hide();
 }
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <optional>
-
-#include "engine/compatibility.h"
 #include "shell/zodiac_window.h"
 
 class QAction;
@@ -16,8 +13,8 @@ namespace zodiac {
 
 class LinkLabel;
 class MainCommand;
+class PartnerSection;
 class Platform;
-struct PersonEntry;
 struct ZodiacState;
 
 // frmmain: the user enters a name and a birth date and asks for the sign. The
@@ -33,6 +30,14 @@ public:
     void cmdProceed_Click();
     // Which advertisement lies in front, from a draw n of 1 to 7.
     void ArrangeAdvertisements(int draw);
+
+signals:
+    // The main command has run and left its findings in the state, for the result window to show.
+    void resultReady();
+
+private:
+    void BuildControls();
+    void BuildMenus();
 
     QGroupBox* Frame3;
     LinkLabel* Label1;
@@ -50,28 +55,10 @@ public:
     QGroupBox* fraFullBrand;
     LinkLabel* lblCobrand;
     LinkLabel* lblFullBrand;
-    QGroupBox* Frame2;
-    QLabel* Label6;
-    QLineEdit* txtFemaleName;
-    QLabel* Label7;
-    QComboBox* cboFemaleMonth;
-    QComboBox* cboFemaleDate;
-    QComboBox* cboFemaleYear;
+    PartnerSection* Frame2;
 
     QAction* mnuGetJapaneseZodiac;
     QAction* mnuExit;
-
-signals:
-    // The main command has run and left its findings in the state, for the result
-    // window to show; with the Japanese sign when the user's sign is one of the twelve.
-    void resultReady(const std::optional<JapaneseSign>& japaneseSign);
-
-private:
-    void BuildControls();
-    void BuildMenus();
-    void FillLists();
-    PersonEntry ReadPerson(const QLineEdit* name, const QComboBox* day, const QComboBox* month,
-                           const QComboBox* year) const;
 
     Platform& platform_;
     MainCommand& command_;

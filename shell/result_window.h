@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
-
-#include "engine/profiles.h"
+#include "shell/result_boxes.h"
 #include "shell/zodiac_window.h"
 
 class QAction;
@@ -11,13 +9,12 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTabWidget;
 class QWidget;
 
 namespace zodiac {
 
 class LinkLabel;
-struct JapaneseSign;
+class ResultDetailsTab;
 struct ZodiacState;
 
 // frmchiness: the user's sign, its picture, Japanese name and symbol, element and
@@ -28,14 +25,23 @@ class ResultWindow : public ZodiacWindow {
 public:
     explicit ResultWindow(WebLinks& links);
 
-    void ShowJapaneseSign(const JapaneseSign& sign);
-    void Fill(const ZodiacState& state);
-    // Each person's animal picture, found through the western sign in their profile.
-    void PickPictures();
+    // Shows what the main command found: every label, box and picture, from the
+    // state alone.
+    void Show(const ZodiacState& state);
 
     void cmdBack_Click();
     void cmdPrint_Click();
     void cmdExit_Click();
+
+signals:
+    // Back: the main window shows again as this one closes.
+    void backRequested();
+    // Print: the report of the reading shown.
+    void printRequested();
+
+private:
+    void BuildVisible(QWidget* client);
+    void BuildMenus();
 
     LinkLabel* Label1;
     QGroupBox* Framale;
@@ -66,52 +72,14 @@ public:
     QPushButton* cmdBack;
     QPushButton* cmdPrint;
     QPushButton* cmdExit;
-
-    QTabWidget* SSTab;
-    QGroupBox* fracompalibility;
-    QLabel* lblChineseCompatibilityNumber;
-    QLabel* lblChinesePercentage;
-    QLabel* lblChineseRating;
-    QLabel* lblMatchingDescription;
-    QPlainTextEdit* txtMatchingDescription;
-    QGroupBox* Frafemale;
-    QLabel* lblFemaleChineseSign;
-    QLabel* lblFemaleChineseElements;
-    QLineEdit* txtFemaleRulingPlanet;
-    QPlainTextEdit* txtFemalePositiveTraits;
-    QPlainTextEdit* txtFemaleNegativeTraits;
-    QLineEdit* txtFemaleMostCompatibleSign;
-    QLineEdit* txtFemaleLeastCompitibleSign;
-    QLineEdit* txtFemaleLuckycolour;
-    QLineEdit* txtFemaleGemStone;
-    QLineEdit* txtFemaleEnergy;
-    QLineEdit* txtFemaleLuckySeasons;
-    QLineEdit* txtFemaleLuckyMonth;
-    QLineEdit* txtFemaleFamousPerson;
-    QLineEdit* txtFemaleWesternZodiacSign;
-    QLineEdit* txtFemaleLuckyNumber;
-    QPlainTextEdit* txtFemaleelementDescription;
-    QLabel* YourPartnerPicture;
+    ResultDetailsTab* SSTab;
 
     QAction* mnuBack;
     QAction* mnuPrint;
     QAction* mnuExit;
 
-signals:
-    // Back: the main window shows again as this one closes.
-    void backRequested();
-    // Print: the report of the sign shown.
-    void printRequested(const QString& japaneseSign);
-
-private:
-    void BuildVisible(QWidget* client);
-    void BuildCompatibilityTab(QWidget* tab);
-    void BuildPartnerTab(QWidget* tab);
-    void BuildMenus();
-
     // The profile boxes in the order of the profile's positions.
-    std::array<QWidget*, kProfileFieldCount> userBoxes_{};
-    std::array<QWidget*, kProfileFieldCount> partnerBoxes_{};
+    ProfileBoxes userBoxes_{};
 };
 
 }  // namespace zodiac

@@ -17,14 +17,6 @@ class WebLinks;
 // offers, and how they close.
 class ZodiacWindow : public QMainWindow {
     Q_OBJECT
-public:
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnumakemoney = nullptr;
-
 signals:
     // Help > About Software.
     void aboutRequested();
@@ -52,6 +44,13 @@ protected:
     WebLinks& links_;
 
 private:
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnumakemoney = nullptr;
+
     QWidget* client_;
     bool goingBack_ = false;
 };

@@ -110,20 +110,20 @@ private slots:
     // and Print and types nothing into it; the access keys save and print.
     void theReportWindowWorksFromTheKeyboardAlone() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.RTB->setFocus();
-        const QString report = window.RTB->toPlainText();
-        QTest::keyClick(window.RTB, Qt::Key_Tab);
-        QVERIFY(window.cmdSave->hasFocus());
-        QTest::keyClick(window.cmdSave, Qt::Key_Tab);
-        QVERIFY(window.cmdPrint->hasFocus());
-        QTest::keyClick(window.cmdPrint, Qt::Key_Backtab);
-        QTest::keyClick(window.cmdSave, Qt::Key_Backtab);
-        QVERIFY(window.RTB->hasFocus());
-        QCOMPARE(window.RTB->toPlainText(), report);
+        Child<QTextEdit>(&window, "RTB")->setFocus();
+        const QString report = Child<QTextEdit>(&window, "RTB")->toPlainText();
+        QTest::keyClick(Child<QTextEdit>(&window, "RTB"), Qt::Key_Tab);
+        QVERIFY(Child<QPushButton>(&window, "cmdSave")->hasFocus());
+        QTest::keyClick(Child<QPushButton>(&window, "cmdSave"), Qt::Key_Tab);
+        QVERIFY(Child<QPushButton>(&window, "cmdPrint")->hasFocus());
+        QTest::keyClick(Child<QPushButton>(&window, "cmdPrint"), Qt::Key_Backtab);
+        QTest::keyClick(Child<QPushButton>(&window, "cmdSave"), Qt::Key_Backtab);
+        QVERIFY(Child<QTextEdit>(&window, "RTB")->hasFocus());
+        QCOMPARE(Child<QTextEdit>(&window, "RTB")->toPlainText(), report);
         QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(f.platform.saveRequests.size(), 1u);
         f.platform.printAnswer = false;
@@ -158,7 +158,7 @@ private slots:
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         AboutBox about(program.app.links());
-        ReportWindow report(program.platform, program.app.links(), program.app.state(), QStringLiteral("Usagi"));
+        ReportWindow report(program.platform, program.app.links(), *program.app.state().user);
         if (window == u"exit") program.app.loadedResultWindow()->close();
         QWidget* const shown = window == u"main"     ? static_cast<QWidget*>(program.main())
                                : window == u"result" ? program.app.loadedResultWindow()
@@ -195,19 +195,20 @@ private slots:
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         ResultWindow* result = program.app.loadedResultWindow();
-        ReportWindow report(program.platform, program.app.links(), program.app.state(), QStringLiteral("Usagi"));
+        ReportWindow report(program.platform, program.app.links(), *program.app.state().user);
         QWidget* const shown = window == u"report" ? static_cast<QWidget*>(&report) : result;
-        QPushButton* const print = window == u"report" ? report.cmdPrint : result->cmdPrint;
+        QPushButton* const print =
+            window == u"report" ? Child<QPushButton>(&report, "cmdPrint") : Child<QPushButton>(result, "cmdPrint");
         shown->show();
         shown->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(shown));
         print->setFocus();
         program.platform.printAnswer = false;
-        program.platform.whilePrinting = [&report] { report.RTB->setFocus(); };
+        program.platform.whilePrinting = [&report] { Child<QTextEdit>(&report, "RTB")->setFocus(); };
         QTimer::singleShot(0, [] {
             if (auto* opened = qobject_cast<ReportWindow*>(QApplication::activeModalWidget())) {
                 (void)QTest::qWaitForWindowActive(opened);  // the focus is set either way
-                opened->RTB->setFocus();
+                Child<QTextEdit>(opened, "RTB")->setFocus();
                 opened->reject();
             }
         });

@@ -18,7 +18,7 @@ inline void ForEveryWindow(const std::function<void(QWidget*)>& check) {
     check(program.app.loadedResultWindow());
     AboutBox about(program.app.links());
     check(&about);
-    ReportWindow report(program.platform, program.app.links(), program.app.state(), QStringLiteral("Usagi"));
+    ReportWindow report(program.platform, program.app.links(), *program.app.state().user);
     check(&report);
     program.app.loadedResultWindow()->close();
     check(program.app.loadedExitScreen());

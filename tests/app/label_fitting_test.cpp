@@ -141,12 +141,12 @@ private slots:
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         ResultWindow* result = program.app.loadedResultWindow();
-        ExpectSharp(result->YourPicture, {200, 200});
-        ExpectSharp(result->picJapaneseSignSymbol, {56, 56});
+        ExpectSharp(Child<QLabel>(result, "YourPicture"), {200, 200});
+        ExpectSharp(Child<QLabel>(result, "picJapaneseSignSymbol"), {56, 56});
         AboutBox about(program.app.links());
-        ExpectSharp(about.Picture1, {32, 32});
+        ExpectSharp(Child<QLabel>(&about, "Picture1"), {32, 32});
         result->close();
-        ExpectSharp(program.app.loadedExitScreen()->picNagscreen2Icon, {32, 32});
+        ExpectSharp(Child<QLabel>(program.app.loadedExitScreen(), "picNagscreen2Icon"), {32, 32});
     }
 
     // The result's boxes of several lines show whole lines, no top half of the
@@ -197,7 +197,7 @@ private slots:
     // The month list was cut at "Decembe" in the stand-in font.
     void theLongestMonthFitsItsList() {
         Program program;
-        QComboBox* months = program.main()->cboMaleMonth;
+        QComboBox* months = Child<QComboBox>(program.main(), "cboMaleMonth");
         QCOMPARE(months->width(), 1215 / 15);
         QCOMPARE(ClippedEntries(months), QStringList());
         QVERIFY2(months->font().pixelSize() >= 10, "at most a step smaller than the designed 11 pixels");
@@ -245,10 +245,11 @@ private slots:
     void aCaptionWithRoomBesideItGrowsAndKeepsItsSize() {
         Program program;
         AboutBox about(program.app.links());
-        QCOMPARE(about.Label2->font().pixelSize(), 13);  // 9.75 points at 96 dots per inch
-        QVERIFY(!about.Label2->wordWrap());
-        QVERIFY2(about.Label2->width() > 2880 / 15, "designed 192 pixels wide; the stand-in font needs more");
-        QCOMPARE(about.Label2->height(), 240 / 15);
+        QCOMPARE(Child<QLabel>(&about, "Label2")->font().pixelSize(), 13);  // 9.75 points at 96 dots per inch
+        QVERIFY(!Child<QLabel>(&about, "Label2")->wordWrap());
+        QVERIFY2(Child<QLabel>(&about, "Label2")->width() > 2880 / 15,
+                 "designed 192 pixels wide; the stand-in font needs more");
+        QCOMPARE(Child<QLabel>(&about, "Label2")->height(), 240 / 15);
     }
 
     // "Western Zodiac Sign" meets its text box: it grows up to the box, then shrinks.
@@ -258,7 +259,7 @@ private slots:
         ResultWindow* result = program.app.loadedResultWindow();
         QLabel* caption = Label(result, "Label14");
         QVERIFY(caption->font().pixelSize() < 13);
-        QVERIFY(caption->geometry().right() < result->txtMaleWesternZodiacSign->geometry().left());
+        QVERIFY(caption->geometry().right() < Child<QLineEdit>(result, "txtMaleWesternZodiacSign")->geometry().left());
         // A two-line caption shrinks to fit its height.
         QVERIFY(Label(result, "Label12")->wordWrap());
         QVERIFY(Label(result, "Label12")->font().pixelSize() < 13);

@@ -7,6 +7,7 @@
 #include "app/zodiac_app.h"
 #include "look/window_style.h"
 #include "shell/main_window.h"
+#include "tests/app/find_child.h"
 #include "tests/platform/fake_platform.h"
 
 namespace zodiac::testing {
@@ -30,14 +31,14 @@ struct Program {
     // Enters the user's section (month 1 to 12) and presses the main command's button.
     void Run(const QString& name, int day, int month, int year) {
         Enter(name, day, month, year);
-        main()->cmdProceed->click();
+        Child<QPushButton>(main(), "cmdProceed")->click();
     }
     void Enter(const QString& name, int day, int month, int year) {
         MainWindow* window = main();
-        window->txtMaleName->setText(name);
-        window->CboMaleDate->setCurrentIndex(day - 1);
-        window->cboMaleMonth->setCurrentIndex(month - 1);
-        window->cboMaleYear->setCurrentIndex(year - 1936);
+        Child<QLineEdit>(window, "txtMaleName")->setText(name);
+        Child<QComboBox>(window, "CboMaleDate")->setCurrentIndex(day - 1);
+        Child<QComboBox>(window, "cboMaleMonth")->setCurrentIndex(month - 1);
+        Child<QComboBox>(window, "cboMaleYear")->setCurrentIndex(year - 1936);
     }
 };
 

@@ -1124,15 +1124,15 @@ private slots:
         const QString windowsFile = home_.filePath(QStringLiteral("windows-%1.rtf").arg(month));
         Program program;
         program.Run(QStringLiteral("  Ann  "), 5, month, 1975);
-        QCOMPARE(program.main()->cboMaleMonth->currentText(), name);
+        QCOMPARE(Child<QComboBox>(program.main(), "cboMaleMonth")->currentText(), name);
         program.platform.saveAnswers = {windowsFile};
         QTimer::singleShot(0, [] {
             if (auto* report = qobject_cast<ReportWindow*>(QApplication::activeModalWidget())) {
-                report->cmdSave->click();
+                Child<QPushButton>(report, "cmdSave")->click();
                 report->reject();
             }
         });
-        program.app.loadedResultWindow()->cmdPrint->click();
+        Child<QPushButton>(program.app.loadedResultWindow(), "cmdPrint")->click();
         const QByteArray expected = ReadFile(windowsFile);
         QVERIFY(QString::fromStdString(ReadRtfText(expected.toStdString()))
                     .startsWith(QStringLiteral("Name: Ann\n\nDate of Birth: 5 %1 1975\n").arg(name)));

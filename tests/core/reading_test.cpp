@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/main_command.h"
 #include "core/report_text.h"
 #include "tests/core/rtf_reader.h"
 
@@ -18,20 +17,6 @@ TEST(BirthText, IsWrittenAsTheWindowsListsGiveIt) {
         {2100y / December / 31d, "31 December 2100"},
     };
     for (const auto& [date, text] : cases) EXPECT_EQ(BirthText(date).toStdString(), text);
-}
-
-// The windows' main command and a reading of the same person tell the same report.
-TEST(Report, IsTheSameFromTheWindowsAndFromAReading) {
-    ZodiacState state;
-    const PersonEntry ann{QStringLiteral("Ann"), {}, {}, {}, QStringLiteral("5 March 1975"), 1975y / March / 5d};
-    const PersonEntry partner{{}, {}, {}, {}, QStringLiteral("1 January 1936"), 1936y / January / 1d};
-    const auto japanese = MainCommand{}.Run(ann, partner, state);
-    ASSERT_TRUE(japanese);
-    const QString shown = QString::fromUtf8(japanese->name.data(), static_cast<qsizetype>(japanese->name.size()));
-    const auto reading = ReadingOf(QStringLiteral("  Ann "), Birth{1975y / March / 5d}, YearStart::Lunar,
-                                   *Birthplace::Named(Birthplace::kDefault));
-    ASSERT_TRUE(reading);
-    EXPECT_EQ(ComposeReport(FactsOf(*reading)), ComposeReport(FactsOf(state, shown)));
 }
 
 TEST(ReportRtf, JoinsNeighboursOfOneStyleSoTheTextReadsBackWhole) {

@@ -36,8 +36,8 @@ private slots:
 
     void theSaveDialogIsAskedAsAlways() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        window.cmdSave->click();  // the fake cancels
+        ReportWindow window(f.platform, f.links, AnnsReading());
+        Child<QPushButton>(&window, "cmdSave")->click();  // the fake cancels
         QCOMPARE(f.platform.saveRequests.size(), 1u);
         const auto& request = f.platform.saveRequests[0];
         QCOMPARE(request.filter, QStringLiteral("Rich Text Format | *.rtf "));
@@ -50,9 +50,11 @@ private slots:
 
     void aTxtNameGetsRichTextAndTwoSavesAreIdentical() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        const QByteArray first = ReadFile(SaveAs(f.platform, *window.RTB, QStringLiteral("ann.txt")));
-        const QByteArray second = ReadFile(SaveAs(f.platform, *window.RTB, QStringLiteral("ann-again.rtf")));
+        ReportWindow window(f.platform, f.links, AnnsReading());
+        const QByteArray first =
+            ReadFile(SaveAs(f.platform, *Child<QTextEdit>(&window, "RTB"), QStringLiteral("ann.txt")));
+        const QByteArray second =
+            ReadFile(SaveAs(f.platform, *Child<QTextEdit>(&window, "RTB"), QStringLiteral("ann-again.rtf")));
         QVERIFY(first.startsWith("{\\rtf1"));
         QCOMPARE(first, second);
         QVERIFY(first.contains("Name: "));
@@ -61,7 +63,7 @@ private slots:
 
     void savingOverAFileReplacesItWhole() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         const QString path = Path(QStringLiteral("over.rtf"));
         QFile old(path);
         QVERIFY(old.open(QIODevice::WriteOnly));
@@ -71,8 +73,8 @@ private slots:
         const QFile::Permissions bits = geteuid() == 0 ? QFile::ReadOwner | QFile::ReadGroup
                                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
         QVERIFY(old.setPermissions(bits));
-        SaveAs(f.platform, *window.RTB, QStringLiteral("over.rtf"));
-        QCOMPARE(ReadFile(path), ReportRtf(*window.RTB));
+        SaveAs(f.platform, *Child<QTextEdit>(&window, "RTB"), QStringLiteral("over.rtf"));
+        QCOMPARE(ReadFile(path), ReportRtf(*Child<QTextEdit>(&window, "RTB")));
         QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), bits);
     }
 
@@ -86,11 +88,11 @@ private slots:
         const WriteObstacle at(Path(obstacle), obstacle);
         if (!at.possible()) QSKIP("only root may mount the full disk");
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         f.platform.saveAnswers = {at.target};
         {
             const FileSizeLimit limit(at.limitsFileSize ? 1000 : RLIM_INFINITY);
-            window.cmdSave->click();
+            Child<QPushButton>(&window, "cmdSave")->click();
         }
         QCOMPARE(f.platform.messages.size(), 1u);
         const QString message = f.platform.messages[0].text;
@@ -106,9 +108,9 @@ private slots:
         ReportFixture f;
         using namespace std::chrono;
         const QString name = QStringLiteral("A\x01\x02\x1B[31m\x7F}{\\b0\\par");
-        ReportWindow window(f.platform, f.links, StateFor(name, 1975y / March / 5d, QStringLiteral("5 March 1975")),
-                            QStringLiteral("Usagi"));
-        const QByteArray rtf = ReadFile(SaveAs(f.platform, *window.RTB, QStringLiteral("control.rtf")));
+        ReportWindow window(f.platform, f.links, ReadingFor(name, 1975y / March / 5d));
+        const QByteArray rtf =
+            ReadFile(SaveAs(f.platform, *Child<QTextEdit>(&window, "RTB"), QStringLiteral("control.rtf")));
         QVERIFY(rtf.startsWith("{\\rtf1"));
         QVERIFY(QString::fromStdString(ReadRtfText(rtf.toStdString())).startsWith(QStringLiteral("Name: ") + name));
     }
@@ -132,8 +134,8 @@ private slots:
         ReportFixture f;
         f.platform.printAnswer = accepted;
         f.platform.printToFile = Path(file);
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        window.cmdPrint->click();
+        ReportWindow window(f.platform, f.links, AnnsReading());
+        Child<QPushButton>(&window, "cmdPrint")->click();
         QCOMPARE(f.platform.printRequests.size(), 1u);
         QCOMPARE(QFile::exists(Path(file)), accepted && reason.isEmpty());
         if (reason.isEmpty()) {
@@ -165,11 +167,11 @@ private slots:
         const QStringList printCopies{QStringLiteral("qorvel-zodiac-print-*")};
         const QStringList copiesBefore = QDir::temp().entryList(printCopies, QDir::Files);
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         f.platform.printToFile = target;
         {
             const FileSizeLimit limit(at.limitsFileSize ? 1000 : RLIM_INFINITY);
-            window.cmdPrint->click();
+            Child<QPushButton>(&window, "cmdPrint")->click();
         }
         QCOMPARE(f.platform.messages.size(), 1u);
         const QString message = f.platform.messages[0].text;

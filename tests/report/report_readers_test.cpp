@@ -35,7 +35,7 @@ class ReportReadersTest : public QObject, SavedReports {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(Path(name));
-        PrintReport(platform, &window, *window.RTB, printer);
+        PrintReport(platform, &window, *Child<QTextEdit>(&window, "RTB"), printer);
         return PdfText(printer.outputFileName());
     }
 
@@ -53,10 +53,9 @@ private slots:
         ReportFixture f;
         const QString name = QStringLiteral("{\\rtf1 Bo}b Zo\u00EB \u65E5\u672C \U0001F600 \u05E9\u05DC\u05D5\u05DD");
         using namespace std::chrono;
-        ReportWindow window(f.platform, f.links, StateFor(name, 1984y / June / 1d, QStringLiteral("1 June 1984")),
-                            QStringLiteral("Nezumi"));
-        window.RTB->textCursor().insertText(QStringLiteral("  2024 typed at the end"));
-        const QString saved = SaveAs(f.platform, *window.RTB, QStringLiteral("foreign.rtf"));
+        ReportWindow window(f.platform, f.links, ReadingFor(name, 1984y / June / 1d));
+        Child<QTextEdit>(&window, "RTB")->textCursor().insertText(QStringLiteral("  2024 typed at the end"));
+        const QString saved = SaveAs(f.platform, *Child<QTextEdit>(&window, "RTB"), QStringLiteral("foreign.rtf"));
 
         // LibreOffice's text export marks a paragraph's leading blanks with U+2006.
         const QString text =
@@ -84,18 +83,18 @@ private slots:
         };
         for (const QString& name : names) {
             Program program;
-            const QRect fieldBefore = program.app.resultWindow()->txtMaleRulingPlanet->geometry();
+            const QRect fieldBefore = Child<QLineEdit>(program.app.resultWindow(), "txtMaleRulingPlanet")->geometry();
             program.Run(name, 5, 3, 1975);
             ResultWindow* result = program.app.loadedResultWindow();
             QVERIFY(result->isVisible());
-            QCOMPARE(result->Framale->title(), name + QStringLiteral("'s Characteristic"));
-            QCOMPARE(result->lblMaleChinesesign->text(), QStringLiteral("Rabbit"));
-            QCOMPARE(result->txtMaleRulingPlanet->geometry(), fieldBefore);  // nothing pushed aside
+            QCOMPARE(Child<QGroupBox>(result, "Framale")->title(), name + QStringLiteral("'s Characteristic"));
+            QCOMPARE(Child<QLabel>(result, "lblMaleChinesesign")->text(), QStringLiteral("Rabbit"));
+            QCOMPARE(Child<QLineEdit>(result, "txtMaleRulingPlanet")->geometry(), fieldBefore);  // nothing pushed aside
 
-            ReportWindow report(program.platform, program.app.links(), program.app.state(),
-                                result->lblJapaneseSign->text());
-            QCOMPARE(report.RTB->document()->begin().text(), QStringLiteral("Name: ") + name);
-            const QString saved = SaveAs(program.platform, *report.RTB, QStringLiteral("odd.rtf"));
+            ReportWindow report(program.platform, program.app.links(), *program.app.state().user);
+            QCOMPARE(Child<QTextEdit>(&report, "RTB")->document()->begin().text(), QStringLiteral("Name: ") + name);
+            const QString saved =
+                SaveAs(program.platform, *Child<QTextEdit>(&report, "RTB"), QStringLiteral("odd.rtf"));
             const QString read = QString::fromStdString(ReadRtfText(ReadFile(saved).toStdString()));
             QVERIFY(read.startsWith(QStringLiteral("Name: ") + name + QStringLiteral("\n")));
             if (name == names[0]) {
@@ -108,8 +107,8 @@ private slots:
 
     void unrtfReadsAPlainReport() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        const QString saved = SaveAs(f.platform, *window.RTB, QStringLiteral("plain.rtf"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
+        const QString saved = SaveAs(f.platform, *Child<QTextEdit>(&window, "RTB"), QStringLiteral("plain.rtf"));
         QProcess unrtf;
         unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--text"), saved});
         QVERIFY(unrtf.waitForFinished(60000));
@@ -121,7 +120,7 @@ private slots:
 
     void printsTheWholeReportWithNothingAdded() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         const QString text = PrintToPdf(f.platform, window, QStringLiteral("whole.pdf"));
         QCOMPARE(f.platform.printRequests, std::vector<bool>{false});
         QVERIFY(text.contains(QStringLiteral("Name: Ann")));
@@ -133,10 +132,11 @@ private slots:
 
     void printsOnlyTheSelection() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        QTextCursor cursor = window.RTB->document()->find(QStringLiteral("Lucky Color: Pale Green"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
+        QTextCursor cursor =
+            Child<QTextEdit>(&window, "RTB")->document()->find(QStringLiteral("Lucky Color: Pale Green"));
         QVERIFY(cursor.hasSelection());
-        window.RTB->setTextCursor(cursor);
+        Child<QTextEdit>(&window, "RTB")->setTextCursor(cursor);
         const QString text = PrintToPdf(f.platform, window, QStringLiteral("selection.pdf"));
         QCOMPARE(f.platform.printRequests, std::vector<bool>{true});
         QCOMPARE(f.platform.printRangesOffered, std::vector<QPrinter::PrintRange>{QPrinter::Selection});
@@ -148,8 +148,10 @@ private slots:
     void switchingFromTheSelectionToAllPrintsTheWholeReport() {
         ReportFixture f;
         f.platform.printRangeChosen = QPrinter::AllPages;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        window.RTB->setTextCursor(window.RTB->document()->find(QStringLiteral("Lucky Color: Pale Green")));
+        ReportWindow window(f.platform, f.links, AnnsReading());
+        Child<QTextEdit>(&window, "RTB")
+            ->setTextCursor(
+                Child<QTextEdit>(&window, "RTB")->document()->find(QStringLiteral("Lucky Color: Pale Green")));
         const QString text = PrintToPdf(f.platform, window, QStringLiteral("switched.pdf"));
         QCOMPARE(f.platform.printRangesOffered, std::vector<QPrinter::PrintRange>{QPrinter::Selection});
         QVERIFY2(text.contains(QStringLiteral("Name: Ann")), qPrintable(text.left(300)));

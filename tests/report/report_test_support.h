@@ -7,8 +7,6 @@
 
 #include "core/main_command.h"
 #include "core/zodiac_state.h"
-#include "engine/profiles.h"
-#include "engine/sign_lookup.h"
 #include "report/report_output.h"
 #include "report/report_window.h"
 #include "services/web_links.h"
@@ -20,25 +18,17 @@
 
 namespace zodiac::testing {
 
-// The state the main command leaves for a user born on `birth`, beside the
-// untouched partner's section.
-inline ZodiacState StateFor(const QString& name, std::chrono::year_month_day birth, const QString& birthText) {
+// The user's reading the main command leaves for a user born on `birth`.
+inline Reading ReadingFor(const QString& name, std::chrono::year_month_day birth) {
     using namespace std::chrono;
     ZodiacState state;
-    const PersonEntry user{name, {}, {}, {}, birthText, birth};
-    const PersonEntry partner{{},
-                              QStringLiteral("1"),
-                              QStringLiteral("January"),
-                              QStringLiteral("1936"),
-                              QStringLiteral("1 January 1936"),
-                              1936y / January / 1d};
-    MainCommand{}.Run(user, partner, state);
-    return state;
+    MainCommand{}.Run({name, birth}, {QString(), 1936y / January / 1d}, state);
+    return *state.user;
 }
 
-inline ZodiacState AnnsState() {
+inline Reading AnnsReading() {
     using namespace std::chrono;
-    return StateFor(QStringLiteral("Ann"), 1975y / March / 5d, QStringLiteral("5 March 1975"));
+    return ReadingFor(QStringLiteral("Ann"), 1975y / March / 5d);
 }
 
 // A report window's surroundings, in the program's style.

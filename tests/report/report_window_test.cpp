@@ -13,9 +13,9 @@
 #include "look/link_label.h"
 #include "report/report_links.h"
 #include "shell/result_window.h"
+#include "tests/app/program_fixture.h"
 #include "tests/core/rtf_reader.h"
 #include "tests/report/report_test_support.h"
-#include "tests/app/program_fixture.h"
 
 using namespace zodiac;
 using namespace zodiac::testing;
@@ -58,7 +58,7 @@ class ReportWindowTest : public QObject {
 
 private slots:
     void composesEighteenEntriesInTheirTwoStyles() {
-        const ReportText report = ComposeReport(FactsOf(AnnsState(), QStringLiteral("Usagi")));
+        const ReportText report = ComposeReport(FactsOf(AnnsReading()));
         QCOMPARE(report.size(), 37u);  // 18 labels, 18 values, and the element's name
         QStringList labels;
         for (const ReportRun& run : report) {
@@ -80,17 +80,17 @@ private slots:
     }
 
     void withoutAProfileTheLabelsFollowOneAnother() {
-        ZodiacState state = AnnsState();
-        state.userProfile.reset();
-        const ReportText report = ComposeReport(FactsOf(state, QString()));
+        ReportFacts facts = FactsOf(AnnsReading());
+        facts.profile.reset();
+        const ReportText report = ComposeReport(facts);
         QCOMPARE(report.size(), 24u);
         QCOMPARE(report.back().text, QStringLiteral("Famous Persons of this Star Sign are: "));
     }
 
     void theBoxShowsEighteenLinesEachFollowedByAnEmptyOne() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        const QStringList lines = window.RTB->toPlainText().split(QLatin1Char('\n'));
+        ReportWindow window(f.platform, f.links, AnnsReading());
+        const QStringList lines = Child<QTextEdit>(&window, "RTB")->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 37);
         for (int i = 0; i < 18; ++i) {
             QVERIFY2(lines[2 * i].startsWith(kLabels[i]), qPrintable(lines[2 * i]));
@@ -101,8 +101,8 @@ private slots:
         QCOMPARE(lines[2], QStringLiteral("Date of Birth: 5 March 1975"));
         QCOMPARE(lines[6], QStringLiteral("English Name : Rabbit"));
         QVERIFY(lines[8].startsWith(QStringLiteral("Element: Wood: You")));
-        QVERIFY(!window.RTB->textCursor().hasSelection());
-        QVERIFY(window.RTB->textCursor().atEnd());
+        QVERIFY(!Child<QTextEdit>(&window, "RTB")->textCursor().hasSelection());
+        QVERIFY(Child<QTextEdit>(&window, "RTB")->textCursor().atEnd());
     }
 
     // From the result window's Print button through the report window's Save to
@@ -119,10 +119,10 @@ private slots:
             auto* report = qobject_cast<ReportWindow*>(QApplication::activeModalWidget());
             sawReport = report != nullptr;
             if (!report) return;
-            report->cmdSave->click();
+            Child<QPushButton>(report, "cmdSave")->click();
             report->reject();
         });
-        result->cmdPrint->click();  // returns once the report window has closed
+        Child<QPushButton>(result, "cmdPrint")->click();  // returns once the report window has closed
         QVERIFY(sawReport);
 
         QFile file(path);
@@ -135,11 +135,11 @@ private slots:
             "Date of Birth: 5 March 1975",
             "Japanese Sign: Usagi",
             "English Name : Rabbit",
-            "Element: Wood: " + result->txtMaleElementDescription->toPlainText(),
+            "Element: Wood: " + Child<QPlainTextEdit>(result, "txtMaleElementDescription")->toPlainText(),
             "Ruling Planet: Jupiter",
             "Western Zodiac Sign: Pisces",
-            "Positive Traits: " + result->txtMalePositiveTraits->toPlainText(),
-            "Negative Traits: " + result->txtMaleNegativeTraits->toPlainText(),
+            "Positive Traits: " + Child<QPlainTextEdit>(result, "txtMalePositiveTraits")->toPlainText(),
+            "Negative Traits: " + Child<QPlainTextEdit>(result, "txtMaleNegativeTraits")->toPlainText(),
             "GemStone: Chrysolite",
             "Lucky Color: Pale Green",
             "Energy: Yin (positive)",
@@ -148,58 +148,57 @@ private slots:
             "Lucky Number: 1, 3, 5, 9, 15, 19 and 35",
             "Most Compatible Sign: Sheep, Boar",
             "Least Compatible Sign: Rooster",
-            "Famous Persons of this Star Sign are: " + result->txtMaleFamousPersonBorn->text(),
+            "Famous Persons of this Star Sign are: " + Child<QLineEdit>(result, "txtMaleFamousPersonBorn")->text(),
         };
         QCOMPARE(lines.size(), 37);
         for (int i = 0; i < 18; ++i) {
             QCOMPARE(lines[2 * i], expected[i]);
             QCOMPARE(lines[2 * i + 1], QString());
         }
-        QVERIFY(result->txtMalePositiveTraits->toPlainText().size() > 500);
-        QVERIFY(result->txtMaleFamousPersonBorn->text().contains(QStringLiteral(", ")));
+        QVERIFY(Child<QPlainTextEdit>(result, "txtMalePositiveTraits")->toPlainText().size() > 500);
+        QVERIFY(Child<QLineEdit>(result, "txtMaleFamousPersonBorn")->text().contains(QStringLiteral(", ")));
     }
 
     void theReportOpensAtItsStartWithTheInsertionPointAtItsEnd() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.RTB->verticalScrollBar()->maximum() > 0);  // longer than the box
-        QCOMPARE(window.RTB->verticalScrollBar()->value(), 0);
-        QVERIFY(window.RTB->textCursor().atEnd());
+        QVERIFY(Child<QTextEdit>(&window, "RTB")->verticalScrollBar()->maximum() > 0);  // longer than the box
+        QCOMPARE(Child<QTextEdit>(&window, "RTB")->verticalScrollBar()->value(), 0);
+        QVERIFY(Child<QTextEdit>(&window, "RTB")->textCursor().atEnd());
     }
 
     void anEmptyNameLeavesTheLabelAlone() {
         ReportFixture f;
-        ZodiacState state = AnnsState();
-        state.userName.clear();
-        ReportWindow window(f.platform, f.links, state, QStringLiteral("Usagi"));
-        QVERIFY(window.RTB->toPlainText().startsWith(QStringLiteral("Name: \n\nDate of Birth: ")));
+        Reading reading = AnnsReading();
+        reading.name.clear();
+        ReportWindow window(f.platform, f.links, reading);
+        QVERIFY(
+            Child<QTextEdit>(&window, "RTB")->toPlainText().startsWith(QStringLiteral("Name: \n\nDate of Birth: ")));
     }
 
-    void openingTwiceGivesTheSameReportAndOnlyTheUsersPart() {
+    void openingTwiceGivesTheSameReport() {
         ReportFixture f;
-        ZodiacState state = AnnsState();
+        const Reading reading = AnnsReading();
         QString first;
         {
-            ReportWindow window(f.platform, f.links, state, QStringLiteral("Usagi"));
-            first = window.RTB->toPlainText();
+            ReportWindow window(f.platform, f.links, reading);
+            first = Child<QTextEdit>(&window, "RTB")->toPlainText();
             QVERIFY(window.reportLinks().enabled());
             window.reject();
             QVERIFY(!window.reportLinks().enabled());  // switched off on close
         }
-        state.partnerName = QStringLiteral("Bob");
-        state.partnerSign = "Dog";
-        state.compatibility = {8, "80%", "A Great Match", "text"};
-        ReportWindow again(f.platform, f.links, state, QStringLiteral("Usagi"));
-        QCOMPARE(again.RTB->toPlainText(), first);
+        ReportWindow again(f.platform, f.links, reading);
+        QCOMPARE(Child<QTextEdit>(&again, "RTB")->toPlainText(), first);
         QVERIFY(again.reportLinks().enabled());
     }
 
     void theLinkLabelsOpenTheirPages() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
-        for (LinkLabel* label : {window.Label14, window.Label1, window.Label16}) {
+        ReportWindow window(f.platform, f.links, AnnsReading());
+        for (LinkLabel* label : {Child<LinkLabel>(&window, "Label14"), Child<LinkLabel>(&window, "Label1"),
+                                 Child<LinkLabel>(&window, "Label16")}) {
             QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, 3));
         }
         QCOMPARE(f.platform.opened,
@@ -233,21 +232,25 @@ private slots:
 
     void aLeftPressOnAnAddressOpensItOnceAndReachesTheBox() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         window.show();
-        QTextCursor cursor(window.RTB->document());
+        QTextCursor cursor(Child<QTextEdit>(&window, "RTB")->document());
         cursor.insertText(QStringLiteral("Visit www.example.com or file:///bin/sh today\n"));
-        const QString line = window.RTB->document()->begin().text();
-        QCOMPARE(window.RTB->extraSelections().size(), 1);  // the address is shown as a link
+        const QString line = Child<QTextEdit>(&window, "RTB")->document()->begin().text();
+        QCOMPARE(Child<QTextEdit>(&window, "RTB")->extraSelections().size(), 1);  // the address is shown as a link
 
-        QTest::mousePress(window.RTB->viewport(), Qt::LeftButton, {}, PointOf(window.RTB, line.indexOf("example")));
+        QTest::mousePress(Child<QTextEdit>(&window, "RTB")->viewport(), Qt::LeftButton, {},
+                          PointOf(Child<QTextEdit>(&window, "RTB"), line.indexOf("example")));
         QCOMPARE(f.platform.opened, QStringList{"http://www.example.com"});
-        QCOMPARE(window.RTB->textCursor().position(), line.indexOf("example"));  // the box got the press too
-        QTest::mouseRelease(window.RTB->viewport(), Qt::LeftButton);
+        QCOMPARE(Child<QTextEdit>(&window, "RTB")->textCursor().position(),
+                 line.indexOf("example"));  // the box got the press too
+        QTest::mouseRelease(Child<QTextEdit>(&window, "RTB")->viewport(), Qt::LeftButton);
 
-        QTest::mousePress(window.RTB->viewport(), Qt::LeftButton, {}, PointOf(window.RTB, line.indexOf("bin")));
-        QTest::mouseRelease(window.RTB->viewport(), Qt::LeftButton);
-        QTest::mousePress(window.RTB->viewport(), Qt::RightButton, {}, PointOf(window.RTB, line.indexOf("example")));
+        QTest::mousePress(Child<QTextEdit>(&window, "RTB")->viewport(), Qt::LeftButton, {},
+                          PointOf(Child<QTextEdit>(&window, "RTB"), line.indexOf("bin")));
+        QTest::mouseRelease(Child<QTextEdit>(&window, "RTB")->viewport(), Qt::LeftButton);
+        QTest::mousePress(Child<QTextEdit>(&window, "RTB")->viewport(), Qt::RightButton, {},
+                          PointOf(Child<QTextEdit>(&window, "RTB"), line.indexOf("example")));
         QCOMPARE(f.platform.opened.size(), 1);
     }
 
@@ -267,12 +270,14 @@ private slots:
         QFETCH(QString, mouse);
         QFETCH(int, pages);
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTextCursor(window.RTB->document()).insertText(QStringLiteral("Visit www.example.com today\n"));
-        QWidget* box = window.RTB->viewport();
-        const QPoint at = PointOf(window.RTB, QStringLiteral("Visit www.example.com").indexOf("example"));
+        QTextCursor(Child<QTextEdit>(&window, "RTB")->document())
+            .insertText(QStringLiteral("Visit www.example.com today\n"));
+        QWidget* box = Child<QTextEdit>(&window, "RTB")->viewport();
+        const QPoint at =
+            PointOf(Child<QTextEdit>(&window, "RTB"), QStringLiteral("Visit www.example.com").indexOf("example"));
         const QStringList steps = mouse == u"double click" ? QStringList{mouse} : mouse.split(QLatin1Char(' '));
         for (const QString& step : steps) {
             if (step == u"click") QTest::mouseClick(box, Qt::LeftButton, {}, at);
@@ -286,18 +291,19 @@ private slots:
 
     void theMouseShowsAHandOverAnAddressOnly() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTextCursor(window.RTB->document()).insertText(QStringLiteral("Visit www.example.com today\n"));
-        const QString line = window.RTB->document()->begin().text();
+        QTextCursor(Child<QTextEdit>(&window, "RTB")->document())
+            .insertText(QStringLiteral("Visit www.example.com today\n"));
+        const QString line = Child<QTextEdit>(&window, "RTB")->document()->begin().text();
         // The move as the window system delivers it; QTest's moves the cursor, which offscreen has none of.
         const auto moveTo = [&](int position) {
-            const QPoint point = PointOf(window.RTB, position);
-            QMouseEvent move(QEvent::MouseMove, point, window.RTB->viewport()->mapToGlobal(point), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(window.RTB->viewport(), &move);
-            return window.RTB->viewport()->cursor().shape();
+            const QPoint point = PointOf(Child<QTextEdit>(&window, "RTB"), position);
+            QMouseEvent move(QEvent::MouseMove, point, Child<QTextEdit>(&window, "RTB")->viewport()->mapToGlobal(point),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(Child<QTextEdit>(&window, "RTB")->viewport(), &move);
+            return Child<QTextEdit>(&window, "RTB")->viewport()->cursor().shape();
         };
         QCOMPARE(moveTo(line.indexOf("example")), Qt::PointingHandCursor);
         QCOMPARE(moveTo(line.indexOf("today")), Qt::IBeamCursor);
@@ -305,12 +311,13 @@ private slots:
 
     void anOverlongAddressIsShownButNotOpened() {
         ReportFixture f;
-        ReportWindow window(f.platform, f.links, AnnsState(), QStringLiteral("Usagi"));
+        ReportWindow window(f.platform, f.links, AnnsReading());
         window.show();
         const QString address = QStringLiteral("http://example.com/") + QString(2100, QLatin1Char('a'));
-        QTextCursor(window.RTB->document()).insertText(address + QLatin1Char('\n'));
-        QCOMPARE(window.RTB->extraSelections().size(), 1);
-        QTest::mousePress(window.RTB->viewport(), Qt::LeftButton, {}, PointOf(window.RTB, 3));
+        QTextCursor(Child<QTextEdit>(&window, "RTB")->document()).insertText(address + QLatin1Char('\n'));
+        QCOMPARE(Child<QTextEdit>(&window, "RTB")->extraSelections().size(), 1);
+        QTest::mousePress(Child<QTextEdit>(&window, "RTB")->viewport(), Qt::LeftButton, {},
+                          PointOf(Child<QTextEdit>(&window, "RTB"), 3));
         QVERIFY(f.platform.opened.isEmpty());
     }
 };

@@ -26,10 +26,10 @@ struct AtTheExitScreen : Program {
         exit = app.loadedExitScreen();
     }
     void Fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail) {
-        exit->txtName->setText(name);
-        exit->txtEmail->setText(email);
-        exit->txtFriendName->setText(friendName);
-        exit->txtFriendEmail->setText(friendEmail);
+        Child<QLineEdit>(exit, "txtName")->setText(name);
+        Child<QLineEdit>(exit, "txtEmail")->setText(email);
+        Child<QLineEdit>(exit, "txtFriendName")->setText(friendName);
+        Child<QLineEdit>(exit, "txtFriendEmail")->setText(friendEmail);
     }
 };
 
@@ -45,9 +45,11 @@ private slots:
         QVERIFY(at.exit->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(at.exit->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(at.exit->windowTitle(), QStringLiteral("Qorvel Japanese Zodiac v1.15"));
-        QCOMPARE(at.exit->lblNagScreen2Caption->text(), QStringLiteral("Qorvel Japanese Zodiac v1.15"));
+        QCOMPARE(Child<QLabel>(at.exit, "lblNagScreen2Caption")->text(),
+                 QStringLiteral("Qorvel Japanese Zodiac v1.15"));
         QCOMPARE(at.exit->size(), QSize(741, 315));
-        QVERIFY(at.exit->txtMessage->y() >= at.exit->Frame2->height());  // below the frame's visible area
+        QVERIFY(Child<QPlainTextEdit>(at.exit, "txtMessage")->y() >=
+                Child<QGroupBox>(at.exit, "Frame2")->height());  // below the frame's visible area
     }
 
     // The draw r in [0, 1) picks message n = integer part of 4r; the texts are typed here.
@@ -76,7 +78,7 @@ private slots:
         QFETCH(double, draw);
         QFETCH(QString, message);
         AtTheExitScreen at(draw);
-        QCOMPARE(at.exit->Label2->text(), message);
+        QCOMPARE(Child<QLabel>(at.exit, "Label2")->text(), message);
     }
 
     void exitAndTheCloseBoxEndTheProgram() {
@@ -87,7 +89,7 @@ private slots:
             if (closeBox)
                 at.exit->close();
             else
-                at.exit->cmdClose->click();
+                Child<QPushButton>(at.exit, "cmdClose")->click();
             QCOMPARE(program.platform.ended, 1);
             QTRY_VERIFY(!program.app.loadedExitScreen() && !program.app.loadedMainWindow() &&
                         !program.app.loadedResultWindow());
@@ -104,21 +106,21 @@ private slots:
     void placeholdersClearOnFocusAndComeBackWhenLeftEmpty() {
         AtTheExitScreen at;
         QApplication::setActiveWindow(at.exit);
-        at.exit->txtName->setFocus();
-        QCOMPARE(at.exit->txtName->text(), QString());
-        at.exit->txtEmail->setFocus();
-        QCOMPARE(at.exit->txtName->text(), QStringLiteral("Your Name"));
-        at.exit->txtEmail->setText(QStringLiteral("ann@example.com"));
-        at.exit->txtName->setFocus();
-        QCOMPARE(at.exit->txtEmail->text(), QStringLiteral("ann@example.com"));
+        Child<QLineEdit>(at.exit, "txtName")->setFocus();
+        QCOMPARE(Child<QLineEdit>(at.exit, "txtName")->text(), QString());
+        Child<QLineEdit>(at.exit, "txtEmail")->setFocus();
+        QCOMPARE(Child<QLineEdit>(at.exit, "txtName")->text(), QStringLiteral("Your Name"));
+        Child<QLineEdit>(at.exit, "txtEmail")->setText(QStringLiteral("ann@example.com"));
+        Child<QLineEdit>(at.exit, "txtName")->setFocus();
+        QCOMPARE(Child<QLineEdit>(at.exit, "txtEmail")->text(), QStringLiteral("ann@example.com"));
         // The message starts with a line break after its placeholder, so it stays.
-        at.exit->txtMessage->setFocus();
-        QCOMPARE(at.exit->txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
+        Child<QPlainTextEdit>(at.exit, "txtMessage")->setFocus();
+        QCOMPARE(Child<QPlainTextEdit>(at.exit, "txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
     }
 
     void aTypedBlankIsRefusedInTheAddressBoxes() {
         AtTheExitScreen at;
-        for (QLineEdit* box : {at.exit->txtEmail, at.exit->txtFriendEmail}) {
+        for (QLineEdit* box : {Child<QLineEdit>(at.exit, "txtEmail"), Child<QLineEdit>(at.exit, "txtFriendEmail")}) {
             box->setText(QStringLiteral("ann"));
             QTest::keyClick(box, Qt::Key_Space);
             QCOMPARE(box->text(), QStringLiteral("ann"));
@@ -126,7 +128,7 @@ private slots:
         QCOMPARE(at.platform.messages.size(), 2u);
         QCOMPARE(at.platform.messages[0].text, QStringLiteral("Email Address Cannot Contain Space"));
         QVERIFY(at.platform.messages[0].icon == Platform::Icon::Critical);
-        QTest::keyClick(at.exit->txtName, Qt::Key_Space);  // a name may have blanks
+        QTest::keyClick(Child<QLineEdit>(at.exit, "txtName"), Qt::Key_Space);  // a name may have blanks
         QCOMPARE(at.platform.messages.size(), 2u);
     }
 
@@ -154,7 +156,7 @@ private slots:
         QFETCH(QString, message);
         AtTheExitScreen at;
         at.Fill(fields[0], fields[1], fields[2], fields[3]);
-        at.exit->cmdSubmit->click();
+        Child<QPushButton>(at.exit, "cmdSubmit")->click();
         if (message.isEmpty()) {
             QVERIFY(at.platform.messages.empty());
             QCOMPARE(at.platform.opened.size(), 1);
@@ -162,7 +164,7 @@ private slots:
             QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), QStringLiteral("Ann"));
             QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
             QVERIFY(at.exit->isVisible());  // stays open, form kept
-            QCOMPARE(at.exit->txtName->text(), QStringLiteral(" Ann "));
+            QCOMPARE(Child<QLineEdit>(at.exit, "txtName")->text(), QStringLiteral(" Ann "));
         } else {
             QCOMPARE(at.platform.messages.size(), 1u);
             QCOMPARE(at.platform.messages[0].text, message);
@@ -174,8 +176,8 @@ private slots:
     void anEmptiedMessageIsRefused() {
         AtTheExitScreen at;
         at.Fill("Ann", "ann@x.com", "Bob", "bob@x.com");
-        at.exit->txtMessage->setPlainText(QStringLiteral("Your Message"));
-        at.exit->cmdSubmit->click();
+        Child<QPlainTextEdit>(at.exit, "txtMessage")->setPlainText(QStringLiteral("Your Message"));
+        Child<QPushButton>(at.exit, "cmdSubmit")->click();
         QCOMPARE(at.platform.messages.at(0).text, QStringLiteral("Please Enter Your Message"));
     }
 
@@ -208,14 +210,14 @@ private slots:
 
     void theCheckBoxOpensTheHomePageOnceAndUnticks() {
         AtTheExitScreen at;
-        at.exit->Check1->click();
-        QVERIFY(!at.exit->Check1->isChecked());
+        Child<QCheckBox>(at.exit, "Check1")->click();
+        QVERIFY(!Child<QCheckBox>(at.exit, "Check1")->isChecked());
         QCOMPARE(at.platform.opened, QStringList{Page("home-page")});
     }
 
     void theLinkOpensTheOtherProgramsPage() {
         AtTheExitScreen at;
-        QTest::mouseClick(at.exit->lblGoToHome, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(Child<LinkLabel>(at.exit, "lblGoToHome"), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(at.platform.opened, QStringList{Page("lumorasoftwares")});
     }
 };

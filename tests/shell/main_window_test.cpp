@@ -1,7 +1,11 @@
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <chrono>
@@ -72,15 +76,15 @@ private slots:
     void everyDayOfEveryMonthOfEveryListedYearIsJudgedByTheCalendar() {
         Program program;
         MainWindow* w = program.main();
-        w->txtMaleName->setText(QStringLiteral("Ann"));
+        Child<QLineEdit>(w, "txtMaleName")->setText(QStringLiteral("Ann"));
         int accepted = 0;
-        for (int y = 0; y < w->cboMaleYear->count(); ++y) {
-            w->cboMaleYear->setCurrentIndex(y);
-            const int yearNumber = w->cboMaleYear->itemText(y).toInt();
+        for (int y = 0; y < Child<QComboBox>(w, "cboMaleYear")->count(); ++y) {
+            Child<QComboBox>(w, "cboMaleYear")->setCurrentIndex(y);
+            const int yearNumber = Child<QComboBox>(w, "cboMaleYear")->itemText(y).toInt();
             for (int m = 0; m < 12; ++m) {
-                w->cboMaleMonth->setCurrentIndex(m);
+                Child<QComboBox>(w, "cboMaleMonth")->setCurrentIndex(m);
                 for (int d = 0; d < 31; ++d) {
-                    w->CboMaleDate->setCurrentIndex(d);
+                    Child<QComboBox>(w, "CboMaleDate")->setCurrentIndex(d);
                     program.platform.messages.clear();
                     const std::chrono::year_month_day date{std::chrono::year{yearNumber},
                                                            std::chrono::month{static_cast<unsigned>(m + 1)},
@@ -107,20 +111,22 @@ private slots:
         Program program;
         MainWindow* w = program.main();
         const QPalette system = QApplication::palette();
-        for (QWidget* widget :
-             std::initializer_list<QWidget*>{w->Frame2, w->Label6, w->txtFemaleName, w->cboFemaleYear}) {
+        for (QWidget* widget : std::initializer_list<QWidget*>{
+                 Child<QGroupBox>(w, "Frame2"), Child<QLabel>(w, "Label6"), Child<QLineEdit>(w, "txtFemaleName"),
+                 Child<QComboBox>(w, "cboFemaleYear")}) {
             for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text}) {
                 QCOMPARE(widget->palette().color(role), system.color(role));
             }
         }
         QVERIFY(system.color(QPalette::Window) != QColor(14, 41, 128));
-        QCOMPARE(w->Frame1->palette().color(QPalette::Window), QColor(14, 41, 128));
+        QCOMPARE(Child<QGroupBox>(w, "Frame1")->palette().color(QPalette::Window), QColor(14, 41, 128));
     }
     // A frame's edge shows on all four sides: left, right, bottom, and the top of
     // a frame without a title, within the outer 3 pixels of the middle of each side.
     void theFramesShowTheirEdgeAllRound() {
         Program program;
-        for (QGroupBox* frame : {program.main()->Frame3, program.main()->Frame5}) {
+        for (QGroupBox* frame :
+             {Child<QGroupBox>(program.main(), "Frame3"), Child<QGroupBox>(program.main(), "Frame5")}) {
             const QImage drawn = frame->grab().toImage();
             const QPoint middle = frame->rect().center();
             const struct {
@@ -140,15 +146,15 @@ private slots:
     void listsOfferEveryDayMonthAndYearStartingAtTheFirst() {
         Program program;
         MainWindow* w = program.main();
-        for (QComboBox* days : {w->CboMaleDate, w->cboFemaleDate}) {
+        for (QComboBox* days : {Child<QComboBox>(w, "CboMaleDate"), Child<QComboBox>(w, "cboFemaleDate")}) {
             QCOMPARE(days->count(), 31);
             QCOMPARE(days->itemText(8), QStringLiteral("9"));
         }
-        for (QComboBox* years : {w->cboMaleYear, w->cboFemaleYear}) {
+        for (QComboBox* years : {Child<QComboBox>(w, "cboMaleYear"), Child<QComboBox>(w, "cboFemaleYear")}) {
             QCOMPARE(years->count(), 73);
             QCOMPARE(years->itemText(72), QStringLiteral("2008"));
         }
-        QCOMPARE(w->cboMaleMonth->itemText(11), QStringLiteral("December"));
+        QCOMPARE(Child<QComboBox>(w, "cboMaleMonth")->itemText(11), QStringLiteral("December"));
         for (QComboBox* list : w->findChildren<QComboBox*>()) {
             QCOMPARE(list->currentIndex(), 0);
             QVERIFY(!list->isEditable());
@@ -198,30 +204,32 @@ private slots:
             QVERIFY(program.platform.messages[0].icon == Platform::Icon::Information);
             QVERIFY(!program.app.loadedResultWindow());  // nothing computed
             QVERIFY(program.main()->isVisible());
-            QVERIFY(program.app.state().userSign.empty());
+            QVERIFY(!program.app.state().user);
         }
     }
 
     void anEmptyNameTakesTheFocusBack() {
         Program program;
         QApplication::setActiveWindow(program.main());
-        program.main()->cboMaleYear->setFocus();
+        Child<QComboBox>(program.main(), "cboMaleYear")->setFocus();
         program.Run(QString(), 1, 1, 1950);
-        QCOMPARE(QApplication::focusWidget(), program.main()->txtMaleName);
+        QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(program.main(), "txtMaleName"));
     }
 
     void tabGoesThroughTheHiddenPartnerSectionBeforeTheButton() {
         Program program;
         MainWindow* w = program.main();
-        const QList<QWidget*> expected = {w->txtMaleName,   w->cboMaleMonth,  w->CboMaleDate,
-                                          w->cboMaleYear,   w->txtFemaleName, w->cboFemaleMonth,
-                                          w->cboFemaleDate, w->cboFemaleYear, w->cmdProceed};
+        const QList<QWidget*> expected = {Child<QLineEdit>(w, "txtMaleName"),   Child<QComboBox>(w, "cboMaleMonth"),
+                                          Child<QComboBox>(w, "CboMaleDate"),   Child<QComboBox>(w, "cboMaleYear"),
+                                          Child<QLineEdit>(w, "txtFemaleName"), Child<QComboBox>(w, "cboFemaleMonth"),
+                                          Child<QComboBox>(w, "cboFemaleDate"), Child<QComboBox>(w, "cboFemaleYear"),
+                                          Child<QPushButton>(w, "cmdProceed")};
         QList<QWidget*> chain;
-        QWidget* widget = w->txtMaleName;
+        QWidget* widget = Child<QLineEdit>(w, "txtMaleName");
         do {
             if (widget->focusPolicy() & Qt::TabFocus) chain << widget;
             widget = widget->nextInFocusChain();
-        } while (widget != w->txtMaleName && chain.size() < 20);
+        } while (widget != Child<QLineEdit>(w, "txtMaleName") && chain.size() < 20);
         QCOMPARE(chain, expected);
     }
 
@@ -229,24 +237,25 @@ private slots:
         Program program;
         MainWindow* w = program.main();
         QCOMPARE(w->centralWidget()->size(), QSize(353, 306));
-        QVERIFY(w->Frame2->geometry().top() >= w->centralWidget()->height());
-        QVERIFY(w->Frame1->geometry().bottom() < w->centralWidget()->height());
+        QVERIFY(Child<QGroupBox>(w, "Frame2")->geometry().top() >= w->centralWidget()->height());
+        QVERIFY(Child<QGroupBox>(w, "Frame1")->geometry().bottom() < w->centralWidget()->height());
     }
 
     void menusMatchTheirCaptionsAndMakeMoneyIsSwitchedOff() {
         Program program;
         MainWindow* w = program.main();
-        QCOMPARE(w->mnuGetJapaneseZodiac->text(), QStringLiteral("Get My &Japanese Zodiac"));
-        QCOMPARE(w->mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
-        QVERIFY(!w->mnumakemoney->isEnabled());
-        QCOMPARE(w->cmdProceed->text(), QStringLiteral("Get My &Japanese Zodiac"));
+        QCOMPARE(Child<QAction>(w, "mnuGetJapaneseZodiac")->text(), QStringLiteral("Get My &Japanese Zodiac"));
+        QCOMPARE(Child<QAction>(w, "mnuUpdate")->text(), QStringLiteral("Check for Software &Update"));
+        QVERIFY(!Child<QAction>(w, "mnumakemoney")->isEnabled());
+        QCOMPARE(Child<QPushButton>(w, "cmdProceed")->text(), QStringLiteral("Get My &Japanese Zodiac"));
     }
 
     void theMenuEntryRunsTheMainCommand() {
         Program program;
         program.Enter(QStringLiteral("Ann"), 5, 3, 1975);
-        program.main()->mnuGetJapaneseZodiac->trigger();
-        QCOMPARE(program.app.state().userSign, std::string("Rabbit"));
+        Child<QAction>(program.main(), "mnuGetJapaneseZodiac")->trigger();
+        QCOMPARE(Child<QLabel>(program.app.loadedResultWindow(), "lblMaleChinesesign")->text(),
+                 QStringLiteral("Rabbit"));
     }
 
     // Help > About Software opens the About box over the window it was asked from,
@@ -270,9 +279,9 @@ private slots:
             sawAbout = about != nullptr;
             if (!about) return;
             parent = about->parentWidget();
-            about->cmdOK->click();
+            Child<QPushButton>(about, "cmdOK")->click();
         });
-        window->mnuAbout->trigger();  // returns once the box has closed
+        Child<QAction>(window, "mnuAbout")->trigger();  // returns once the box has closed
         QVERIFY(sawAbout);
         QCOMPARE(parent, window);
         QVERIFY(window->isVisible());
@@ -304,30 +313,72 @@ private slots:
         ZodiacApp app(platform, QString::fromLatin1(kSiteBase));
         app.Start();
         QCOMPARE(platform.seeds, 1);
-        const QObjectList labels = app.mainWindow()->fraFullBrand->children();
+        const QObjectList labels = Child<QGroupBox>(app.mainWindow(), "fraFullBrand")->children();
         QCOMPARE(labels.last()->objectName(), front);  // the last child is drawn on top
     }
 
     void closingTheMainWindowHandsOverToTheExitScreen() {
         Program program;
-        program.main()->mnuExit->trigger();
+        Child<QAction>(program.main(), "mnuExit")->trigger();
         QVERIFY(program.app.loadedExitScreen() && program.app.loadedExitScreen()->isVisible());
         QTRY_VERIFY(!program.app.loadedMainWindow());
         QCOMPARE(program.platform.ended, 0);  // still running until the exit screen is left
     }
 
-    void thePartnersBlindlyTypedImpossibleDayKeepsTheirLastResults() {
+    // The hidden partner's section, reached by Tab and typed into: a day its month
+    // lacks keeps the last run's partner, matched anew with this run's user, or
+    // with no earlier partner leaves that side and the match empty. Typed here:
+    // 1 January 1936 lies before that year's new year (24 January), in the Wood
+    // Boar year; 5 March 1975 in the Wood Rabbit year; a Rabbit and a Boar score 9.
+    void aPartnersDayThatDoesNotExistKeepsTheLastPartner_data() {
+        QTest::addColumn<bool>("earlierPartner");
+        QTest::addColumn<QStringList>("shown");  // title, sign, element, western sign, number, rating, caption
+        QTest::newRow("no earlier partner: that side and the match stay empty")
+            << false << QStringList{"", "", "", "", "", "", ""};
+        QTest::newRow("the last partner, matched with this run's user")
+            << true
+            << QStringList{
+                   "Bob", "Boar", "Wood", "Scorpio", "9", "A Great Match", "Compatibility Of Rabbit With  Boar :-"};
+    }
+
+    void aPartnersDayThatDoesNotExistKeepsTheLastPartner() {
+        QFETCH(bool, earlierPartner);
+        QFETCH(QStringList, shown);
         Program program;
-        program.main()->cboFemaleYear->setCurrentIndex(1975 - 1936);
-        program.main()->cboFemaleMonth->setCurrentIndex(2);
-        program.Run(QStringLiteral("Ann"), 1, 6, 1990);
-        QCOMPARE(program.app.state().partnerSign, std::string("Rabbit"));
-        program.main()->show();
-        program.main()->cboFemaleMonth->setCurrentIndex(1);
-        program.main()->cboFemaleDate->setCurrentIndex(30);  // 31 February
-        program.Run(QStringLiteral("Ann"), 1, 6, 1990);
-        QCOMPARE(program.app.state().partnerSign, std::string("Rabbit"));
-        QCOMPARE(program.app.state().userSign, std::string("Horse"));
+        // From the user's year, Tab by Tab through the partner's name, month, day
+        // and year, each typed in as it is reached; an empty one left as it stands.
+        const auto typePartner = [&](const QStringList& entries) {
+            QApplication::setActiveWindow(program.main());
+            Child<QComboBox>(program.main(), "cboMaleYear")->setFocus();
+            for (const QString& text : entries) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                if (!text.isEmpty()) QTest::keyClicks(QApplication::focusWidget(), text);
+            }
+        };
+        if (earlierPartner) {
+            typePartner({"Bob", "", "", ""});  // 1 January 1936, the lists' first entries
+            program.Run(QStringLiteral("Ann"), 1, 6, 1990);
+            Child<QPushButton>(program.app.loadedResultWindow(), "cmdBack")->click();
+        }
+        typePartner({"Carl", "February", "31", "1937"});
+        QCOMPARE(Child<QComboBox>(program.main(), "cboFemaleDate")->currentText(), QStringLiteral("31"));
+        QCOMPARE(Child<QComboBox>(program.main(), "cboFemaleYear")->currentText(), QStringLiteral("1937"));
+        program.Run(QStringLiteral("Ann"), 5, 3, 1975);
+        ResultWindow* r = program.app.loadedResultWindow();
+        QVERIFY(r && r->isVisible());
+        const QStringList actual = {
+            Child<QGroupBox>(r, "Frafemale")->title(),
+            Child<QLabel>(r, "lblFemaleChineseSign")->text(),
+            Child<QLabel>(r, "lblFemaleChineseElements")->text(),
+            Child<QLineEdit>(r, "txtFemaleWesternZodiacSign")->text(),
+            Child<QLabel>(r, "lblChineseCompatibilityNumber")->text(),
+            Child<QLabel>(r, "lblChineseRating")->text(),
+            Child<QLabel>(r, "lblMatchingDescription")->text(),
+        };
+        QCOMPARE(actual, shown);
+        // Nothing of the user's own shows on the partner's side.
+        QCOMPARE(Child<QPlainTextEdit>(r, "txtFemaleelementDescription")->toPlainText().isEmpty(), !earlierPartner);
+        QCOMPARE(Child<QLabel>(r, "YourPartnerPicture")->pixmap().isNull(), !earlierPartner);
     }
 };
 

@@ -67,17 +67,17 @@ private slots:
         program.Run(QStringLiteral("Ann"), 15, 6, year);  // mid-June lies well inside the lunar year
         ResultWindow* r = program.app.loadedResultWindow();
         QVERIFY(r && r->isVisible());
-        QCOMPARE(r->lblMaleChinesesign->text(), sign);
-        QCOMPARE(r->lblJapaneseSign->text(), japanese);
-        QVERIFY2(SamePicture(r->YourPicture, QPixmap(picture)), qPrintable(picture));
-        QVERIFY2(SamePicture(r->picJapaneseSignSymbol, QPixmap(symbol)), qPrintable(symbol));
+        QCOMPARE(Child<QLabel>(r, "lblMaleChinesesign")->text(), sign);
+        QCOMPARE(Child<QLabel>(r, "lblJapaneseSign")->text(), japanese);
+        QVERIFY2(SamePicture(Child<QLabel>(r, "YourPicture"), QPixmap(picture)), qPrintable(picture));
+        QVERIFY2(SamePicture(Child<QLabel>(r, "picJapaneseSignSymbol"), QPixmap(symbol)), qPrintable(symbol));
     }
 
     void backFollowedAtOnceByTheMainCommandShowsAFreshWindowThatStays() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         QPointer<ResultWindow> first = program.app.loadedResultWindow();
-        first->cmdBack->click();
+        Child<QPushButton>(first, "cmdBack")->click();
         // Faster than a hand: before the event loop has deleted the closed window.
         program.Run(QStringLiteral("Bob"), 10, 8, 1990);
         QPointer<ResultWindow> second = program.app.loadedResultWindow();
@@ -85,7 +85,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!first);
         QVERIFY(second && second->isVisible());
-        QCOMPARE(second->lblMaleChinesesign->text(), QStringLiteral("Horse"));
+        QCOMPARE(Child<QLabel>(second, "lblMaleChinesesign")->text(), QStringLiteral("Horse"));
         QVERIFY(!program.main()->isVisible());
     }
 
@@ -95,20 +95,21 @@ private slots:
         ResultWindow* r = program.app.loadedResultWindow();
         QVERIFY(r && r->isVisible());
         QVERIFY(!program.main()->isVisible());
-        QCOMPARE(r->Framale->title(), QStringLiteral("Ann's Characteristic"));
-        QCOMPARE(r->lblMaleChinesesign->text(), QStringLiteral("Rabbit"));
-        QCOMPARE(r->lblMaleChineseElements->text(), QStringLiteral("Wood"));
-        QCOMPARE(r->lblJapaneseSign->text(), QStringLiteral("Usagi"));
-        QVERIFY(SamePicture(r->picJapaneseSignSymbol, JapaneseSymbols().picture(7)));
+        QCOMPARE(Child<QGroupBox>(r, "Framale")->title(), QStringLiteral("Ann's Characteristic"));
+        QCOMPARE(Child<QLabel>(r, "lblMaleChinesesign")->text(), QStringLiteral("Rabbit"));
+        QCOMPARE(Child<QLabel>(r, "lblMaleChineseElements")->text(), QStringLiteral("Wood"));
+        QCOMPARE(Child<QLabel>(r, "lblJapaneseSign")->text(), QStringLiteral("Usagi"));
+        QVERIFY(SamePicture(Child<QLabel>(r, "picJapaneseSignSymbol"), JapaneseSymbols().picture(7)));
         QCOMPARE(JapaneseSymbols().entry(7).key, QStringLiteral("Rabbit"));
-        QCOMPARE(r->txtMaleWesternZodiacSign->text(), QStringLiteral("Pisces"));
-        QVERIFY(SamePicture(r->YourPicture, AnimalPictures().picture(*AnimalPictures().find("Pisces"))));
-        QCOMPARE(r->txtMaleRulingPlanet->text(), QStringLiteral("Jupiter"));
-        QCOMPARE(r->txtMaleLuckyNumber->text(), QStringLiteral("1, 3, 5, 9, 15, 19 and 35"));
-        QCOMPARE(r->txtMAleLeastCompatibleSign->text(), QStringLiteral("Rooster"));
-        QVERIFY(r->txtMalePositiveTraits->toPlainText().startsWith(QStringLiteral("You")));
-        QVERIFY(!r->txtMaleElementDescription->toPlainText().isEmpty());
-        QCOMPARE(program.app.state().userBirthText, QStringLiteral("5 March 1975"));
+        QCOMPARE(Child<QLineEdit>(r, "txtMaleWesternZodiacSign")->text(), QStringLiteral("Pisces"));
+        QVERIFY(
+            SamePicture(Child<QLabel>(r, "YourPicture"), AnimalPictures().picture(*AnimalPictures().find("Pisces"))));
+        QCOMPARE(Child<QLineEdit>(r, "txtMaleRulingPlanet")->text(), QStringLiteral("Jupiter"));
+        QCOMPARE(Child<QLineEdit>(r, "txtMaleLuckyNumber")->text(), QStringLiteral("1, 3, 5, 9, 15, 19 and 35"));
+        QCOMPARE(Child<QLineEdit>(r, "txtMAleLeastCompatibleSign")->text(), QStringLiteral("Rooster"));
+        QVERIFY(Child<QPlainTextEdit>(r, "txtMalePositiveTraits")->toPlainText().startsWith(QStringLiteral("You")));
+        QVERIFY(!Child<QPlainTextEdit>(r, "txtMaleElementDescription")->toPlainText().isEmpty());
+        QCOMPARE(program.app.state().user->birthText, QStringLiteral("5 March 1975"));
     }
 
     void everyOneLineBoxShowsTheStartOfItsText() {
@@ -125,7 +126,7 @@ private slots:
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         ResultWindow* r = program.app.loadedResultWindow();
-        for (QGroupBox* frame : {r->Framale, r->Frame1}) {
+        for (QGroupBox* frame : {Child<QGroupBox>(r, "Framale"), Child<QGroupBox>(r, "Frame1")}) {
             const QImage drawn = frame->grab().toImage();
             const int middle = frame->height() / 2;
             QCOMPARE(drawn.pixelColor(4, middle), QColor(14, 41, 128));
@@ -139,20 +140,22 @@ private slots:
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         ResultWindow* r = program.app.loadedResultWindow();
         QCOMPARE(r->centralWidget()->size(), QSize(666, 531));
-        QVERIFY(r->SSTab->geometry().top() >= r->centralWidget()->height());
-        QCOMPARE(r->SSTab->currentIndex(), 0);
-        QCOMPARE(r->SSTab->tabText(0), QStringLiteral("Chinese Compatibility  "));
+        QVERIFY(Child<QTabWidget>(r, "SSTab")->geometry().top() >= r->centralWidget()->height());
+        QCOMPARE(Child<QTabWidget>(r, "SSTab")->currentIndex(), 0);
+        QCOMPARE(Child<QTabWidget>(r, "SSTab")->tabText(0), QStringLiteral("Chinese Compatibility  "));
         // The untouched partner section: 1 January 1936, before that year's new year.
-        QCOMPARE(r->lblFemaleChineseSign->text(), QStringLiteral("Boar"));
-        QCOMPARE(r->lblFemaleChineseElements->text(), QStringLiteral("Wood"));
-        QCOMPARE(r->Frafemale->title(), QString());
-        QCOMPARE(r->txtFemaleWesternZodiacSign->text(), QStringLiteral("Scorpio"));
-        QVERIFY(SamePicture(r->YourPartnerPicture, AnimalPictures().picture(*AnimalPictures().find("Scorpio"))));
-        QCOMPARE(r->lblChineseCompatibilityNumber->text(), QStringLiteral("9"));
-        QCOMPARE(r->lblChinesePercentage->text(), QStringLiteral("90%"));
-        QCOMPARE(r->lblChineseRating->text(), QStringLiteral("A Great Match"));
-        QCOMPARE(r->lblMatchingDescription->text(), QStringLiteral("Compatibility Of Rabbit With  Boar :-"));
-        QVERIFY(r->txtMatchingDescription->toPlainText().endsWith(QStringLiteral("nine.")));
+        QCOMPARE(Child<QLabel>(r, "lblFemaleChineseSign")->text(), QStringLiteral("Boar"));
+        QCOMPARE(Child<QLabel>(r, "lblFemaleChineseElements")->text(), QStringLiteral("Wood"));
+        QCOMPARE(Child<QGroupBox>(r, "Frafemale")->title(), QString());
+        QCOMPARE(Child<QLineEdit>(r, "txtFemaleWesternZodiacSign")->text(), QStringLiteral("Scorpio"));
+        QVERIFY(SamePicture(Child<QLabel>(r, "YourPartnerPicture"),
+                            AnimalPictures().picture(*AnimalPictures().find("Scorpio"))));
+        QCOMPARE(Child<QLabel>(r, "lblChineseCompatibilityNumber")->text(), QStringLiteral("9"));
+        QCOMPARE(Child<QLabel>(r, "lblChinesePercentage")->text(), QStringLiteral("90%"));
+        QCOMPARE(Child<QLabel>(r, "lblChineseRating")->text(), QStringLiteral("A Great Match"));
+        QCOMPARE(Child<QLabel>(r, "lblMatchingDescription")->text(),
+                 QStringLiteral("Compatibility Of Rabbit With  Boar :-"));
+        QVERIFY(Child<QPlainTextEdit>(r, "txtMatchingDescription")->toPlainText().endsWith(QStringLiteral("nine.")));
     }
 
     // Both people's thirteen boxes, each against its own field of that person's profile.
@@ -161,64 +164,77 @@ private slots:
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         ResultWindow* r = program.app.loadedResultWindow();
         const ZodiacState& state = program.app.state();
-        QVERIFY(state.userProfile && state.partnerProfile);
+        QVERIFY(state.user && state.partner);
         const struct {
             ProfileField field;
             QWidget *user, *partner;
         } boxes[] = {
-            {ProfileField::RulingPlanet, r->txtMaleRulingPlanet, r->txtFemaleRulingPlanet},
-            {ProfileField::PositiveTraits, r->txtMalePositiveTraits, r->txtFemalePositiveTraits},
-            {ProfileField::NegativeTraits, r->txtMaleNegativeTraits, r->txtFemaleNegativeTraits},
-            {ProfileField::MostCompatibleSign, r->txtMaleMostCompatibleSign, r->txtFemaleMostCompatibleSign},
-            {ProfileField::LeastCompatibleSign, r->txtMAleLeastCompatibleSign, r->txtFemaleLeastCompitibleSign},
-            {ProfileField::LuckyColour, r->txtMaleLuckycolour, r->txtFemaleLuckycolour},
-            {ProfileField::GemStone, r->txtMaleGemStone, r->txtFemaleGemStone},
-            {ProfileField::Energy, r->txtMaleEnergy, r->txtFemaleEnergy},
-            {ProfileField::LuckySeasons, r->txtMaleLuckySeasons, r->txtFemaleLuckySeasons},
-            {ProfileField::LuckyMonth, r->txtMaleLuckyMonth, r->txtFemaleLuckyMonth},
-            {ProfileField::FamousPersons, r->txtMaleFamousPersonBorn, r->txtFemaleFamousPerson},
-            {ProfileField::WesternZodiacSign, r->txtMaleWesternZodiacSign, r->txtFemaleWesternZodiacSign},
-            {ProfileField::LuckyNumber, r->txtMaleLuckyNumber, r->txtFemaleLuckyNumber},
+            {ProfileField::RulingPlanet, Child<QLineEdit>(r, "txtMaleRulingPlanet"),
+             Child<QLineEdit>(r, "txtFemaleRulingPlanet")},
+            {ProfileField::PositiveTraits, Child<QPlainTextEdit>(r, "txtMalePositiveTraits"),
+             Child<QPlainTextEdit>(r, "txtFemalePositiveTraits")},
+            {ProfileField::NegativeTraits, Child<QPlainTextEdit>(r, "txtMaleNegativeTraits"),
+             Child<QPlainTextEdit>(r, "txtFemaleNegativeTraits")},
+            {ProfileField::MostCompatibleSign, Child<QLineEdit>(r, "txtMaleMostCompatibleSign"),
+             Child<QLineEdit>(r, "txtFemaleMostCompatibleSign")},
+            {ProfileField::LeastCompatibleSign, Child<QLineEdit>(r, "txtMAleLeastCompatibleSign"),
+             Child<QLineEdit>(r, "txtFemaleLeastCompitibleSign")},
+            {ProfileField::LuckyColour, Child<QLineEdit>(r, "txtMaleLuckycolour"),
+             Child<QLineEdit>(r, "txtFemaleLuckycolour")},
+            {ProfileField::GemStone, Child<QLineEdit>(r, "txtMaleGemStone"), Child<QLineEdit>(r, "txtFemaleGemStone")},
+            {ProfileField::Energy, Child<QLineEdit>(r, "txtMaleEnergy"), Child<QLineEdit>(r, "txtFemaleEnergy")},
+            {ProfileField::LuckySeasons, Child<QLineEdit>(r, "txtMaleLuckySeasons"),
+             Child<QLineEdit>(r, "txtFemaleLuckySeasons")},
+            {ProfileField::LuckyMonth, Child<QLineEdit>(r, "txtMaleLuckyMonth"),
+             Child<QLineEdit>(r, "txtFemaleLuckyMonth")},
+            {ProfileField::FamousPersons, Child<QLineEdit>(r, "txtMaleFamousPersonBorn"),
+             Child<QLineEdit>(r, "txtFemaleFamousPerson")},
+            {ProfileField::WesternZodiacSign, Child<QLineEdit>(r, "txtMaleWesternZodiacSign"),
+             Child<QLineEdit>(r, "txtFemaleWesternZodiacSign")},
+            {ProfileField::LuckyNumber, Child<QLineEdit>(r, "txtMaleLuckyNumber"),
+             Child<QLineEdit>(r, "txtFemaleLuckyNumber")},
         };
         for (const auto& [field, user, partner] : boxes) {
-            QCOMPARE(BoxText(user), QString::fromStdString((*state.userProfile)[field]));
-            QCOMPARE(BoxText(partner), QString::fromStdString((*state.partnerProfile)[field]));
+            QCOMPARE(BoxText(user), QString::fromStdString(state.user->profile[field]));
+            QCOMPARE(BoxText(partner), QString::fromStdString(state.partner->profile[field]));
         }
     }
 
     void aNameOfBlanksGivesACaptionStartingWithTheApostrophe() {
         Program program;
         program.Run(QStringLiteral("   "), 1, 7, 1980);
-        QCOMPARE(program.app.loadedResultWindow()->Framale->title(), QStringLiteral("'s Characteristic"));
+        QCOMPARE(Child<QGroupBox>(program.app.loadedResultWindow(), "Framale")->title(),
+                 QStringLiteral("'s Characteristic"));
     }
 
     void backThenASecondRunLeavesNothingOfTheFirst() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         QPointer<ResultWindow> first = program.app.loadedResultWindow();
-        first->cmdBack->click();
+        Child<QPushButton>(first, "cmdBack")->click();
         QVERIFY(program.main()->isVisible());
-        QCOMPARE(program.main()->txtMaleName->text(), QStringLiteral("Ann"));
+        QCOMPARE(Child<QLineEdit>(program.main(), "txtMaleName")->text(), QStringLiteral("Ann"));
         QTRY_VERIFY(!first);                       // unloaded
         QVERIFY(!program.app.loadedExitScreen());  // Back never hands over
         QCOMPARE(program.platform.ended, 0);
 
         program.Run(QStringLiteral("Bob"), 10, 8, 1990);
         ResultWindow* second = program.app.loadedResultWindow();
-        QCOMPARE(second->Framale->title(), QStringLiteral("Bob's Characteristic"));
-        QCOMPARE(second->lblMaleChinesesign->text(), QStringLiteral("Horse"));
-        QCOMPARE(second->lblMaleChineseElements->text(), QStringLiteral("Metal"));
-        QCOMPARE(second->lblJapaneseSign->text(), QStringLiteral("Uma"));
-        QCOMPARE(second->txtMaleWesternZodiacSign->text(), QStringLiteral("Gemini"));
-        QVERIFY(SamePicture(second->YourPicture, AnimalPictures().picture(*AnimalPictures().find("Gemini"))));
-        QVERIFY(SamePicture(second->picJapaneseSignSymbol, JapaneseSymbols().picture(4)));
-        QCOMPARE(second->txtMaleGemStone->text(), QStringLiteral("Beryl"));
+        QCOMPARE(Child<QGroupBox>(second, "Framale")->title(), QStringLiteral("Bob's Characteristic"));
+        QCOMPARE(Child<QLabel>(second, "lblMaleChinesesign")->text(), QStringLiteral("Horse"));
+        QCOMPARE(Child<QLabel>(second, "lblMaleChineseElements")->text(), QStringLiteral("Metal"));
+        QCOMPARE(Child<QLabel>(second, "lblJapaneseSign")->text(), QStringLiteral("Uma"));
+        QCOMPARE(Child<QLineEdit>(second, "txtMaleWesternZodiacSign")->text(), QStringLiteral("Gemini"));
+        QVERIFY(SamePicture(Child<QLabel>(second, "YourPicture"),
+                            AnimalPictures().picture(*AnimalPictures().find("Gemini"))));
+        QVERIFY(SamePicture(Child<QLabel>(second, "picJapaneseSignSymbol"), JapaneseSymbols().picture(4)));
+        QCOMPARE(Child<QLineEdit>(second, "txtMaleGemStone")->text(), QStringLiteral("Beryl"));
     }
 
     void backThroughTheMenuKeepsTheProgramRunning() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        program.app.loadedResultWindow()->mnuBack->trigger();
+        Child<QAction>(program.app.loadedResultWindow(), "mnuBack")->trigger();
         QVERIFY(program.main()->isVisible());
         QTRY_VERIFY(!program.app.loadedResultWindow());
         QCOMPARE(program.platform.ended, 0);
@@ -229,8 +245,8 @@ private slots:
             Program program;
             program.Run(QStringLiteral("Ann"), 5, 3, 1975);
             ResultWindow* r = program.app.loadedResultWindow();
-            if (way == 0) r->cmdExit->click();
-            if (way == 1) r->mnuExit->trigger();
+            if (way == 0) Child<QPushButton>(r, "cmdExit")->click();
+            if (way == 1) Child<QAction>(r, "mnuExit")->trigger();
             if (way == 2) r->close();
             QVERIFY(program.app.loadedExitScreen() && program.app.loadedExitScreen()->isVisible());
             QTRY_VERIFY(!program.app.loadedResultWindow());
@@ -245,7 +261,7 @@ private slots:
         clipboard->setText(QStringLiteral("copied elsewhere"));
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        QPlainTextEdit* box = program.app.loadedResultWindow()->txtMatchingDescription;
+        QPlainTextEdit* box = Child<QPlainTextEdit>(program.app.loadedResultWindow(), "txtMatchingDescription");
         QTest::mouseClick(box->viewport(), Qt::LeftButton);
         QTest::mouseDClick(box->viewport(), Qt::LeftButton);
         QCOMPARE(clipboard->text(), QStringLiteral("copied elsewhere"));

@@ -63,21 +63,21 @@ private slots:
         MainWindow* w = program.main();
         FakePlatform& p = program.platform;
         ExpectOpens(
-            p, [&] { w->mnuOnline->trigger(); }, "help-web-page");
+            p, [&] { Child<QAction>(w, "mnuOnline")->trigger(); }, "help-web-page");
         ExpectOpens(
-            p, [&] { w->mnuVisit->trigger(); }, "home-page");
+            p, [&] { Child<QAction>(w, "mnuVisit")->trigger(); }, "home-page");
         ExpectOpens(
-            p, [&] { w->mnuUpdate->trigger(); }, "download-web-page");
+            p, [&] { Child<QAction>(w, "mnuUpdate")->trigger(); }, "download-web-page");
         ExpectOpens(
-            p, [&] { w->mnuDonate->trigger(); }, "donate");
+            p, [&] { Child<QAction>(w, "mnuDonate")->trigger(); }, "donate");
         ExpectOpens(
-            p, [&] { Click(w->Label1); }, "home-page");
+            p, [&] { Click(Child<LinkLabel>(w, "Label1")); }, "home-page");
         ExpectOpens(
-            p, [&] { Click(w->Label2); }, "home-page");
+            p, [&] { Click(Child<LinkLabel>(w, "Label2")); }, "home-page");
         ExpectOpens(
-            p, [&] { Click(w->lblCobrand); }, "co-brand");
+            p, [&] { Click(Child<LinkLabel>(w, "lblCobrand")); }, "co-brand");
         ExpectOpens(
-            p, [&] { Click(w->lblFullBrand); }, "fully-branded");
+            p, [&] { Click(Child<LinkLabel>(w, "lblFullBrand")); }, "fully-branded");
     }
 
     void resultWindowMenusAndLinks() {
@@ -85,33 +85,33 @@ private slots:
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         ResultWindow* r = program.app.loadedResultWindow();
         FakePlatform& p = program.platform;
-        QCOMPARE(r->mnuUpdate->text(), QStringLiteral("Check For Software &Update"));
-        QVERIFY(!r->mnumakemoney->isEnabled());
+        QCOMPARE(Child<QAction>(r, "mnuUpdate")->text(), QStringLiteral("Check For Software &Update"));
+        QVERIFY(!Child<QAction>(r, "mnumakemoney")->isEnabled());
         ExpectOpens(
-            p, [&] { r->mnuOnline->trigger(); }, "help-web-page");
+            p, [&] { Child<QAction>(r, "mnuOnline")->trigger(); }, "help-web-page");
         ExpectOpens(
-            p, [&] { r->mnuVisit->trigger(); }, "home-page");
+            p, [&] { Child<QAction>(r, "mnuVisit")->trigger(); }, "home-page");
         ExpectOpens(
-            p, [&] { r->mnuUpdate->trigger(); }, "download-web-page");
+            p, [&] { Child<QAction>(r, "mnuUpdate")->trigger(); }, "download-web-page");
         ExpectOpens(
-            p, [&] { r->mnuDonate->trigger(); }, "donate");
+            p, [&] { Child<QAction>(r, "mnuDonate")->trigger(); }, "donate");
         ExpectOpens(
-            p, [&] { Click(r->Label1); }, "home-page");
+            p, [&] { Click(Child<LinkLabel>(r, "Label1")); }, "home-page");
         ExpectOpens(
-            p, [&] { Click(r->lblCobrand); }, "co-brand");
+            p, [&] { Click(Child<LinkLabel>(r, "lblCobrand")); }, "co-brand");
         ExpectOpens(
-            p, [&] { Click(r->lblFullBrand); }, "fully-branded");
+            p, [&] { Click(Child<LinkLabel>(r, "lblFullBrand")); }, "fully-branded");
     }
 
     void aRightClickOpensNothing() {
         Program program;
-        QTest::mouseClick(program.main()->Label1, Qt::RightButton, {}, QPoint(2, 2));
+        QTest::mouseClick(Child<LinkLabel>(program.main(), "Label1"), Qt::RightButton, {}, QPoint(2, 2));
         QVERIFY(program.platform.opened.isEmpty());
     }
 
     void theMouseOverALinkShowsTheHand() {
         Program program;
-        LinkLabel* link = program.main()->Label1;
+        LinkLabel* link = Child<LinkLabel>(program.main(), "Label1");
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)));
         QApplication::sendEvent(link, &enter);
         QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
@@ -120,8 +120,8 @@ private slots:
 
     void pressingAndDraggingOffALinkOpensNothing() {
         Program program;
-        QTest::mousePress(program.main()->Label1, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseRelease(program.main()->Label1, Qt::LeftButton, {}, QPoint(-20, -20));
+        QTest::mousePress(Child<LinkLabel>(program.main(), "Label1"), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(Child<LinkLabel>(program.main(), "Label1"), Qt::LeftButton, {}, QPoint(-20, -20));
         QVERIFY(program.platform.opened.isEmpty());
     }
 
@@ -146,9 +146,9 @@ private slots:
         Program program;
         AboutBox about(program.app.links());
         ExitScreen exit(program.platform, program.app.links());
-        QWidget* label = link.startsWith(u"main")    ? static_cast<QWidget*>(program.main()->Label1)
-                         : link.startsWith(u"About") ? about.lblHomePage
-                                                     : exit.lblGoToHome;
+        QWidget* label = link.startsWith(u"main")    ? static_cast<QWidget*>(Child<LinkLabel>(program.main(), "Label1"))
+                         : link.startsWith(u"About") ? Child<LinkLabel>(&about, "lblHomePage")
+                                                     : Child<LinkLabel>(&exit, "lblGoToHome");
         label->window()->show();
         QVERIFY(QTest::qWaitForWindowExposed(label->window()));
         QWindow* window = label->window()->windowHandle();
@@ -170,13 +170,14 @@ private slots:
             sawModalAbout = about != nullptr;
             if (!about) return;
             ExpectOpens(
-                program.platform, [&] { Click(about->lblHomePage); }, "home-page");
+                program.platform, [&] { Click(Child<LinkLabel>(about, "lblHomePage")); }, "home-page");
             ExpectOpens(
-                program.platform, [&] { Click(about->lblCoBrand); }, "fully-branded");
-            QCOMPARE(about->lblHomePage->text(), QStringLiteral("Click here to visit zodiac.example.test"));
-            about->cmdOK->click();
+                program.platform, [&] { Click(Child<LinkLabel>(about, "lblCoBrand")); }, "fully-branded");
+            QCOMPARE(Child<LinkLabel>(about, "lblHomePage")->text(),
+                     QStringLiteral("Click here to visit zodiac.example.test"));
+            Child<QPushButton>(about, "cmdOK")->click();
         });
-        program.main()->mnuAbout->trigger();  // returns once OK closed it
+        Child<QAction>(program.main(), "mnuAbout")->trigger();  // returns once OK closed it
         QVERIFY(sawModalAbout);
         QVERIFY(!QApplication::activeModalWidget());
     }
