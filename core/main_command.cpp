@@ -16,7 +16,12 @@ MainCommand::MainCommand() : place_(JapansClock()) {}
 
 void MainCommand::Run(const PersonEntry& user, const PersonEntry& partner, ZodiacState& state) const {
     const auto read = [this](const PersonEntry& person, std::optional<Reading>& kept) {
-        if (!person.birthDate) return;
+        // The last run's reading stands, under the name typed now, as the section's
+        // other results always have.
+        if (!person.birthDate) {
+            if (kept) kept->name = person.name;
+            return;
+        }
         if (auto reading = ReadingOf(person.name, Birth{*person.birthDate}, YearStart::Lunar, place_)) {
             kept = std::move(*reading);
         }

@@ -44,8 +44,8 @@ CompatibilityResult CompatibilityOf(AnimalSign user, AnimalSign partner);
 // and the report keep CompatibilityOf's text exactly as it is stored.
 std::string PairParagraphs(AnimalSign user, AnimalSign partner);
 
-// The original program's lookups by display name, over the two above, keeping
-// what they found last as it did; the windows now go by CompatibilityOf.
+// The lookups by display name, over the two above, keeping what they found last;
+// the windows go by CompatibilityOf, through a match.
 class Compatibility {
 public:
     // 0 when either name is not one of the twelve signs.

@@ -27,7 +27,7 @@ namespace zodiac {
 
 using detail::kLunarYears;
 
-// The rows the original program's lookup (SignLookup) knows: the year that holds
+// The rows the lookup by display name (SignLookup) knows: the year that holds
 // January 1936 to the one that holds December 2008. The year lists offer 1936 to
 // 2008; the Wood Boar year of 1935 holds the first weeks of January 1936 and the
 // Earth Rat year of 2008 runs into 2009. Dates outside these rows keep that

@@ -40,8 +40,8 @@ struct SignProfile {
 SignProfile ProfileOf(AnimalSign sign);
 std::string_view ElementDescriptionOf(ZodiacElement element);
 
-// The original program's lookups by display name, over the two above; the
-// windows now take a reading's profile.
+// The lookups by display name, over the two above; the windows take a reading's
+// profile.
 class ProfileLookup {
 public:
     // No profile at all for a name that is not one of the twelve signs.

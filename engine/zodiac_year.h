@@ -35,7 +35,7 @@ DateRange Coverage(YearStart start);
 
 // The zodiac year a date falls in under the lunar or 1 January year start;
 // nothing for a date outside the coverage or one that does not exist. Unlike the
-// original program's lookup (SignLookup), it keeps nothing. A risshun year turns
+// lookup by display name (SignLookup), it keeps nothing. A risshun year turns
 // at a moment, so it is found from the moment (RisshunYearAt) or from the day on
 // a birthplace's clock.
 std::optional<ZodiacYear> FindZodiacYear(std::chrono::year_month_day date, YearStart start);

@@ -335,10 +335,10 @@ private slots:
         QTest::addColumn<QStringList>("shown");  // title, sign, element, western sign, number, rating, caption
         QTest::newRow("no earlier partner: that side and the match stay empty")
             << false << QStringList{"", "", "", "", "", "", ""};
-        QTest::newRow("the last partner, matched with this run's user")
+        QTest::newRow("the last partner, under the name typed now, matched with this run's user")
             << true
             << QStringList{
-                   "Bob", "Boar", "Wood", "Scorpio", "9", "A Great Match", "Compatibility Of Rabbit With  Boar :-"};
+                   "Carl", "Boar", "Wood", "Scorpio", "9", "A Great Match", "Compatibility Of Rabbit With  Boar :-"};
     }
 
     void aPartnersDayThatDoesNotExistKeepsTheLastPartner() {
