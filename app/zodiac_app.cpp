@@ -27,46 +27,46 @@ ZodiacApp::~ZodiacApp() {
 
 bool ZodiacApp::Start(bool anotherCopyRuns) {
     if (anotherCopyRuns) {
-        platform_.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information);
+        platform_.ShowMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information);
         EndApplication();
         return false;
     }
-    platform_.seedRandom();
+    platform_.SeedRandom();
     UpdateReminder(platform_, links_);
-    MainWindow* window = mainWindow();
+    MainWindow* window = LoadMainWindow();
     CentreOnScreen(window);
     window->show();
-    window->ArrangeAdvertisements(AdvertisingDraw(platform_.random()));
+    window->ArrangeAdvertisements(AdvertisingDraw(platform_.Random()));
     return true;
 }
 
-MainWindow* ZodiacApp::mainWindow() {
+MainWindow* ZodiacApp::LoadMainWindow() {
     if (!mainWindow_) {
         mainWindow_ = new MainWindow(platform_, links_, command_, state_);
         AnswerWindow(mainWindow_);
-        connect(mainWindow_, &MainWindow::resultReady, this, &ZodiacApp::ShowResult);
+        connect(mainWindow_, &MainWindow::ResultReady, this, &ZodiacApp::ShowResult);
     }
     return mainWindow_;
 }
 
-ResultWindow* ZodiacApp::resultWindow() {
+ResultWindow* ZodiacApp::LoadResultWindow() {
     if (!resultWindow_) {
         resultWindow_ = new ResultWindow(links_);
         AnswerWindow(resultWindow_);
-        connect(resultWindow_, &ResultWindow::backRequested, this, [this] { mainWindow()->show(); });
-        connect(resultWindow_, &ResultWindow::printRequested, this, &ZodiacApp::OpenReport);
+        connect(resultWindow_, &ResultWindow::BackRequested, this, [this] { LoadMainWindow()->show(); });
+        connect(resultWindow_, &ResultWindow::PrintRequested, this, &ZodiacApp::OpenReport);
         CentreOnScreen(resultWindow_);
     }
     return resultWindow_;
 }
 
-MainWindow* ZodiacApp::loadedMainWindow() const { return mainWindow_; }
-ResultWindow* ZodiacApp::loadedResultWindow() const { return resultWindow_; }
-ExitScreen* ZodiacApp::loadedExitScreen() const { return exitScreen_; }
+MainWindow* ZodiacApp::LoadedMainWindow() const { return mainWindow_; }
+ResultWindow* ZodiacApp::LoadedResultWindow() const { return resultWindow_; }
+ExitScreen* ZodiacApp::LoadedExitScreen() const { return exitScreen_; }
 
 void ZodiacApp::AnswerWindow(ZodiacWindow* window) {
-    connect(window, &ZodiacWindow::aboutRequested, this, [this, window] { ShowAbout(window); });
-    connect(window, &ZodiacWindow::closing, this, [this, window](bool forGood) { WindowClosing(window, forGood); });
+    connect(window, &ZodiacWindow::AboutRequested, this, [this, window] { ShowAbout(window); });
+    connect(window, &ZodiacWindow::Closing, this, [this, window](bool forGood) { WindowClosing(window, forGood); });
 }
 
 void ZodiacApp::ShowAbout(QWidget* parent) {
@@ -75,7 +75,7 @@ void ZodiacApp::ShowAbout(QWidget* parent) {
     about.exec();
 }
 
-void ZodiacApp::ShowResult() { resultWindow()->Show(state_); }
+void ZodiacApp::ShowResult() { LoadResultWindow()->Show(state_); }
 
 void ZodiacApp::OpenReport() {
     // Print is offered only by the result window, which shows the user's reading.
@@ -100,8 +100,8 @@ void ZodiacApp::HandOver() {
     if (!exitScreen_) {
         exitScreen_ = new ExitScreen(platform_, links_);
         ExitScreen* const screen = exitScreen_;
-        connect(screen, &ExitScreen::leaveRequested, this, &ZodiacApp::EndApplication);
-        connect(screen, &ExitScreen::closed, this, [this, screen] {
+        connect(screen, &ExitScreen::LeaveRequested, this, &ZodiacApp::EndApplication);
+        connect(screen, &ExitScreen::Closed, this, [this, screen] {
             Forget(screen);
             if (!ending_) EndApplication();
         });
@@ -123,7 +123,7 @@ void ZodiacApp::EndApplication() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isWindow() && !qobject_cast<QMenu*>(window)) window->close();
     }
-    platform_.endProcess();
+    platform_.EndProcess();
 }
 
 }  // namespace zodiac

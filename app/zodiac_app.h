@@ -37,11 +37,11 @@ public:
 
     // Windows are created on first use. A window that has been closed is gone
     // from the moment it closes, even before Qt deletes it, and is never shown again.
-    MainWindow* mainWindow();
-    ResultWindow* resultWindow();
-    MainWindow* loadedMainWindow() const;
-    ResultWindow* loadedResultWindow() const;
-    ExitScreen* loadedExitScreen() const;
+    MainWindow* LoadMainWindow();
+    ResultWindow* LoadResultWindow();
+    MainWindow* LoadedMainWindow() const;
+    ResultWindow* LoadedResultWindow() const;
+    ExitScreen* LoadedExitScreen() const;
 
     // Closes every window, each running its own closing, then ends the program.
     void EndApplication();

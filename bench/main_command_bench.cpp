@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     zodiac::testing::FakePlatform platform;
     zodiac::ZodiacApp app(platform, QStringLiteral("https://www.example.org"));
     app.Start();
-    zodiac::MainWindow* main = app.mainWindow();
+    zodiac::MainWindow* main = app.LoadMainWindow();
     zodiac::testing::Child<QLineEdit>(main, "txtMaleName")->setText(QStringLiteral("Ann"));
     zodiac::testing::Child<QComboBox>(main, "cboMaleMonth")->setCurrentIndex(2);
     zodiac::testing::Child<QComboBox>(main, "CboMaleDate")->setCurrentIndex(4);
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
         PaintSeen paint;
         timer.start();
         main->cmdProceed_Click();
-        zodiac::ResultWindow* result = app.loadedResultWindow();
+        zodiac::ResultWindow* result = app.LoadedResultWindow();
         result->installEventFilter(&paint);
         while (!paint.seen) QApplication::processEvents(QEventLoop::AllEvents, 5);
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);

@@ -32,9 +32,9 @@ QPixmap CompiledPng(const QString& resource) {
     return picture;
 }
 
-QPixmap ImageList::picture(int position) const { return CompiledPng(entry(position).resource); }
+QPixmap ImageList::Picture(int position) const { return CompiledPng(entry(position).resource); }
 
-std::optional<int> ImageList::find(const QString& key) const {
+std::optional<int> ImageList::Find(const QString& key) const {
     for (int position = 1; position <= count(); ++position) {
         if (entry(position).key == key) return position;
     }
@@ -80,8 +80,8 @@ const ImageList& JapaneseSymbols() {
 QPixmap SymbolPicture(AnimalSign sign) {
     const std::string_view name = Name(sign);
     // Every sign has its picture: the list holds the twelve English names.
-    return JapaneseSymbols().picture(
-        *JapaneseSymbols().find(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
+    return JapaneseSymbols().Picture(
+        *JapaneseSymbols().Find(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
 }
 
 }  // namespace zodiac

@@ -22,9 +22,9 @@ public:
 
     int count() const { return static_cast<int>(entries_.size()); }
     const Entry& entry(int position) const { return entries_.at(static_cast<std::size_t>(position - 1)); }  // 1-based
-    QPixmap picture(int position) const;
+    QPixmap Picture(int position) const;
     // The first entry whose key equals `key` exactly.
-    std::optional<int> find(const QString& key) const;
+    std::optional<int> Find(const QString& key) const;
 
 private:
     std::vector<Entry> entries_;

@@ -54,7 +54,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() != Qt::LeftButton || !pressed_) return;
     pressed_ = false;
-    if (rect().contains(event->position().toPoint())) emit clicked();
+    if (rect().contains(event->position().toPoint())) emit Clicked();
 }
 
 }  // namespace zodiac

@@ -14,7 +14,7 @@ public:
     explicit LinkLabel(const QString& text, double points = 8.25, QWidget* parent = nullptr);
 
 signals:
-    void clicked();
+    void Clicked();
 
 protected:
     void enterEvent(QEnterEvent* event) override;

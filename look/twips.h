@@ -13,7 +13,7 @@ constexpr int Px(int twips) { return (twips + 7) / 15; }
 
 struct Twips {
     int left, top, width, height;
-    QRect toPixels() const { return {Px(left), Px(top), Px(width), Px(height)}; }
+    QRect ToPixels() const { return {Px(left), Px(top), Px(width), Px(height)}; }
 };
 
 // Sets the name, parent and twips rectangle of a control and shows it in its parent.
@@ -21,7 +21,7 @@ template <typename W>
 W* Place(W* widget, QWidget* parent, const char* name, Twips rect) {
     widget->setParent(parent);
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect.toPixels());
+    widget->setGeometry(rect.ToPixels());
     return widget;
 }
 

@@ -25,23 +25,23 @@ public:
 
     virtual ~Platform() = default;
 
-    virtual void showMessage(QWidget* parent, const QString& text, Icon icon) = 0;
+    virtual void ShowMessage(QWidget* parent, const QString& text, Icon icon) = 0;
     // A Yes/No question; true for Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& text, Icon icon) = 0;
+    virtual bool AskYesNo(QWidget* parent, const QString& text, Icon icon) = 0;
     // Opens the address in the default browser; failures are silent.
-    virtual void openWebAddress(const QUrl& address) = 0;
-    virtual QDate today() = 0;
-    virtual void seedRandom() = 0;
+    virtual void OpenWebAddress(const QUrl& address) = 0;
+    virtual QDate Today() = 0;
+    virtual void SeedRandom() = 0;
     // A random number in [0, 1).
-    virtual double random() = 0;
-    virtual QString settingValue(const QString& section, const QString& key) = 0;
-    virtual void setSettingValue(const QString& section, const QString& key, const QString& value) = 0;
+    virtual double Random() = 0;
+    virtual QString SettingValue(const QString& section, const QString& key) = 0;
+    virtual void SetSettingValue(const QString& section, const QString& key, const QString& value) = 0;
     // The chosen file, or empty when the user cancelled.
-    virtual QString askSaveFileName(QWidget* parent, const SaveDialogRequest& request) = 0;
+    virtual QString AskSaveFileName(QWidget* parent, const SaveDialogRequest& request) = 0;
     // False when the user cancelled; `selectionAvailable` offers printing the selection.
-    virtual bool askPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) = 0;
+    virtual bool AskPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) = 0;
     // Ends the program once every window has gone.
-    virtual void endProcess() = 0;
+    virtual void EndProcess() = 0;
 };
 
 }  // namespace zodiac

@@ -18,8 +18,8 @@
 #include <algorithm>
 #include <chrono>
 
-#include "os/file_writing.h"
 #include "core/program_name.h"
+#include "os/file_writing.h"
 
 namespace zodiac {
 namespace {
@@ -154,27 +154,27 @@ bool StoreSetting(QSettings& stored, const QString& key, const QString& value) {
 QtPlatform::QtPlatform(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
 QtPlatform::~QtPlatform() = default;
 
-void QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon) {
+void QtPlatform::ShowMessage(QWidget* parent, const QString& text, Icon icon) {
     RunMessageBox(parent, ToQt(icon), kApplicationTitle, Lines(text), QMessageBox::Ok);
 }
 
-bool QtPlatform::askYesNo(QWidget* parent, const QString& text, Icon icon) {
+bool QtPlatform::AskYesNo(QWidget* parent, const QString& text, Icon icon) {
     return RunMessageBox(parent, ToQt(icon), kApplicationTitle, Lines(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
-void QtPlatform::openWebAddress(const QUrl& address) { QDesktopServices::openUrl(address); }
+void QtPlatform::OpenWebAddress(const QUrl& address) { QDesktopServices::openUrl(address); }
 
-QDate QtPlatform::today() { return QDate::currentDate(); }
+QDate QtPlatform::Today() { return QDate::currentDate(); }
 
-void QtPlatform::seedRandom() {
+void QtPlatform::SeedRandom() {
     generator_.seed(
         static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
-double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }
+double QtPlatform::Random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }
 
-QSettings& QtPlatform::settings() {
+QSettings& QtPlatform::SettingsFile() {
     // Per user, under the executable's own name, or in the file we were given.
     if (!settings_) {
         const QString name = QCoreApplication::applicationName();
@@ -185,18 +185,18 @@ QSettings& QtPlatform::settings() {
     return *settings_;
 }
 
-QString QtPlatform::settingValue(const QString& section, const QString& key) {
-    return settings().value(section + QLatin1Char('/') + key).toString();
+QString QtPlatform::SettingValue(const QString& section, const QString& key) {
+    return SettingsFile().value(section + QLatin1Char('/') + key).toString();
 }
 
-void QtPlatform::setSettingValue(const QString& section, const QString& key, const QString& value) {
+void QtPlatform::SetSettingValue(const QString& section, const QString& key, const QString& value) {
     // QSettings would rewrite a file it could not fully read without the lines it
     // did not understand; such a file is left exactly as it is.
-    if (settings().status() == QSettings::FormatError) return;
-    StoreSetting(settings(), section + QLatin1Char('/') + key, value);  // a failure goes unreported
+    if (SettingsFile().status() == QSettings::FormatError) return;
+    StoreSetting(SettingsFile(), section + QLatin1Char('/') + key, value);  // a failure goes unreported
 }
 
-QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
+QString QtPlatform::AskSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
     // The user's documents the first time, then the folder last saved to, for
     // as long as the program runs; never wherever the program was started from.
     QString folder = lastSaveFolder_;
@@ -218,7 +218,7 @@ QString QtPlatform::askSaveFileName(QWidget* parent, const SaveDialogRequest& re
     return chosen;
 }
 
-bool QtPlatform::askPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) {
+bool QtPlatform::AskPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) {
     PrintDialog dialog(&printer, parent);
     // The report is printed whole or as the selection; it has no page range to offer.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -229,6 +229,6 @@ bool QtPlatform::askPrintSettings(QWidget* parent, QPrinter& printer, bool selec
     return true;
 }
 
-void QtPlatform::endProcess() { QCoreApplication::exit(0); }
+void QtPlatform::EndProcess() { QCoreApplication::exit(0); }
 
 }  // namespace zodiac

@@ -15,20 +15,20 @@ public:
     explicit QtPlatform(QString settingsFile = {});
     ~QtPlatform() override;
 
-    void showMessage(QWidget* parent, const QString& text, Icon icon) override;
-    bool askYesNo(QWidget* parent, const QString& text, Icon icon) override;
-    void openWebAddress(const QUrl& address) override;
-    QDate today() override;
-    void seedRandom() override;
-    double random() override;
-    QString settingValue(const QString& section, const QString& key) override;
-    void setSettingValue(const QString& section, const QString& key, const QString& value) override;
-    QString askSaveFileName(QWidget* parent, const SaveDialogRequest& request) override;
-    bool askPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
-    void endProcess() override;
+    void ShowMessage(QWidget* parent, const QString& text, Icon icon) override;
+    bool AskYesNo(QWidget* parent, const QString& text, Icon icon) override;
+    void OpenWebAddress(const QUrl& address) override;
+    QDate Today() override;
+    void SeedRandom() override;
+    double Random() override;
+    QString SettingValue(const QString& section, const QString& key) override;
+    void SetSettingValue(const QString& section, const QString& key, const QString& value) override;
+    QString AskSaveFileName(QWidget* parent, const SaveDialogRequest& request) override;
+    bool AskPrintSettings(QWidget* parent, QPrinter& printer, bool selectionAvailable) override;
+    void EndProcess() override;
 
 private:
-    QSettings& settings();
+    QSettings& SettingsFile();
 
     std::mt19937 generator_;
     QString settingsFile_;

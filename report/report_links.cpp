@@ -113,7 +113,7 @@ bool ReportLinks::eventFilter(QObject* watched, QEvent* event) {
                 const auto target = event->type() == QEvent::MouseButtonPress && !sameClick
                                         ? AddressAt(press->position().toPoint())
                                         : std::nullopt;
-                if (target && target->toString().size() <= kLongestOpenedAddress) platform_.openWebAddress(*target);
+                if (target && target->toString().size() <= kLongestOpenedAddress) platform_.OpenWebAddress(*target);
             }
         } else if (event->type() == QEvent::MouseMove) {
             const auto* move = static_cast<QMouseEvent*>(event);

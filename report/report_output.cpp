@@ -12,9 +12,9 @@
 #include <QTextEdit>
 #include <memory>
 
-#include "os/file_writing.h"
 #include "core/program_name.h"
 #include "core/report_text.h"
+#include "os/file_writing.h"
 #include "platform/platform.h"
 #include "report/report_runs.h"
 
@@ -101,11 +101,11 @@ void SaveReport(Platform& platform, QWidget* parent, const QTextEdit& box) {
     request.confirmOverwrite = true;
     request.folderMustExist = true;
     request.title = kApplicationTitle;
-    const QString path = platform.askSaveFileName(parent, request);
+    const QString path = platform.AskSaveFileName(parent, request);
     if (path.isEmpty()) return;  // cancelled
 
     if (const WriteResult written = WriteWholeFile(path, ReportRtf(box)); !written.ok()) {
-        platform.showMessage(parent,
+        platform.ShowMessage(parent,
                              QStringLiteral("The report could not be saved to %1.\n%2")
                                  .arg(QDir::toNativeSeparators(path), Sentence(written.reason())),
                              Platform::Icon::Critical);
@@ -115,7 +115,7 @@ void SaveReport(Platform& platform, QWidget* parent, const QTextEdit& box) {
 void PrintReport(Platform& platform, QWidget* parent, const QTextEdit& box, QPrinter& printer) {
     const bool selection = box.textCursor().hasSelection();
     printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
-    if (!platform.askPrintSettings(parent, printer, selection)) return;
+    if (!platform.AskPrintSettings(parent, printer, selection)) return;
     // The dialog offers the selection chosen, but the user may switch to the whole report.
     const std::unique_ptr<QTextDocument> document = PrintedDocument(box, printer.printRange() == QPrinter::Selection);
     // A document with a page size of its own is printed page by page as laid out;
@@ -125,7 +125,7 @@ void PrintReport(Platform& platform, QWidget* parent, const QTextEdit& box, QPri
     document->setPageSize(QSizeF(page.width() * dpi, page.height() * dpi));
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         if (const WriteResult printed = PrintToPdfFile(*document, printer); !printed.ok()) {
-            platform.showMessage(
+            platform.ShowMessage(
                 parent,
                 QStringLiteral("The report could not be printed to %1.\n%2")
                     .arg(QDir::toNativeSeparators(printer.outputFileName()), Sentence(printed.reason())),
@@ -137,7 +137,7 @@ void PrintReport(Platform& platform, QWidget* parent, const QTextEdit& box, QPri
     // QTextDocument::print gives up silently when the printer will not start,
     // and the user would wait for a page that never comes.
     if (printer.printerState() == QPrinter::Error) {
-        platform.showMessage(parent, PrinterFailure(printer), Platform::Icon::Critical);
+        platform.ShowMessage(parent, PrinterFailure(printer), Platform::Icon::Critical);
     }
 }
 

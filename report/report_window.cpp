@@ -64,9 +64,9 @@ ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const Reading& u
     SetColours(RTB, ToQt(report_style::kValue), Qt::white);
     FitTexts(this);
 
-    connect(Label14, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
-    connect(Label1, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
-    connect(Label16, &LinkLabel::clicked, this, [&links] { links.OpenFullyBrandedPage(); });
+    connect(Label14, &LinkLabel::Clicked, this, [&links] { links.OpenHomePage(); });
+    connect(Label1, &LinkLabel::Clicked, this, [&links] { links.OpenHomePage(); });
+    connect(Label16, &LinkLabel::Clicked, this, [&links] { links.OpenFullyBrandedPage(); });
     connect(cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
 

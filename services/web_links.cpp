@@ -10,7 +10,7 @@ QUrl WebLinks::PageAddress(const QString& key) const {
     return QUrl(siteBase_ + QStringLiteral("/qorvel-zodiac/ssd.php?page=") + key);
 }
 
-void WebLinks::OpenPage(const char* key) { platform_.openWebAddress(PageAddress(QString::fromLatin1(key))); }
+void WebLinks::OpenPage(const char* key) { platform_.OpenWebAddress(PageAddress(QString::fromLatin1(key))); }
 
 void WebLinks::OpenHomePage() { OpenPage("home-page"); }
 void WebLinks::OpenHelpPage() { OpenPage("help-web-page"); }

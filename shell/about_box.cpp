@@ -61,8 +61,8 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
 
     FitTexts(this);
 
-    connect(lblHomePage, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
-    connect(lblCoBrand, &LinkLabel::clicked, this, [&links] { links.OpenFullyBrandedPage(); });
+    connect(lblHomePage, &LinkLabel::Clicked, this, [&links] { links.OpenHomePage(); });
+    connect(lblCoBrand, &LinkLabel::Clicked, this, [&links] { links.OpenFullyBrandedPage(); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -84,8 +84,8 @@ ExitScreen::ExitScreen(Platform& platform, WebLinks& links) : platform_(platform
     lblNagScreen2Caption->setFont(VerdanaFont(12, true));
     picNagscreen2Icon->setPixmap(CompiledPng(QStringLiteral(":/app_icon_32.png")));
     picNagscreen2Icon->setAlignment(Qt::AlignCenter);
-    platform_.seedRandom();
-    const int drawn = static_cast<int>(4 * platform_.random());
+    platform_.SeedRandom();
+    const int drawn = static_cast<int>(4 * platform_.Random());
     Label2->setText(kSupportMessages[std::clamp(drawn, 0, 3)]);
     Label2->setWordWrap(true);
     Label3->setText(QStringLiteral(
@@ -108,8 +108,8 @@ ExitScreen::ExitScreen(Platform& platform, WebLinks& links) : platform_(platform
         box->installEventFilter(this);
     }
     connect(cmdSubmit, &QPushButton::clicked, this, &ExitScreen::cmdSubmit_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &ExitScreen::leaveRequested);
-    connect(lblGoToHome, &LinkLabel::clicked, this, [this] { links_.OpenSoftwarePage(); });
+    connect(cmdClose, &QPushButton::clicked, this, &ExitScreen::LeaveRequested);
+    connect(lblGoToHome, &LinkLabel::Clicked, this, [this] { links_.OpenSoftwarePage(); });
     connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) {
         if (!ticked) return;  // unticking below comes back here and does nothing
         Check1->setChecked(false);
@@ -135,7 +135,7 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             if ((watched == txtEmail || watched == txtFriendEmail) &&
                 static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
-                platform_.showMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
+                platform_.ShowMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
                                       Platform::Icon::Critical);
                 static_cast<QWidget*>(watched)->setFocus();
                 return true;  // the blank never reaches the box
@@ -147,7 +147,7 @@ bool ExitScreen::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ExitScreen::Refuse(const QString& message) { platform_.showMessage(this, message, Platform::Icon::Critical); }
+void ExitScreen::Refuse(const QString& message) { platform_.ShowMessage(this, message, Platform::Icon::Critical); }
 
 void ExitScreen::cmdSubmit_Click() {
     // The message's lines are sent separated by CR LF, as typed in a Windows text box.
@@ -181,12 +181,12 @@ void ExitScreen::SendTellAFriend() {
         if (check.value.isEmpty() || check.value == check.placeholder)
             return Refuse(QString::fromLatin1(check.message));
     }
-    platform_.openWebAddress(TellAFriendAddress(links_.siteBase(), kept_));
+    platform_.OpenWebAddress(TellAFriendAddress(links_.siteBase(), kept_));
 }
 
 void ExitScreen::closeEvent(QCloseEvent* event) {
     event->accept();
-    emit closed();
+    emit Closed();
 }
 
 }  // namespace zodiac

@@ -33,9 +33,9 @@ public:
 
 signals:
     // Close: the user leaves the program.
-    void leaveRequested();
+    void LeaveRequested();
     // The screen has closed, by its button or by the window's own close.
-    void closed();
+    void Closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

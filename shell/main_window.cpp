@@ -99,8 +99,8 @@ void MainWindow::BuildControls() {
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
     Frame2->PlaceInTabOrder(cboMaleYear, cmdProceed);
     connect(cmdProceed, &QPushButton::clicked, this, &MainWindow::cmdProceed_Click);
-    connect(Label1, &LinkLabel::clicked, this, [this] { links_.OpenHomePage(); });
-    connect(Label2, &LinkLabel::clicked, this, [this] { links_.OpenHomePage(); });
+    connect(Label1, &LinkLabel::Clicked, this, [this] { links_.OpenHomePage(); });
+    connect(Label2, &LinkLabel::Clicked, this, [this] { links_.OpenHomePage(); });
 }
 
 void MainWindow::BuildMenus() {
@@ -124,7 +124,7 @@ bool MainWindow::ValidateInput() {
     // Only the user's own section is checked. A name of blanks passes here and
     // becomes the empty name once trimmed.
     if (txtMaleName->text().isEmpty()) {
-        platform_.showMessage(this, kMessages.noName, Platform::Icon::Information);
+        platform_.ShowMessage(this, kMessages.noName, Platform::Icon::Information);
         txtMaleName->setFocus();
         return false;
     }
@@ -133,11 +133,11 @@ bool MainWindow::ValidateInput() {
     const int month = cboMaleMonth->currentIndex();  // 0 for January
     const bool leap = year % 4 == 0;                 // exact for 1936 to 2008
     if (month == 1 && day >= (leap ? 29 : 28)) {
-        platform_.showMessage(this, kMessages.february, Platform::Icon::Information);
+        platform_.ShowMessage(this, kMessages.february, Platform::Icon::Information);
         return false;
     }
     if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
-        platform_.showMessage(this, kMessages.thirtyDays, Platform::Icon::Information);
+        platform_.ShowMessage(this, kMessages.thirtyDays, Platform::Icon::Information);
         return false;
     }
     return true;
@@ -146,7 +146,7 @@ bool MainWindow::ValidateInput() {
 void MainWindow::cmdProceed_Click() {
     if (!ValidateInput()) return;
     command_.Run(EntryOf(txtMaleName, CboMaleDate, cboMaleMonth, cboMaleYear), Frame2->Entry(), state_);
-    emit resultReady();
+    emit ResultReady();
     hide();
 }
 

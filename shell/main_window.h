@@ -33,7 +33,7 @@ public:
 
 signals:
     // The main command has run and left its findings in the state, for the result window to show.
-    void resultReady();
+    void ResultReady();
 
 private:
     void BuildControls();

@@ -39,7 +39,7 @@ QPlainTextEdit* PlaceTextBox(QWidget* parent, const char* name, Twips rect) {
     // The text wraps at the box's width; a bar to scroll it sideways would take the room of a line.
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetColours(box, colour::kOrange, colour::kWindow);
-    box->FitInto(rect.toPixels());
+    box->FitInto(rect.ToPixels());
     return box;
 }
 
@@ -50,9 +50,9 @@ void FillProfile(const ProfileBoxes& boxes, const SignProfile* profile) {
 
 void ShowAnimalPicture(QLabel* box, const SignProfile* profile) {
     const auto position =
-        profile ? AnimalPictures().find(ToQString((*profile)[ProfileField::WesternZodiacSign])) : std::nullopt;
+        profile ? AnimalPictures().Find(ToQString((*profile)[ProfileField::WesternZodiacSign])) : std::nullopt;
     if (position) {
-        box->setPixmap(AnimalPictures().picture(*position));
+        box->setPixmap(AnimalPictures().Picture(*position));
     } else {
         box->clear();
     }

@@ -139,7 +139,7 @@ void ResultWindow::BuildVisible(QWidget* client) {
     YourPicture->setAccessibleName(QStringLiteral("Picture of your animal sign"));
     picJapaneseSignSymbol->setAccessibleName(QStringLiteral("Japanese sign symbol"));
 
-    connect(Label1, &LinkLabel::clicked, this, [this] { links_.OpenHomePage(); });
+    connect(Label1, &LinkLabel::Clicked, this, [this] { links_.OpenHomePage(); });
     connect(cmdBack, &QPushButton::clicked, this, &ResultWindow::cmdBack_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ResultWindow::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &ResultWindow::cmdExit_Click);
@@ -178,11 +178,11 @@ void ResultWindow::Show(const ZodiacState& state) {
 }
 
 void ResultWindow::cmdBack_Click() {
-    emit backRequested();
+    emit BackRequested();
     CloseToGoBack();
 }
 
-void ResultWindow::cmdPrint_Click() { emit printRequested(); }
+void ResultWindow::cmdPrint_Click() { emit PrintRequested(); }
 
 void ResultWindow::cmdExit_Click() { close(); }
 

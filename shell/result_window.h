@@ -35,9 +35,9 @@ public:
 
 signals:
     // Back: the main window shows again as this one closes.
-    void backRequested();
+    void BackRequested();
     // Print: the report of the reading shown.
-    void printRequested();
+    void PrintRequested();
 
 private:
     void BuildVisible(QWidget* client);

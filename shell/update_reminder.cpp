@@ -24,12 +24,12 @@ bool HoldsAnything(const QString& stored) {
 
 void UpdateReminder(Platform& platform, WebLinks& links, const QLocale& locale) {
     const QString scrambledKey = EncodeSetting(kKey);
-    const QDate today = platform.today();
+    const QDate today = platform.Today();
     const auto storeToday = [&] {
-        platform.setSettingValue(kSection, scrambledKey, EncodeSetting(ReminderDateText(today, locale)));
+        platform.SetSettingValue(kSection, scrambledKey, EncodeSetting(ReminderDateText(today, locale)));
     };
 
-    const QString stored = DecodeSetting(platform.settingValue(kSection, scrambledKey));
+    const QString stored = DecodeSetting(platform.SettingValue(kSection, scrambledKey));
     if (!HoldsAnything(stored)) {
         storeToday();
         return;
@@ -39,7 +39,7 @@ void UpdateReminder(Platform& platform, WebLinks& links, const QLocale& locale) 
     const qint64 difference = today.daysTo(*last);
     if (difference >= -kQuietDays && difference <= kQuietDays) return;
 
-    const bool check = platform.askYesNo(
+    const bool check = platform.AskYesNo(
         nullptr,
         QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
         Platform::Icon::Information);

@@ -32,7 +32,7 @@ void ZodiacWindow::AddWebMenus(const QString& updateCaption, const char* helpSep
     name(help->addSeparator(), helpSeparator);
     mnuUpdate = help->addAction(updateCaption, this, [this] { links_.OpenDownloadPage(); });
     name(help->addSeparator(), updateSeparator);
-    mnuAbout = help->addAction(QStringLiteral("&About Software"), this, &ZodiacWindow::aboutRequested);
+    mnuAbout = help->addAction(QStringLiteral("&About Software"), this, &ZodiacWindow::AboutRequested);
     mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"), this, [this] { links_.OpenDonatePage(); });
     // Switched off, as it has always been; nothing switches it on.
     mnumakemoney =
@@ -53,8 +53,8 @@ std::pair<LinkLabel*, LinkLabel*> ZodiacWindow::PlaceOffers(QWidget* frame, Twip
         label->setWordWrap(true);
         SetColours(label, colour::kOrange, colour::kWindow);
     }
-    connect(coBrand, &LinkLabel::clicked, this, [this] { links_.OpenCoBrandPage(); });
-    connect(fullBrand, &LinkLabel::clicked, this, [this] { links_.OpenFullyBrandedPage(); });
+    connect(coBrand, &LinkLabel::Clicked, this, [this] { links_.OpenCoBrandPage(); });
+    connect(fullBrand, &LinkLabel::Clicked, this, [this] { links_.OpenFullyBrandedPage(); });
     return {coBrand, fullBrand};
 }
 
@@ -69,7 +69,7 @@ void ZodiacWindow::CloseToGoBack() {
 }
 
 void ZodiacWindow::closeEvent(QCloseEvent* event) {
-    emit closing(!goingBack_);
+    emit Closing(!goingBack_);
     event->accept();
 }
 

@@ -19,10 +19,10 @@ class ZodiacWindow : public QMainWindow {
     Q_OBJECT
 signals:
     // Help > About Software.
-    void aboutRequested();
+    void AboutRequested();
     // The window is closing, for good or (not `forGood`) only to go back to the
     // main window; either way it is gone.
-    void closing(bool forGood);
+    void Closing(bool forGood);
 
 protected:
     // The client area has a fixed size; the window adds the menu bar above it.

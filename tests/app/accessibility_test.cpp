@@ -98,11 +98,11 @@ private slots:
             });
         };
         checkOnTop();
-        QCOMPARE(platform.askSaveFileName(nullptr, {}), QString());
+        QCOMPARE(platform.AskSaveFileName(nullptr, {}), QString());
         QPrinter printer;
         printer.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
         checkOnTop();
-        QVERIFY(!platform.askPrintSettings(nullptr, printer, false));
+        QVERIFY(!platform.AskPrintSettings(nullptr, printer, false));
         QCOMPARE(checked, 2);
     }
 
@@ -159,12 +159,12 @@ private slots:
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         AboutBox about(program.app.links());
         ReportWindow report(program.platform, program.app.links(), *program.app.state().user);
-        if (window == u"exit") program.app.loadedResultWindow()->close();
+        if (window == u"exit") program.app.LoadedResultWindow()->close();
         QWidget* const shown = window == u"main"     ? static_cast<QWidget*>(program.main())
-                               : window == u"result" ? program.app.loadedResultWindow()
+                               : window == u"result" ? program.app.LoadedResultWindow()
                                : window == u"about"  ? &about
                                : window == u"report" ? static_cast<QWidget*>(&report)
-                                                     : program.app.loadedExitScreen();
+                                                     : program.app.LoadedExitScreen();
         shown->show();
         shown->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(shown));
@@ -194,7 +194,7 @@ private slots:
         QFETCH(QString, window);
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* result = program.app.loadedResultWindow();
+        ResultWindow* result = program.app.LoadedResultWindow();
         ReportWindow report(program.platform, program.app.links(), *program.app.state().user);
         QWidget* const shown = window == u"report" ? static_cast<QWidget*>(&report) : result;
         QPushButton* const print =
@@ -224,13 +224,13 @@ private slots:
         // Through the window, as the keyboard would, so that shortcuts are looked up.
         QTest::keyClick(program.main()->windowHandle(), Qt::Key_J, Qt::AltModifier);
         // A button's access key clicks it the way a mouse would, a moment later.
-        QTRY_VERIFY(program.app.loadedResultWindow() && program.app.loadedResultWindow()->isVisible());
-        ResultWindow* result = program.app.loadedResultWindow();
+        QTRY_VERIFY(program.app.LoadedResultWindow() && program.app.LoadedResultWindow()->isVisible());
+        ResultWindow* result = program.app.LoadedResultWindow();
         result->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(result));
         QTest::keyClick(result->windowHandle(), Qt::Key_B, Qt::AltModifier);
         QTRY_VERIFY(program.main()->isVisible());
-        QTRY_VERIFY(!program.app.loadedResultWindow());
+        QTRY_VERIFY(!program.app.LoadedResultWindow());
     }
 };
 

@@ -15,13 +15,13 @@ inline void ForEveryWindow(const std::function<void(QWidget*)>& check) {
     Program program;
     check(program.main());
     program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-    check(program.app.loadedResultWindow());
+    check(program.app.LoadedResultWindow());
     AboutBox about(program.app.links());
     check(&about);
     ReportWindow report(program.platform, program.app.links(), *program.app.state().user);
     check(&report);
-    program.app.loadedResultWindow()->close();
-    check(program.app.loadedExitScreen());
+    program.app.LoadedResultWindow()->close();
+    check(program.app.LoadedExitScreen());
 }
 
 }  // namespace zodiac::testing

@@ -140,13 +140,13 @@ private slots:
     void thePicturesAreMadeForTheScale() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* result = program.app.loadedResultWindow();
+        ResultWindow* result = program.app.LoadedResultWindow();
         ExpectSharp(Child<QLabel>(result, "YourPicture"), {200, 200});
         ExpectSharp(Child<QLabel>(result, "picJapaneseSignSymbol"), {56, 56});
         AboutBox about(program.app.links());
         ExpectSharp(Child<QLabel>(&about, "Picture1"), {32, 32});
         result->close();
-        ExpectSharp(Child<QLabel>(program.app.loadedExitScreen(), "picNagscreen2Icon"), {32, 32});
+        ExpectSharp(Child<QLabel>(program.app.LoadedExitScreen(), "picNagscreen2Icon"), {32, 32});
     }
 
     // The result's boxes of several lines show whole lines, no top half of the
@@ -155,9 +155,9 @@ private slots:
     void theBoxesOfSeveralLinesShowWholeLines_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QRect>("room");
-        QTest::newRow("positive traits") << "txtMalePositiveTraits" << Twips{2160, 1560, 4335, 735}.toPixels();
-        QTest::newRow("negative traits") << "txtMaleNegativeTraits" << Twips{2160, 2400, 4335, 735}.toPixels();
-        QTest::newRow("element") << "txtMaleElementDescription" << Twips{120, 800, 2775, 950}.toPixels();
+        QTest::newRow("positive traits") << "txtMalePositiveTraits" << Twips{2160, 1560, 4335, 735}.ToPixels();
+        QTest::newRow("negative traits") << "txtMaleNegativeTraits" << Twips{2160, 2400, 4335, 735}.ToPixels();
+        QTest::newRow("element") << "txtMaleElementDescription" << Twips{120, 800, 2775, 950}.ToPixels();
     }
 
     void theBoxesOfSeveralLinesShowWholeLines() {
@@ -165,7 +165,7 @@ private slots:
         QFETCH(QRect, room);
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* result = program.app.loadedResultWindow();
+        ResultWindow* result = program.app.LoadedResultWindow();
         QVERIFY(QTest::qWaitForWindowExposed(result));
         auto* lines = result->findChild<QPlainTextEdit*>(box);
         QVERIFY(lines);
@@ -256,7 +256,7 @@ private slots:
     void aCaptionWithoutRoomShrinksItsFont() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* result = program.app.loadedResultWindow();
+        ResultWindow* result = program.app.LoadedResultWindow();
         QLabel* caption = Label(result, "Label14");
         QVERIFY(caption->font().pixelSize() < 13);
         QVERIFY(caption->geometry().right() < Child<QLineEdit>(result, "txtMaleWesternZodiacSign")->geometry().left());

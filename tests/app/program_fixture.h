@@ -26,7 +26,7 @@ struct Program {
     ZodiacApp app{platform, QString::fromLatin1(kSiteBase)};
 
     Program() { app.Start(); }
-    MainWindow* main() { return app.mainWindow(); }
+    MainWindow* main() { return app.LoadMainWindow(); }
 
     // Enters the user's section (month 1 to 12) and presses the main command's button.
     void Run(const QString& name, int day, int month, int year) {

@@ -1132,7 +1132,7 @@ private slots:
                 report->reject();
             }
         });
-        Child<QPushButton>(program.app.loadedResultWindow(), "cmdPrint")->click();
+        Child<QPushButton>(program.app.LoadedResultWindow(), "cmdPrint")->click();
         const QByteArray expected = ReadFile(windowsFile);
         QVERIFY(QString::fromStdString(ReadRtfText(expected.toStdString()))
                     .startsWith(QStringLiteral("Name: Ann\n\nDate of Birth: 5 %1 1975\n").arg(name)));

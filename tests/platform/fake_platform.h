@@ -41,8 +41,8 @@ public:
     std::function<void()> whilePrinting;  // runs while the print dialog is open
     int ended = 0;
 
-    void showMessage(QWidget*, const QString& text, Icon icon) override { messages.push_back({text, icon}); }
-    bool askYesNo(QWidget*, const QString& text, Icon icon) override {
+    void ShowMessage(QWidget*, const QString& text, Icon icon) override { messages.push_back({text, icon}); }
+    bool AskYesNo(QWidget*, const QString& text, Icon icon) override {
         questions.push_back({text, icon});
         if (whileAsking) whileAsking();
         if (answers.empty()) return false;
@@ -50,29 +50,29 @@ public:
         answers.pop_front();
         return answer;
     }
-    void openWebAddress(const QUrl& address) override { opened << address.toString(QUrl::FullyEncoded); }
-    QDate today() override { return todayIs; }
-    void seedRandom() override { ++seeds; }
-    double random() override {
+    void OpenWebAddress(const QUrl& address) override { opened << address.toString(QUrl::FullyEncoded); }
+    QDate Today() override { return todayIs; }
+    void SeedRandom() override { ++seeds; }
+    double Random() override {
         if (draws.empty()) return 0.0;
         const double r = draws.front();
         draws.pop_front();
         return r;
     }
-    QString settingValue(const QString& section, const QString& key) override {
+    QString SettingValue(const QString& section, const QString& key) override {
         return settings.value(section + '/' + key);
     }
-    void setSettingValue(const QString& section, const QString& key, const QString& value) override {
+    void SetSettingValue(const QString& section, const QString& key, const QString& value) override {
         settings[section + '/' + key] = value;
     }
-    QString askSaveFileName(QWidget*, const SaveDialogRequest& request) override {
+    QString AskSaveFileName(QWidget*, const SaveDialogRequest& request) override {
         saveRequests.push_back(request);
         if (saveAnswers.empty()) return {};
         QString answer = saveAnswers.front();
         saveAnswers.pop_front();
         return answer;
     }
-    bool askPrintSettings(QWidget*, QPrinter& printer, bool selectionAvailable) override {
+    bool AskPrintSettings(QWidget*, QPrinter& printer, bool selectionAvailable) override {
         printRequests.push_back(selectionAvailable);
         printRangesOffered.push_back(printer.printRange());
         if (whilePrinting) whilePrinting();
@@ -83,7 +83,7 @@ public:
         }
         return printAnswer;
     }
-    void endProcess() override { ++ended; }
+    void EndProcess() override { ++ended; }
 };
 
 }  // namespace zodiac::testing

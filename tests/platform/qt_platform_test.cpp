@@ -88,7 +88,7 @@ private slots:
             title = dialog->windowTitle();
             TypeAndEnter(dialog, dir_.filePath(QStringLiteral("ann")));
         });
-        QCOMPARE(platform.askSaveFileName(nullptr, ReportRequest()), dir_.filePath(QStringLiteral("ann.txt")));
+        QCOMPARE(platform.AskSaveFileName(nullptr, ReportRequest()), dir_.filePath(QStringLiteral("ann.txt")));
         QCOMPARE(title, QStringLiteral("Qorvel Japanese Zodiac"));
     }
 
@@ -107,7 +107,7 @@ private slots:
                 openedIn << static_cast<QFileDialog*>(dialog)->directory().absolutePath();
                 TypeAndEnter(dialog, name);
             });
-            return on.askSaveFileName(nullptr, ReportRequest());
+            return on.AskSaveFileName(nullptr, ReportRequest());
         };
         QCOMPARE(save(platform, QStringLiteral("ann.rtf")), documents + QStringLiteral("/ann.rtf"));
         QCOMPARE(save(platform, reports + QStringLiteral("/bob.rtf")), reports + QStringLiteral("/bob.rtf"));
@@ -120,7 +120,7 @@ private slots:
     void aNameWithAnExtensionKeepsIt() {
         QtPlatform platform(dir_.filePath(QStringLiteral("settings.ini")));
         OnTopDialog([&](QWidget* dialog) { TypeAndEnter(dialog, dir_.filePath(QStringLiteral("ann.rtf"))); });
-        QCOMPARE(platform.askSaveFileName(nullptr, ReportRequest()), dir_.filePath(QStringLiteral("ann.rtf")));
+        QCOMPARE(platform.AskSaveFileName(nullptr, ReportRequest()), dir_.filePath(QStringLiteral("ann.rtf")));
     }
 
     void aFolderThatDoesNotExistIsRefusedAndTheDialogStays() {
@@ -138,7 +138,7 @@ private slots:
             stayedOpen = dialog->isVisible();
             TypeAndEnter(dialog, dir_.filePath(QStringLiteral("ann-here")));
         });
-        QCOMPARE(platform.askSaveFileName(nullptr, ReportRequest()), dir_.filePath(QStringLiteral("ann-here.txt")));
+        QCOMPARE(platform.AskSaveFileName(nullptr, ReportRequest()), dir_.filePath(QStringLiteral("ann-here.txt")));
         QVERIFY(stayedOpen);
         QVERIFY2(
             refusal.contains(QStringLiteral("no-such-folder")) && refusal.contains(QStringLiteral("does not exist")),
@@ -163,7 +163,7 @@ private slots:
             stayedOpen = dialog->isVisible();
             static_cast<QDialog*>(dialog)->reject();  // then the user cancels
         });
-        QCOMPARE(platform.askSaveFileName(nullptr, ReportRequest()), QString());
+        QCOMPARE(platform.AskSaveFileName(nullptr, ReportRequest()), QString());
         QVERIFY(asked);
         QVERIFY(stayedOpen);
         QVERIFY(wholeCaption);
@@ -189,7 +189,7 @@ private slots:
             wholeCaption = ShowsCaptionWhole(message) && message->windowTitle() == u"Qorvel Japanese Zodiac";
             message->button(QMessageBox::Ok)->click();
         });
-        platform.showMessage(nullptr, text, Platform::Icon::Information);
+        platform.ShowMessage(nullptr, text, Platform::Icon::Information);
         QCOMPARE(shown, text);
         QVERIFY2(wholeCaption, qPrintable(seen));
     }
@@ -216,7 +216,7 @@ private slots:
                     offersSelection && dialog->findChild<QRadioButton*>(QStringLiteral("printSelection"))->isChecked();
                 dialog->reject();
             });
-            QVERIFY(!platform.askPrintSettings(nullptr, printer, selection));
+            QVERIFY(!platform.AskPrintSettings(nullptr, printer, selection));
             QVERIFY(!pageRange);
             QCOMPARE(offersSelection, selection);
             QCOMPARE(selectionChosen, selection);
@@ -254,22 +254,22 @@ private slots:
         QVERIFY(before.size() > 400);
         {
             QtPlatform platform(file);
-            QCOMPARE(platform.settingValue(QStringLiteral("Settings"), QStringLiteral("Duration")),
+            QCOMPARE(platform.SettingValue(QStringLiteral("Settings"), QStringLiteral("Duration")),
                      QStringLiteral("11/17/2026"));
             if (disk) {
                 disk->Fill(4096);
-                platform.setSettingValue(QStringLiteral("Settings"), QStringLiteral("Duration"),
+                platform.SetSettingValue(QStringLiteral("Settings"), QStringLiteral("Duration"),
                                          QStringLiteral("12/8/2026"));
             } else {
                 const FileSizeLimit limit(200);
-                platform.setSettingValue(QStringLiteral("Settings"), QStringLiteral("Duration"),
+                platform.SetSettingValue(QStringLiteral("Settings"), QStringLiteral("Duration"),
                                          QStringLiteral("12/8/2026"));
             }
         }
         if (!fullDisk) QCOMPARE(ReadFile(file), before);
         QtPlatform again(file);
-        QCOMPARE(again.settingValue(QStringLiteral("Settings"), QStringLiteral("Duration")), date);
-        QCOMPARE(again.settingValue(QStringLiteral("Other"), QStringLiteral("kept")), QString(400, u'x'));
+        QCOMPARE(again.SettingValue(QStringLiteral("Settings"), QStringLiteral("Duration")), date);
+        QCOMPARE(again.SettingValue(QStringLiteral("Other"), QStringLiteral("kept")), QString(400, u'x'));
     }
 };
 

@@ -83,9 +83,10 @@ private slots:
         };
         for (const QString& name : names) {
             Program program;
-            const QRect fieldBefore = Child<QLineEdit>(program.app.resultWindow(), "txtMaleRulingPlanet")->geometry();
+            const QRect fieldBefore =
+                Child<QLineEdit>(program.app.LoadResultWindow(), "txtMaleRulingPlanet")->geometry();
             program.Run(name, 5, 3, 1975);
-            ResultWindow* result = program.app.loadedResultWindow();
+            ResultWindow* result = program.app.LoadedResultWindow();
             QVERIFY(result->isVisible());
             QCOMPARE(Child<QGroupBox>(result, "Framale")->title(), name + QStringLiteral("'s Characteristic"));
             QCOMPARE(Child<QLabel>(result, "lblMaleChinesesign")->text(), QStringLiteral("Rabbit"));

@@ -112,7 +112,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("ann.rtf"));
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* result = program.app.loadedResultWindow();
+        ResultWindow* result = program.app.LoadedResultWindow();
         program.platform.saveAnswers = {path};
         bool sawReport = false;
         QTimer::singleShot(0, [&] {

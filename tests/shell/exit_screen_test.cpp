@@ -23,7 +23,7 @@ struct AtTheExitScreen : Program {
     explicit AtTheExitScreen(double draw = 0.0) {
         platform.draws = {draw};  // the exit screen's draw (start-up has drawn already)
         main()->close();
-        exit = app.loadedExitScreen();
+        exit = app.LoadedExitScreen();
     }
     void Fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail) {
         Child<QLineEdit>(exit, "txtName")->setText(name);
@@ -91,8 +91,8 @@ private slots:
             else
                 Child<QPushButton>(at.exit, "cmdClose")->click();
             QCOMPARE(program.platform.ended, 1);
-            QTRY_VERIFY(!program.app.loadedExitScreen() && !program.app.loadedMainWindow() &&
-                        !program.app.loadedResultWindow());
+            QTRY_VERIFY(!program.app.LoadedExitScreen() && !program.app.LoadedMainWindow() &&
+                        !program.app.LoadedResultWindow());
         }
     }
 
@@ -100,7 +100,7 @@ private slots:
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
         QVERIFY(!program.main()->isVisible());
-        QVERIFY(!program.app.loadedExitScreen());
+        QVERIFY(!program.app.LoadedExitScreen());
     }
 
     void placeholdersClearOnFocusAndComeBackWhenLeftEmpty() {

@@ -52,7 +52,7 @@ private slots:
                      {QStringLiteral("Application is already running"), Platform::Icon::Information}}));
         QVERIFY(platform.questions.empty());  // the reminder never ran
         QCOMPARE(StoredReminder(platform), kTwentyDaysAgo);
-        QVERIFY(!app.loadedMainWindow());
+        QVERIFY(!app.LoadedMainWindow());
         QCOMPARE(platform.ended, 1);
     }
 
@@ -62,12 +62,12 @@ private slots:
         ZodiacApp app(platform, QString::fromLatin1(kSiteBase));
         bool windowUpWhileAsking = false;
         platform.whileAsking = [&] {
-            windowUpWhileAsking = app.loadedMainWindow() && app.loadedMainWindow()->isVisible();
+            windowUpWhileAsking = app.LoadedMainWindow() && app.LoadedMainWindow()->isVisible();
         };
         QVERIFY(app.Start());
         QCOMPARE(platform.questions.size(), 1u);
         QVERIFY(!windowUpWhileAsking);
-        QVERIFY(app.loadedMainWindow() && app.loadedMainWindow()->isVisible());
+        QVERIFY(app.LoadedMainWindow() && app.LoadedMainWindow()->isVisible());
         QVERIFY(platform.messages.empty());
         QCOMPARE(platform.ended, 0);
         QVERIFY(StoredReminder(platform) != kTwentyDaysAgo);  // the reminder moved on to today
@@ -195,14 +195,14 @@ private slots:
         program.Run(name, day, month, year);
         if (message.isEmpty()) {
             QVERIFY(program.platform.messages.empty());
-            QVERIFY(program.app.loadedResultWindow());
-            QVERIFY(program.app.loadedResultWindow()->isVisible());
+            QVERIFY(program.app.LoadedResultWindow());
+            QVERIFY(program.app.LoadedResultWindow()->isVisible());
             QVERIFY(!program.main()->isVisible());
         } else {
             QCOMPARE(program.platform.messages.size(), 1u);
             QCOMPARE(program.platform.messages[0].text, message);
             QVERIFY(program.platform.messages[0].icon == Platform::Icon::Information);
-            QVERIFY(!program.app.loadedResultWindow());  // nothing computed
+            QVERIFY(!program.app.LoadedResultWindow());  // nothing computed
             QVERIFY(program.main()->isVisible());
             QVERIFY(!program.app.state().user);
         }
@@ -254,7 +254,7 @@ private slots:
         Program program;
         program.Enter(QStringLiteral("Ann"), 5, 3, 1975);
         Child<QAction>(program.main(), "mnuGetJapaneseZodiac")->trigger();
-        QCOMPARE(Child<QLabel>(program.app.loadedResultWindow(), "lblMaleChinesesign")->text(),
+        QCOMPARE(Child<QLabel>(program.app.LoadedResultWindow(), "lblMaleChinesesign")->text(),
                  QStringLiteral("Rabbit"));
     }
 
@@ -270,7 +270,7 @@ private slots:
         QFETCH(bool, fromResult);
         Program program;
         if (fromResult) program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ZodiacWindow* window = fromResult ? static_cast<ZodiacWindow*>(program.app.loadedResultWindow())
+        ZodiacWindow* window = fromResult ? static_cast<ZodiacWindow*>(program.app.LoadedResultWindow())
                                           : static_cast<ZodiacWindow*>(program.main());
         QWidget* parent = nullptr;
         bool sawAbout = false;
@@ -285,7 +285,7 @@ private slots:
         QVERIFY(sawAbout);
         QCOMPARE(parent, window);
         QVERIFY(window->isVisible());
-        QVERIFY(!program.app.loadedExitScreen());
+        QVERIFY(!program.app.LoadedExitScreen());
     }
 
     void advertisingDraw_data() {
@@ -313,15 +313,15 @@ private slots:
         ZodiacApp app(platform, QString::fromLatin1(kSiteBase));
         app.Start();
         QCOMPARE(platform.seeds, 1);
-        const QObjectList labels = Child<QGroupBox>(app.mainWindow(), "fraFullBrand")->children();
+        const QObjectList labels = Child<QGroupBox>(app.LoadMainWindow(), "fraFullBrand")->children();
         QCOMPARE(labels.last()->objectName(), front);  // the last child is drawn on top
     }
 
     void closingTheMainWindowHandsOverToTheExitScreen() {
         Program program;
         Child<QAction>(program.main(), "mnuExit")->trigger();
-        QVERIFY(program.app.loadedExitScreen() && program.app.loadedExitScreen()->isVisible());
-        QTRY_VERIFY(!program.app.loadedMainWindow());
+        QVERIFY(program.app.LoadedExitScreen() && program.app.LoadedExitScreen()->isVisible());
+        QTRY_VERIFY(!program.app.LoadedMainWindow());
         QCOMPARE(program.platform.ended, 0);  // still running until the exit screen is left
     }
 
@@ -358,13 +358,13 @@ private slots:
         if (earlierPartner) {
             typePartner({"Bob", "", "", ""});  // 1 January 1936, the lists' first entries
             program.Run(QStringLiteral("Ann"), 1, 6, 1990);
-            Child<QPushButton>(program.app.loadedResultWindow(), "cmdBack")->click();
+            Child<QPushButton>(program.app.LoadedResultWindow(), "cmdBack")->click();
         }
         typePartner({"Carl", "February", "31", "1937"});
         QCOMPARE(Child<QComboBox>(program.main(), "cboFemaleDate")->currentText(), QStringLiteral("31"));
         QCOMPARE(Child<QComboBox>(program.main(), "cboFemaleYear")->currentText(), QStringLiteral("1937"));
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* r = program.app.loadedResultWindow();
+        ResultWindow* r = program.app.LoadedResultWindow();
         QVERIFY(r && r->isVisible());
         const QStringList actual = {
             Child<QGroupBox>(r, "Frafemale")->title(),

@@ -65,7 +65,7 @@ private slots:
         QFETCH(QString, symbol);
         Program program;
         program.Run(QStringLiteral("Ann"), 15, 6, year);  // mid-June lies well inside the lunar year
-        ResultWindow* r = program.app.loadedResultWindow();
+        ResultWindow* r = program.app.LoadedResultWindow();
         QVERIFY(r && r->isVisible());
         QCOMPARE(Child<QLabel>(r, "lblMaleChinesesign")->text(), sign);
         QCOMPARE(Child<QLabel>(r, "lblJapaneseSign")->text(), japanese);
@@ -76,11 +76,11 @@ private slots:
     void backFollowedAtOnceByTheMainCommandShowsAFreshWindowThatStays() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        QPointer<ResultWindow> first = program.app.loadedResultWindow();
+        QPointer<ResultWindow> first = program.app.LoadedResultWindow();
         Child<QPushButton>(first, "cmdBack")->click();
         // Faster than a hand: before the event loop has deleted the closed window.
         program.Run(QStringLiteral("Bob"), 10, 8, 1990);
-        QPointer<ResultWindow> second = program.app.loadedResultWindow();
+        QPointer<ResultWindow> second = program.app.LoadedResultWindow();
         QVERIFY(second && second != first);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!first);
@@ -92,18 +92,18 @@ private slots:
     void theRoadOfOneRequest() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* r = program.app.loadedResultWindow();
+        ResultWindow* r = program.app.LoadedResultWindow();
         QVERIFY(r && r->isVisible());
         QVERIFY(!program.main()->isVisible());
         QCOMPARE(Child<QGroupBox>(r, "Framale")->title(), QStringLiteral("Ann's Characteristic"));
         QCOMPARE(Child<QLabel>(r, "lblMaleChinesesign")->text(), QStringLiteral("Rabbit"));
         QCOMPARE(Child<QLabel>(r, "lblMaleChineseElements")->text(), QStringLiteral("Wood"));
         QCOMPARE(Child<QLabel>(r, "lblJapaneseSign")->text(), QStringLiteral("Usagi"));
-        QVERIFY(SamePicture(Child<QLabel>(r, "picJapaneseSignSymbol"), JapaneseSymbols().picture(7)));
+        QVERIFY(SamePicture(Child<QLabel>(r, "picJapaneseSignSymbol"), JapaneseSymbols().Picture(7)));
         QCOMPARE(JapaneseSymbols().entry(7).key, QStringLiteral("Rabbit"));
         QCOMPARE(Child<QLineEdit>(r, "txtMaleWesternZodiacSign")->text(), QStringLiteral("Pisces"));
         QVERIFY(
-            SamePicture(Child<QLabel>(r, "YourPicture"), AnimalPictures().picture(*AnimalPictures().find("Pisces"))));
+            SamePicture(Child<QLabel>(r, "YourPicture"), AnimalPictures().Picture(*AnimalPictures().Find("Pisces"))));
         QCOMPARE(Child<QLineEdit>(r, "txtMaleRulingPlanet")->text(), QStringLiteral("Jupiter"));
         QCOMPARE(Child<QLineEdit>(r, "txtMaleLuckyNumber")->text(), QStringLiteral("1, 3, 5, 9, 15, 19 and 35"));
         QCOMPARE(Child<QLineEdit>(r, "txtMAleLeastCompatibleSign")->text(), QStringLiteral("Rooster"));
@@ -115,7 +115,7 @@ private slots:
     void everyOneLineBoxShowsTheStartOfItsText() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        const auto boxes = program.app.loadedResultWindow()->findChildren<QLineEdit*>();
+        const auto boxes = program.app.LoadedResultWindow()->findChildren<QLineEdit*>();
         QVERIFY(boxes.size() >= 22);  // eleven one-line fields a person
         for (const QLineEdit* box : boxes) QVERIFY2(box->cursorPosition() == 0, qPrintable(box->objectName()));
     }
@@ -125,7 +125,7 @@ private slots:
     void theFramesAreFilledWithTheWindowsBlue() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* r = program.app.loadedResultWindow();
+        ResultWindow* r = program.app.LoadedResultWindow();
         for (QGroupBox* frame : {Child<QGroupBox>(r, "Framale"), Child<QGroupBox>(r, "Frame1")}) {
             const QImage drawn = frame->grab().toImage();
             const int middle = frame->height() / 2;
@@ -138,7 +138,7 @@ private slots:
     void theHiddenSectionIsBelowTheClientAreaAndFilled() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* r = program.app.loadedResultWindow();
+        ResultWindow* r = program.app.LoadedResultWindow();
         QCOMPARE(r->centralWidget()->size(), QSize(666, 531));
         QVERIFY(Child<QTabWidget>(r, "SSTab")->geometry().top() >= r->centralWidget()->height());
         QCOMPARE(Child<QTabWidget>(r, "SSTab")->currentIndex(), 0);
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(Child<QGroupBox>(r, "Frafemale")->title(), QString());
         QCOMPARE(Child<QLineEdit>(r, "txtFemaleWesternZodiacSign")->text(), QStringLiteral("Scorpio"));
         QVERIFY(SamePicture(Child<QLabel>(r, "YourPartnerPicture"),
-                            AnimalPictures().picture(*AnimalPictures().find("Scorpio"))));
+                            AnimalPictures().Picture(*AnimalPictures().Find("Scorpio"))));
         QCOMPARE(Child<QLabel>(r, "lblChineseCompatibilityNumber")->text(), QStringLiteral("9"));
         QCOMPARE(Child<QLabel>(r, "lblChinesePercentage")->text(), QStringLiteral("90%"));
         QCOMPARE(Child<QLabel>(r, "lblChineseRating")->text(), QStringLiteral("A Great Match"));
@@ -162,7 +162,7 @@ private slots:
     void everyProfileBoxShowsItsOwnField() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* r = program.app.loadedResultWindow();
+        ResultWindow* r = program.app.LoadedResultWindow();
         const ZodiacState& state = program.app.state();
         QVERIFY(state.user && state.partner);
         const struct {
@@ -203,40 +203,40 @@ private slots:
     void aNameOfBlanksGivesACaptionStartingWithTheApostrophe() {
         Program program;
         program.Run(QStringLiteral("   "), 1, 7, 1980);
-        QCOMPARE(Child<QGroupBox>(program.app.loadedResultWindow(), "Framale")->title(),
+        QCOMPARE(Child<QGroupBox>(program.app.LoadedResultWindow(), "Framale")->title(),
                  QStringLiteral("'s Characteristic"));
     }
 
     void backThenASecondRunLeavesNothingOfTheFirst() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        QPointer<ResultWindow> first = program.app.loadedResultWindow();
+        QPointer<ResultWindow> first = program.app.LoadedResultWindow();
         Child<QPushButton>(first, "cmdBack")->click();
         QVERIFY(program.main()->isVisible());
         QCOMPARE(Child<QLineEdit>(program.main(), "txtMaleName")->text(), QStringLiteral("Ann"));
         QTRY_VERIFY(!first);                       // unloaded
-        QVERIFY(!program.app.loadedExitScreen());  // Back never hands over
+        QVERIFY(!program.app.LoadedExitScreen());  // Back never hands over
         QCOMPARE(program.platform.ended, 0);
 
         program.Run(QStringLiteral("Bob"), 10, 8, 1990);
-        ResultWindow* second = program.app.loadedResultWindow();
+        ResultWindow* second = program.app.LoadedResultWindow();
         QCOMPARE(Child<QGroupBox>(second, "Framale")->title(), QStringLiteral("Bob's Characteristic"));
         QCOMPARE(Child<QLabel>(second, "lblMaleChinesesign")->text(), QStringLiteral("Horse"));
         QCOMPARE(Child<QLabel>(second, "lblMaleChineseElements")->text(), QStringLiteral("Metal"));
         QCOMPARE(Child<QLabel>(second, "lblJapaneseSign")->text(), QStringLiteral("Uma"));
         QCOMPARE(Child<QLineEdit>(second, "txtMaleWesternZodiacSign")->text(), QStringLiteral("Gemini"));
         QVERIFY(SamePicture(Child<QLabel>(second, "YourPicture"),
-                            AnimalPictures().picture(*AnimalPictures().find("Gemini"))));
-        QVERIFY(SamePicture(Child<QLabel>(second, "picJapaneseSignSymbol"), JapaneseSymbols().picture(4)));
+                            AnimalPictures().Picture(*AnimalPictures().Find("Gemini"))));
+        QVERIFY(SamePicture(Child<QLabel>(second, "picJapaneseSignSymbol"), JapaneseSymbols().Picture(4)));
         QCOMPARE(Child<QLineEdit>(second, "txtMaleGemStone")->text(), QStringLiteral("Beryl"));
     }
 
     void backThroughTheMenuKeepsTheProgramRunning() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        Child<QAction>(program.app.loadedResultWindow(), "mnuBack")->trigger();
+        Child<QAction>(program.app.LoadedResultWindow(), "mnuBack")->trigger();
         QVERIFY(program.main()->isVisible());
-        QTRY_VERIFY(!program.app.loadedResultWindow());
+        QTRY_VERIFY(!program.app.LoadedResultWindow());
         QCOMPARE(program.platform.ended, 0);
     }
 
@@ -244,14 +244,14 @@ private slots:
         for (int way = 0; way < 3; ++way) {
             Program program;
             program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-            ResultWindow* r = program.app.loadedResultWindow();
+            ResultWindow* r = program.app.LoadedResultWindow();
             if (way == 0) Child<QPushButton>(r, "cmdExit")->click();
             if (way == 1) Child<QAction>(r, "mnuExit")->trigger();
             if (way == 2) r->close();
-            QVERIFY(program.app.loadedExitScreen() && program.app.loadedExitScreen()->isVisible());
-            QTRY_VERIFY(!program.app.loadedResultWindow());
-            QVERIFY(program.app.loadedMainWindow());  // loaded, hidden
-            QVERIFY(!program.app.loadedMainWindow()->isVisible());
+            QVERIFY(program.app.LoadedExitScreen() && program.app.LoadedExitScreen()->isVisible());
+            QTRY_VERIFY(!program.app.LoadedResultWindow());
+            QVERIFY(program.app.LoadedMainWindow());  // loaded, hidden
+            QVERIFY(!program.app.LoadedMainWindow()->isVisible());
             QCOMPARE(program.platform.ended, 0);
         }
     }
@@ -261,7 +261,7 @@ private slots:
         clipboard->setText(QStringLiteral("copied elsewhere"));
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        QPlainTextEdit* box = Child<QPlainTextEdit>(program.app.loadedResultWindow(), "txtMatchingDescription");
+        QPlainTextEdit* box = Child<QPlainTextEdit>(program.app.LoadedResultWindow(), "txtMatchingDescription");
         QTest::mouseClick(box->viewport(), Qt::LeftButton);
         QTest::mouseDClick(box->viewport(), Qt::LeftButton);
         QCOMPARE(clipboard->text(), QStringLiteral("copied elsewhere"));
@@ -274,7 +274,7 @@ private slots:
         for (const ImageList* list : {&AnimalPictures(), &JapaneseSymbols()}) {
             QCOMPARE(list->count(), 12);
             for (int position = 1; position <= 12; ++position) {
-                const QPixmap picture = list->picture(position);
+                const QPixmap picture = list->Picture(position);
                 QVERIFY2(!picture.isNull(), qPrintable(list->entry(position).resource));
                 if (list == &AnimalPictures()) QCOMPARE(picture.size(), QSize(200, 200));
             }

@@ -319,7 +319,7 @@ private slots:
         // And it reads back as today: a second start asks nothing.
         QtPlatform again(file);
         WebLinks links(again, QStringLiteral("https://zodiac.example.test"));
-        const auto read = ReadReminderDate(DecodeSetting(again.settingValue("Settings", EncodeSetting("Duration"))),
+        const auto read = ReadReminderDate(DecodeSetting(again.SettingValue("Settings", EncodeSetting("Duration"))),
                                            QLocale(QStringLiteral("en_US")), QDate::currentDate());
         QCOMPARE(read, std::optional(QDate::currentDate()));
     }
@@ -336,7 +336,7 @@ private slots:
             QtPlatform platform(file);
             WebLinks links(platform, QStringLiteral("https://zodiac.example.test"));
             UpdateReminder(platform, links, QLocale::c());
-            QCOMPARE(platform.settingValue(QStringLiteral("Other"), QStringLiteral("kept")), QStringLiteral("yes"));
+            QCOMPARE(platform.SettingValue(QStringLiteral("Other"), QStringLiteral("kept")), QStringLiteral("yes"));
         }
         QVERIFY(damaged.open(QIODevice::ReadOnly));
         QCOMPARE(damaged.readAll(), damage);

@@ -83,7 +83,7 @@ private slots:
     void resultWindowMenusAndLinks() {
         Program program;
         program.Run(QStringLiteral("Ann"), 5, 3, 1975);
-        ResultWindow* r = program.app.loadedResultWindow();
+        ResultWindow* r = program.app.LoadedResultWindow();
         FakePlatform& p = program.platform;
         QCOMPARE(Child<QAction>(r, "mnuUpdate")->text(), QStringLiteral("Check For Software &Update"));
         QVERIFY(!Child<QAction>(r, "mnumakemoney")->isEnabled());
