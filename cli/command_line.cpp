@@ -112,8 +112,9 @@ void CheckOptionsAsTyped(const CommandInfo& command, const QStringList& argument
     }
 }
 
-// The command's arguments, by its table entry; nothing when it was asked for its help.
-std::optional<Request> Parse(const CommandInfo& command, const QStringList& arguments) {
+}  // namespace
+
+std::optional<Request> ParseRequest(const CommandInfo& command, const QStringList& arguments) {
     const QString name = ToQString(command.name);
     CheckOptionsAsTyped(command, arguments);
     QCommandLineParser parser;
@@ -158,6 +159,8 @@ std::optional<Request> Parse(const CommandInfo& command, const QStringList& argu
     }
     return request;
 }
+
+namespace {
 
 // An option of ours before the command, where only Qt's may stand.
 bool OneOfOurs(std::string_view name) {
@@ -221,7 +224,7 @@ int RunCommand(const QStringList& arguments, Session& session) {
         BadInput(QStringLiteral("'%1' is not a command; expected %2 (see qorvel-zodiac --help)")
                      .arg(Shown(first), Alternatives(names)));
     }
-    const std::optional<Request> request = Parse(*command, arguments.mid(1));
+    const std::optional<Request> request = ParseRequest(*command, arguments.mid(1));
     if (!request) {
         session.out.Write(CommandHelp(*command));
         session.out.Finish();
