@@ -2,10 +2,12 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QStyleHints>
 
+#include "look/accessible_roles.h"
 #include "look/colours.h"
 #include "look/fonts.h"
 #include "look/image_list.h"
@@ -24,12 +26,26 @@ LinkLabel::LinkLabel(const QString& text, double points, QWidget* parent) : QLab
     setFont(VerdanaFont(points, true, true));
     SetTextColour(this, colour::kOrange);
     setTextFormat(Qt::PlainText);
+    SetAccessibleRole(this, QAccessible::Link);
 }
 
 void LinkLabel::enterEvent(QEnterEvent* event) {
     // Made when the mouse first comes, not with every window: most labels are never pointed at.
     if (!testAttribute(Qt::WA_SetCursor)) setCursor(HandCursor());
     QLabel::enterEvent(event);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* event) {
+    // An offer may lie under another in the same place: the one with the focus shows.
+    raise();
+    QLabel::focusInEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (!opens || (event->modifiers() & ~Qt::KeypadModifier)) return QLabel::keyPressEvent(event);
+    if (!event->isAutoRepeat()) emit Clicked();  // held down, it opens once
+    event->accept();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -55,6 +71,15 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !pressed_) return;
     pressed_ = false;
     if (rect().contains(event->position().toPoint())) emit Clicked();
+}
+
+void FocusAfter(QWidget* last, std::initializer_list<LinkLabel*> links) {
+    for (LinkLabel* link : links) {
+        // Not by a click, which opens the page and would leave a focus mark behind.
+        link->setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(last, link);
+        last = link;
+    }
 }
 
 }  // namespace zodiac

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -145,6 +146,8 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption* option
     QProxyStyle::drawControl(element, option, painter, widget);
     if (!(option->state & State_HasFocus)) return;
     if (element == CE_PushButton) MarkFocus(painter, option->rect);
+    // A label takes the focus only as a link (LinkLabel), which Fusion leaves unmarked.
+    if (element == CE_ShapedFrame && qobject_cast<const QLabel*>(widget)) MarkFocus(painter, option->rect);
     if (element == CE_CheckBox || element == CE_RadioButton) {
         // Around the box and its caption, not the whole width the control was given.
         const bool check = element == CE_CheckBox;

@@ -10,8 +10,8 @@ namespace zodiac {
 // first window shows, only to find that they are PNG. A drop-down list's arrow
 // takes less room, as the lists are narrow and month names long, and opens as
 // a scrolling list of a dozen entries rather than a menu as tall as the screen.
-// Every control with the focus, a box, a list, a button or a tick box, is
-// marked in the windows' orange, in Qt's own save and print dialogs as in ours.
+// Every control with the focus, a box, a list, a button, a tick box or a link,
+// is marked in the windows' orange, in Qt's own save and print dialogs as in ours.
 class WindowStyle : public QProxyStyle {
 public:
     WindowStyle();

@@ -63,6 +63,9 @@ ReportWindow::ReportWindow(Platform& platform, WebLinks& links, const Reading& u
     RTB->document()->setDefaultFont(ReportFont());
     SetColours(RTB, ToQt(report_style::kValue), Qt::white);
     FitTexts(this);
+    setAccessibleDescription(user.name + QStringLiteral("'s report"));
+    // The window has no menu to open the links' pages: Tab reaches them after Print.
+    FocusAfter(cmdPrint, {Label14, Label1, Label16});
 
     connect(Label14, &LinkLabel::Clicked, this, [&links] { links.OpenHomePage(); });
     connect(Label1, &LinkLabel::Clicked, this, [&links] { links.OpenHomePage(); });

@@ -60,6 +60,9 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
     cmdOK->setDefault(true);
 
     FitTexts(this);
+    setAccessibleDescription(QStringLiteral("About this program"));
+    // No menu opens the links' pages: Tab reaches them after OK.
+    FocusAfter(cmdOK, {lblHomePage, lblCoBrand});
 
     connect(lblHomePage, &LinkLabel::Clicked, this, [&links] { links.OpenHomePage(); });
     connect(lblCoBrand, &LinkLabel::Clicked, this, [&links] { links.OpenFullyBrandedPage(); });

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "core/program_name.h"
+#include "look/accessible_roles.h"
 #include "look/colours.h"
 #include "look/fonts.h"
 #include "look/image_list.h"
@@ -102,6 +103,11 @@ ExitScreen::ExitScreen(Platform& platform, WebLinks& links) : platform_(platform
     txtFriendEmail->setAccessibleName(kFriendEmailPlaceholder);
     txtMessage->setAccessibleName(kMessagePlaceholder);
     picNagscreen2Icon->setAccessibleName(QStringLiteral("Program icon"));
+    // Heard as a window with what it is for; its caption is the program's, as every window's is.
+    SetAccessibleRole(this, QAccessible::Window);
+    setAccessibleDescription(QStringLiteral("Tell a friend and leave"));
+    // The tick box opens the forum, not the page of lblGoToHome: Tab reaches it last.
+    FocusAfter(txtMessage, {lblGoToHome});
     FitTexts(this);
 
     for (QObject* box : std::initializer_list<QObject*>{txtName, txtEmail, txtFriendName, txtFriendEmail, txtMessage}) {

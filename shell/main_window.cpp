@@ -78,13 +78,13 @@ void MainWindow::BuildControls() {
     // clang-format on
     Frame2 = new PartnerSection(client);
 
-    // Names for screen readers, from the captions beside the fields.
+    // Names for screen readers, from the captions beside the fields. The three
+    // lists share one caption, "Birth Day:-", so none is tied to it: Qt names a
+    // list by its current entry, and its description says which list it is.
     Label3->setBuddy(txtMaleName);
-    Label4->setBuddy(cboMaleMonth);
-    txtMaleName->setAccessibleName(QStringLiteral("Name"));
-    cboMaleMonth->setAccessibleName(QStringLiteral("Birth month"));
-    CboMaleDate->setAccessibleName(QStringLiteral("Birth day"));
-    cboMaleYear->setAccessibleName(QStringLiteral("Birth year"));
+    NameBirthFields(txtMaleName, cboMaleMonth, CboMaleDate, cboMaleYear,
+                    {"Name", "Birth month", "Birth day", "Birth year"});
+    setAccessibleDescription(QStringLiteral("Enter your name and date of birth"));
     SetTextColour(Frame1, colour::kLightYellow);
     Label5->setAlignment(Qt::AlignCenter);
     Label5->setWordWrap(true);
@@ -98,6 +98,8 @@ void MainWindow::BuildControls() {
     QWidget* const order[] = {txtMaleName, cboMaleMonth, CboMaleDate, cboMaleYear};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
     Frame2->PlaceInTabOrder(cboMaleYear, cmdProceed);
+    // Help > Visit Us Online opens the home page of Label1 and Label2; no menu opens the offers' pages.
+    FocusAfter(cmdProceed, {lblCobrand, lblFullBrand});
     connect(cmdProceed, &QPushButton::clicked, this, &MainWindow::cmdProceed_Click);
     connect(Label1, &LinkLabel::Clicked, this, [this] { links_.OpenHomePage(); });
     connect(Label2, &LinkLabel::Clicked, this, [this] { links_.OpenHomePage(); });

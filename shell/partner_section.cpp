@@ -33,6 +33,16 @@ void FillBirthLists(QComboBox* day, QComboBox* month, QComboBox* year) {
     }
 }
 
+void NameBirthFields(QLineEdit* name, QComboBox* month, QComboBox* day, QComboBox* year,
+                     const std::array<const char*, 4>& names) {
+    name->setAccessibleName(QString::fromUtf8(names[0]));
+    const std::array<QComboBox*, 3> lists = {month, day, year};
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        lists[i]->setAccessibleName(QString::fromUtf8(names[i + 1]));
+        lists[i]->setAccessibleDescription(QString::fromUtf8(names[i + 1]));
+    }
+}
+
 PersonEntry EntryOf(const QLineEdit* name, const QComboBox* day, const QComboBox* month, const QComboBox* year) {
     const std::chrono::year_month_day date{
         std::chrono::year{year->currentText().trimmed().toInt()},
@@ -55,13 +65,10 @@ PartnerSection::PartnerSection(QWidget* client) : QGroupBox(QStringLiteral("Your
     cboFemaleYear  = Place(new QComboBox(this),                     this,   "cboFemaleYear",  {3600, 720, 1095, 315});
     // clang-format on
 
-    // Names for screen readers, from the captions beside the fields.
+    // Names for screen readers, as in the user's section: the lists are tied to no caption.
     Label6->setBuddy(txtFemaleName);
-    Label7->setBuddy(cboFemaleMonth);
-    txtFemaleName->setAccessibleName(QStringLiteral("Partner's name"));
-    cboFemaleMonth->setAccessibleName(QStringLiteral("Partner's birth month"));
-    cboFemaleDate->setAccessibleName(QStringLiteral("Partner's birth day"));
-    cboFemaleYear->setAccessibleName(QStringLiteral("Partner's birth year"));
+    NameBirthFields(txtFemaleName, cboFemaleMonth, cboFemaleDate, cboFemaleYear,
+                    {"Partner's name", "Partner's birth month", "Partner's birth day", "Partner's birth year"});
     // The system's own colours: every role is marked as set, or the window's
     // colours would still be inherited through the unset ones.
     QPalette system = QApplication::palette();

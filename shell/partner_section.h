@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <array>
 
 class QComboBox;
 class QLabel;
@@ -13,6 +14,11 @@ struct PersonEntry;
 // The day, month and year lists of a birth: 1 to 31, January to December and
 // 1936 to 2008, each at its first entry.
 void FillBirthLists(QComboBox* day, QComboBox* month, QComboBox* year);
+// Names the name box and the month, day and year lists for screen readers, in
+// that order. Qt names a list by its entry on Linux, so each list's description
+// keeps what it is for: the three share one caption.
+void NameBirthFields(QLineEdit* name, QComboBox* month, QComboBox* day, QComboBox* year,
+                     const std::array<const char*, 4>& names);
 // A name and the birth the lists name; no date for a day its month lacks.
 PersonEntry EntryOf(const QLineEdit* name, const QComboBox* day, const QComboBox* month, const QComboBox* year);
 

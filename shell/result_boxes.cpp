@@ -1,5 +1,6 @@
 #include "shell/result_boxes.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,11 +19,19 @@ QLabel* FieldCaption(const QString& text) {
     return label;
 }
 
-QLabel* ValueLabel(double points, const QColor& colour) {
-    auto* label = new QLabel;
-    label->setFont(VerdanaFont(points, true));
-    SetTextColour(label, colour);
-    return label;
+ValueLabel::ValueLabel(double points, const QColor& colour) {
+    setFont(VerdanaFont(points, true));
+    SetTextColour(this, colour);
+}
+
+void ValueLabel::HearWith(const QLabel* caption) {
+    caption_ = caption->text().simplified();
+    setAccessibleName(caption_);
+}
+
+void ValueLabel::ShowValue(const QString& value) {
+    setText(value);
+    setAccessibleName(value.isEmpty() ? caption_ : caption_ + QStringLiteral(": ") + value);
 }
 
 QLineEdit* LineBox() {
@@ -53,8 +62,15 @@ void ShowAnimalPicture(QLabel* box, const SignProfile* profile) {
         profile ? AnimalPictures().Find(ToQString((*profile)[ProfileField::WesternZodiacSign])) : std::nullopt;
     if (position) {
         box->setPixmap(AnimalPictures().Picture(*position));
+        // The animal drawn is the one the picture is named after: the western
+        // sign that finds it is no animal at all.
+        const QString animal = QFileInfo(AnimalPictures().entry(*position).resource).completeBaseName();
+        const bool vowel = QStringLiteral("aeiou").contains(animal.front());
+        box->setAccessibleName(QStringLiteral("Picture of ") + (vowel ? QStringLiteral("an ") : QStringLiteral("a ")) +
+                               animal);
     } else {
         box->clear();
+        box->setAccessibleName({});
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <array>
 
@@ -7,7 +8,6 @@
 #include "look/twips.h"
 
 class QColor;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -16,7 +16,20 @@ namespace zodiac {
 
 // The kinds of caption and box the result window and its hidden tabs are made of.
 QLabel* FieldCaption(const QString& text);
-QLabel* ValueLabel(double points, const QColor& colour);
+
+// A value shown beside its caption. A screen reader, which cannot tell which
+// caption a value belongs to, hears the two as one: "English Name: Rabbit".
+class ValueLabel : public QLabel {
+public:
+    ValueLabel(double points, const QColor& colour);
+    // Heard with `caption`'s text; as the caption alone until a value shows.
+    void HearWith(const QLabel* caption);
+    void ShowValue(const QString& value);
+
+private:
+    QString caption_;
+};
+
 QLineEdit* LineBox();
 // A box of several lines, in whole lines of the font it takes from `parent`.
 QPlainTextEdit* PlaceTextBox(QWidget* parent, const char* name, Twips rect);
@@ -25,8 +38,8 @@ QPlainTextEdit* PlaceTextBox(QWidget* parent, const char* name, Twips rect);
 // positions; no profile empties them.
 using ProfileBoxes = std::array<QWidget*, kProfileFieldCount>;
 void FillProfile(const ProfileBoxes& boxes, const SignProfile* profile);
-// The person's animal picture, found through the western sign in their profile;
-// no profile, no picture.
+// The person's animal picture, found through the western sign in their profile,
+// and named for the animal it shows; no profile, no picture.
 void ShowAnimalPicture(QLabel* box, const SignProfile* profile);
 
 }  // namespace zodiac

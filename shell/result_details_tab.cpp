@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <utility>
 
 #include "core/text.h"
 #include "core/zodiac_state.h"
@@ -27,14 +28,19 @@ void ResultDetailsTab::BuildCompatibilityTab(QWidget* tab) {
     // clang-format off
     fracompalibility              = Place(new QGroupBox("Compatibility"),     tab,              "fracompalibility",              {120, 120, 8895, 5895});
     Place(FieldCaption("Chinese Compatibility Number"),                        fracompalibility, "lblCompatibilityNumberCaption", {240, 360, 3600, 255});
-    lblChineseCompatibilityNumber = Place(ValueLabel(8.25, colour::kOrange),  fracompalibility, "lblChineseCompatibilityNumber", {3960, 360, 1200, 255});
+    lblChineseCompatibilityNumber = Place(new ValueLabel(8.25, colour::kOrange), fracompalibility, "lblChineseCompatibilityNumber", {3960, 360, 1200, 255});
     Place(FieldCaption("Chinese Compatibility  Percentage"),                   fracompalibility, "lblPercentageCaption",          {240, 720, 3600, 255});
-    lblChinesePercentage          = Place(ValueLabel(8.25, colour::kOrange),  fracompalibility, "lblChinesePercentage",          {3960, 720, 1200, 255});
+    lblChinesePercentage          = Place(new ValueLabel(8.25, colour::kOrange), fracompalibility, "lblChinesePercentage",          {3960, 720, 1200, 255});
     Place(FieldCaption("Rating"),                                              fracompalibility, "lblRatingCaption",              {240, 1080, 3600, 255});
-    lblChineseRating              = Place(ValueLabel(8.25, colour::kOrange),  fracompalibility, "lblChineseRating",              {3960, 1080, 3000, 255});
-    lblMatchingDescription        = Place(ValueLabel(8.25, colour::kCyan),    fracompalibility, "lblMatchingDescription",        {240, 1440, 8400, 255});
+    lblChineseRating              = Place(new ValueLabel(8.25, colour::kOrange), fracompalibility, "lblChineseRating",              {3960, 1080, 3000, 255});
+    lblMatchingDescription        = Place(new ValueLabel(8.25, colour::kCyan),   fracompalibility, "lblMatchingDescription",        {240, 1440, 8400, 255});
     txtMatchingDescription        = PlaceTextBox(                             fracompalibility, "txtMatchingDescription",        {240, 1800, 8400, 3840});
     // clang-format on
+    for (const auto& [caption, value] :
+         {std::pair{"lblCompatibilityNumberCaption", lblChineseCompatibilityNumber},
+          std::pair{"lblPercentageCaption", lblChinesePercentage}, std::pair{"lblRatingCaption", lblChineseRating}}) {
+        value->HearWith(fracompalibility->findChild<QLabel*>(QLatin1String(caption)));
+    }
 
     // This text is not for copying out. Rather than emptying the system clipboard
     // (which would throw away what the user copied elsewhere), the box offers no
@@ -77,9 +83,11 @@ void ResultDetailsTab::BuildPartnerTab(QWidget* tab) {
     // clang-format on
 
     Frafemale = Place(new QGroupBox("Your Start Sign"), tab, "Frafemale", {120, 120, 9735, 6495});
-    Place(FieldCaption("Chinese Sign"), Frafemale, "lblPartnerSignCaption", {120, 360, 1935, 255});
+    const QLabel* signCaption =
+        Place(FieldCaption("Chinese Sign"), Frafemale, "lblPartnerSignCaption", {120, 360, 1935, 255});
     lblFemaleChineseSign =
-        Place(ValueLabel(12, colour::kLightYellow), Frafemale, "lblFemaleChineseSign", {2160, 360, 1755, 270});
+        Place(new ValueLabel(12, colour::kLightYellow), Frafemale, "lblFemaleChineseSign", {2160, 360, 1755, 270});
+    lblFemaleChineseSign->HearWith(signCaption);
     int top = 840;
     for (const Row& row : rows) {
         const int height = row.line ? 285 : 735;
@@ -98,9 +106,11 @@ void ResultDetailsTab::BuildPartnerTab(QWidget* tab) {
     }
     YourPartnerPicture = Place(new QLabel, Frafemale, "YourPartnerPicture", {6600, 240, 3030, 3030});
     YourPartnerPicture->setAccessibleName(QStringLiteral("Picture of your partner's animal sign"));
-    Place(FieldCaption("Chinese  Element"), Frafemale, "lblPartnerElementCaption", {6600, 3390, 1770, 195});
+    const QLabel* elementCaption =
+        Place(FieldCaption("Chinese  Element"), Frafemale, "lblPartnerElementCaption", {6600, 3390, 1770, 195});
     lblFemaleChineseElements =
-        Place(ValueLabel(11.25, colour::kOrange), Frafemale, "lblFemaleChineseElements", {6600, 3630, 2370, 270});
+        Place(new ValueLabel(11.25, colour::kOrange), Frafemale, "lblFemaleChineseElements", {6600, 3630, 2370, 270});
+    lblFemaleChineseElements->HearWith(elementCaption);
     Place(FieldCaption("Element  Description"), Frafemale, "lblPartnerDescriptionCaption", {6600, 3990, 2025, 195});
     txtFemaleelementDescription = PlaceTextBox(Frafemale, "txtFemaleelementDescription", {6600, 4230, 2775, 950});
     txtFemaleelementDescription->setAccessibleName(QStringLiteral("Element Description"));
@@ -110,16 +120,16 @@ void ResultDetailsTab::Fill(const ZodiacState& state) {
     const Reading* const partner = state.partner ? &*state.partner : nullptr;
     const QString partnerSign = partner ? ToQString(Name(partner->year.year.sign)) : QString();
     Frafemale->setTitle(partner ? partner->name : QString());
-    lblFemaleChineseSign->setText(partnerSign);
-    lblFemaleChineseElements->setText(partner ? ToQString(Name(partner->year.year.element)) : QString());
+    lblFemaleChineseSign->ShowValue(partnerSign);
+    lblFemaleChineseElements->ShowValue(partner ? ToQString(Name(partner->year.year.element)) : QString());
     FillProfile(partnerBoxes_, partner ? &partner->profile : nullptr);
     txtFemaleelementDescription->setPlainText(partner ? ToQString(partner->elementDescription) : QString());
     ShowAnimalPicture(YourPartnerPicture, partner ? &partner->profile : nullptr);
 
     const CompatibilityResult* const match = state.compatibility ? &*state.compatibility : nullptr;
-    lblChineseCompatibilityNumber->setText(match ? QString::number(match->number) : QString());
-    lblChinesePercentage->setText(match ? ToQString(match->percentage) : QString());
-    lblChineseRating->setText(match ? ToQString(match->rating) : QString());
+    lblChineseCompatibilityNumber->ShowValue(match ? QString::number(match->number) : QString());
+    lblChinesePercentage->ShowValue(match ? ToQString(match->percentage) : QString());
+    lblChineseRating->ShowValue(match ? ToQString(match->rating) : QString());
     txtMatchingDescription->setPlainText(match ? ToQString(match->text) : QString());
     const QString userSign = state.user ? ToQString(Name(state.user->year.year.sign)) : QString();
     lblMatchingDescription->setText(match ? QStringLiteral("Compatibility Of ") + userSign + QStringLiteral(" With  ") +

@@ -30,14 +30,14 @@ private:
     void BuildPartnerTab(QWidget* tab);
 
     QGroupBox* fracompalibility;
-    QLabel* lblChineseCompatibilityNumber;
-    QLabel* lblChinesePercentage;
-    QLabel* lblChineseRating;
+    ValueLabel* lblChineseCompatibilityNumber;
+    ValueLabel* lblChinesePercentage;
+    ValueLabel* lblChineseRating;
     QLabel* lblMatchingDescription;
     QPlainTextEdit* txtMatchingDescription;
     QGroupBox* Frafemale;
-    QLabel* lblFemaleChineseSign;
-    QLabel* lblFemaleChineseElements;
+    ValueLabel* lblFemaleChineseSign;
+    ValueLabel* lblFemaleChineseElements;
     QLineEdit* txtFemaleRulingPlanet;
     QPlainTextEdit* txtFemalePositiveTraits;
     QPlainTextEdit* txtFemaleNegativeTraits;

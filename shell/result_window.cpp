@@ -11,6 +11,7 @@
 
 #include "core/text.h"
 #include "core/zodiac_state.h"
+#include "engine/eto.h"
 #include "look/colours.h"
 #include "look/fonts.h"
 #include "look/image_list.h"
@@ -85,7 +86,7 @@ void ResultWindow::BuildVisible(QWidget* client) {
     Framale->setFont(VerdanaFont(9.75, true));
     SetTextColour(Framale, colour::kLightYellow);
     Place(FieldCaption("English Name"),                                            Framale,  "Label13",                    {120, 398, 1155, 195});
-    lblMaleChinesesign         = Place(ValueLabel(12, colour::kLightYellow),      Framale,  "lblMaleChinesesign",         {2160, 360, 1755, 270});
+    lblMaleChinesesign         = Place(new ValueLabel(12, colour::kLightYellow),  Framale,  "lblMaleChinesesign",         {2160, 360, 1755, 270});
     // clang-format on
     for (const Row& row : rows) {
         QLabel* caption =
@@ -103,11 +104,11 @@ void ResultWindow::BuildVisible(QWidget* client) {
     YourPicture                = Place(new QLabel,                                Framale,  "YourPicture",                {6600, 240, 3030, 3030});
     Picture1                   = Place(Panel(),                                   Framale,  "Picture1",                   {6600, 3390, 3015, 1095});
     Place(FieldCaption("Japanese Sign"),                                           Picture1, "Label39",                    {120, 240, 1395, 195});
-    lblJapaneseSign            = Place(ValueLabel(11.25, colour::kLightYellow),   Picture1, "lblJapaneseSign",            {120, 600, 1755, 270});
+    lblJapaneseSign            = Place(new ValueLabel(11.25, colour::kLightYellow), Picture1, "lblJapaneseSign",          {120, 600, 1755, 270});
     picJapaneseSignSymbol      = Place(new QLabel,                                Picture1, "picJapaneseSignSymbol",      {2040, 80, 870, 915});
     Picture2                   = Place(Panel(),                                   Framale,  "Picture2",                   {6600, 4560, 3015, 1850});
     Place(FieldCaption("Japanese Element"),                                        Picture2, "Label15",                    {120, 0, 1770, 195});
-    lblMaleChineseElements     = Place(ValueLabel(11.25, colour::kOrange),        Picture2, "lblMaleChineseElements",     {120, 232, 2370, 270});
+    lblMaleChineseElements     = Place(new ValueLabel(11.25, colour::kOrange),    Picture2, "lblMaleChineseElements",     {120, 232, 2370, 270});
     Place(FieldCaption("Element  Description"),                                    Picture2, "Label18",                    {120, 540, 2025, 195});
     txtMaleElementDescription  = PlaceTextBox(                                    Picture2, "txtMaleElementDescription",  {120, 800, 2775, 950});
     Frame1                     = Place(new QGroupBox,                             client,   "Frame1",                     {120, 6960, 9735, 855});
@@ -126,19 +127,17 @@ void ResultWindow::BuildVisible(QWidget* client) {
     picJapaneseSignSymbol->setAlignment(Qt::AlignCenter);
     for (QPushButton* button : {cmdBack, cmdPrint, cmdExit}) SetColours(button, Qt::black, colour::kButtonFace);
 
-    // Each box is named by its caption, for screen readers.
-    const std::pair<const char*, QWidget*> captions[] = {
-        {"Label13", lblMaleChinesesign},
-        {"Label39", lblJapaneseSign},
-        {"Label15", lblMaleChineseElements},
-        {"Label18", txtMaleElementDescription},
-    };
-    for (const auto& [caption, box] : captions) {
-        box->setAccessibleName(findChild<QLabel*>(QLatin1String(caption))->text().simplified());
-    }
+    // Each value and box is named by its caption, for screen readers.
+    const auto caption = [this](const char* name) { return findChild<QLabel*>(QLatin1String(name)); };
+    lblMaleChinesesign->HearWith(caption("Label13"));
+    lblJapaneseSign->HearWith(caption("Label39"));
+    lblMaleChineseElements->HearWith(caption("Label15"));
+    txtMaleElementDescription->setAccessibleName(caption("Label18")->text().simplified());
     YourPicture->setAccessibleName(QStringLiteral("Picture of your animal sign"));
     picJapaneseSignSymbol->setAccessibleName(QStringLiteral("Japanese sign symbol"));
 
+    // Help > Visit Us Online opens Label1's home page; no menu opens the offers' pages.
+    FocusAfter(cmdExit, {lblCobrand, lblFullBrand});
     connect(Label1, &LinkLabel::Clicked, this, [this] { links_.OpenHomePage(); });
     connect(cmdBack, &QPushButton::clicked, this, &ResultWindow::cmdBack_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ResultWindow::cmdPrint_Click);
@@ -165,10 +164,14 @@ void ResultWindow::Show(const ZodiacState& state) {
     if (state.user) {
         const Reading& user = *state.user;
         Framale->setTitle(user.name + QStringLiteral("'s Characteristic"));
-        lblMaleChinesesign->setText(ToQString(Name(user.year.year.sign)));
-        lblMaleChineseElements->setText(ToQString(Name(user.year.year.element)));
-        lblJapaneseSign->setText(ToQString(user.japanese.name));
+        setAccessibleDescription(user.name + QStringLiteral("'s Japanese zodiac sign"));
+        lblMaleChinesesign->ShowValue(ToQString(Name(user.year.year.sign)));
+        lblMaleChineseElements->ShowValue(ToQString(Name(user.year.year.element)));
+        lblJapaneseSign->ShowValue(ToQString(user.japanese.name));
         picJapaneseSignSymbol->setPixmap(SymbolPicture(user.year.year.sign));
+        const EtoPart& branch = kBranches[Index(user.year.year.sign)];
+        picJapaneseSignSymbol->setAccessibleName(
+            QStringLiteral("Japanese sign symbol: %1 (%2)").arg(ToQString(branch.kanji), ToQString(branch.reading)));
         FillProfile(userBoxes_, &user.profile);
         txtMaleElementDescription->setPlainText(ToQString(user.elementDescription));
         ShowAnimalPicture(YourPicture, &user.profile);

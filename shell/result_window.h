@@ -45,7 +45,7 @@ private:
 
     LinkLabel* Label1;
     QGroupBox* Framale;
-    QLabel* lblMaleChinesesign;
+    ValueLabel* lblMaleChinesesign;
     QLineEdit* txtMaleRulingPlanet;
     QLineEdit* txtMaleWesternZodiacSign;
     QPlainTextEdit* txtMalePositiveTraits;
@@ -61,10 +61,10 @@ private:
     QLineEdit* txtMaleFamousPersonBorn;
     QLabel* YourPicture;
     QWidget* Picture1;
-    QLabel* lblJapaneseSign;
+    ValueLabel* lblJapaneseSign;
     QLabel* picJapaneseSignSymbol;
     QWidget* Picture2;
-    QLabel* lblMaleChineseElements;
+    ValueLabel* lblMaleChineseElements;
     QPlainTextEdit* txtMaleElementDescription;
     QGroupBox* Frame1;
     LinkLabel* lblCobrand;
