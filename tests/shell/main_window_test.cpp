@@ -216,6 +216,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(program.main(), "txtMaleName"));
     }
 
+    // The offers' links, whose pages no menu opens, come last.
     void tabGoesThroughTheHiddenPartnerSectionBeforeTheButton() {
         Program program;
         MainWindow* w = program.main();
@@ -223,7 +224,8 @@ private slots:
                                           Child<QComboBox>(w, "CboMaleDate"),   Child<QComboBox>(w, "cboMaleYear"),
                                           Child<QLineEdit>(w, "txtFemaleName"), Child<QComboBox>(w, "cboFemaleMonth"),
                                           Child<QComboBox>(w, "cboFemaleDate"), Child<QComboBox>(w, "cboFemaleYear"),
-                                          Child<QPushButton>(w, "cmdProceed")};
+                                          Child<QPushButton>(w, "cmdProceed"),  Child<LinkLabel>(w, "lblCobrand"),
+                                          Child<LinkLabel>(w, "lblFullBrand")};
         QList<QWidget*> chain;
         QWidget* widget = Child<QLineEdit>(w, "txtMaleName");
         do {
