@@ -74,12 +74,20 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FocusAfter(QWidget* last, std::initializer_list<LinkLabel*> links) {
+    // What the window gives the focus to when it opens: its first control.
+    QWidget* const window = last->window();
+    QWidget* first = window->focusWidget() ? window->focusWidget() : window->nextInFocusChain();
+    while (first != window && !(first->focusPolicy() & Qt::TabFocus)) first = first->nextInFocusChain();
     for (LinkLabel* link : links) {
         // Not by a click, which opens the page and would leave a focus mark behind.
         link->setFocusPolicy(Qt::TabFocus);
         QWidget::setTabOrder(last, link);
         last = link;
     }
+    // Qt's focus chain is a ring, which the window itself is part of: a link made
+    // before `last` already follows it round the ring, and stays where it was, so
+    // the window would open with the focus on it.
+    if (first != window && !window->focusWidget()) first->setFocus();
 }
 
 }  // namespace zodiac

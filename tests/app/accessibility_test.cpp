@@ -256,6 +256,25 @@ private slots:
         QCOMPARE(windows.program.platform.opened, QStringList{page});
     }
 
+    // The links join the end of the Tab order: each window still opens with the
+    // focus on its first control, not on a link.
+    void aWindowOpensWithTheFocusOnItsFirstControl_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("report window") << "report"
+                                       << "RTB";
+        QTest::newRow("About box") << "about"
+                                   << "cmdOK";
+    }
+
+    void aWindowOpensWithTheFocusOnItsFirstControl() {
+        QFETCH(QString, window);
+        QFETCH(QString, first);
+        AnnsWindows windows;
+        QWidget* shown = windows.Show(window);
+        QCOMPARE(QApplication::focusWidget(), Child<QWidget>(shown, qPrintable(first)));
+    }
+
     // Qt's own save and print dialogs, in the program's style, mark the focus
     // as the windows do: their tool buttons and lists too.
     void theSaveAndPrintDialogsShowTheirFocus() {
