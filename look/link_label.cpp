@@ -4,8 +4,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <QStyle>
 #include <QStyleHints>
+#include <QStyleOption>
 
 #include "look/accessible_roles.h"
 #include "look/colours.h"
@@ -46,6 +49,22 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     if (!opens || (event->modifiers() & ~Qt::KeypadModifier)) return QLabel::keyPressEvent(event);
     if (!event->isAutoRepeat()) emit Clicked();  // held down, it opens once
     event->accept();
+}
+
+void LinkLabel::paintEvent(QPaintEvent*) {
+    // As QLabel draws plain text. A label that may take the focus draws through
+    // a text document instead, which sets the text a pixel higher on a scaled
+    // screen: a link looks the same whether the keyboard reaches it or not.
+    QPainter painter(this);
+    drawFrame(&painter);
+    QStyleOption option;
+    option.initFrom(this);
+    const bool rightToLeft = text().isRightToLeft();
+    const int flags = QStyle::visualAlignment(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, alignment()) |
+                      Qt::TextExpandTabs | (wordWrap() ? Qt::TextWordWrap : 0) |
+                      (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+    style()->drawItemText(&painter, contentsRect().adjusted(margin(), margin(), -margin(), -margin()), flags,
+                          option.palette, isEnabled(), text(), foregroundRole());
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

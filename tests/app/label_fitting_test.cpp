@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "look/fonts.h"
+#include "look/link_label.h"
 #include "look/twips.h"
 #include "shell/about_box.h"
 #include "shell/exit_screen.h"
@@ -120,6 +121,25 @@ void ExpectOnTheScreen(QWidget* window) {
 }
 
 // A picture made for the scale: twice the pixels, drawn in the same room, above a scale of 1.
+// A link the keyboard can reach is drawn as the plain label it is, to the pixel,
+// on every scale: QLabel draws such a label through a text document otherwise.
+void ExpectLinksDrawnPlain(QWidget* window) {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    for (LinkLabel* link : window->findChildren<LinkLabel*>()) {
+        QLabel plain(link->text(), link->parentWidget());
+        plain.setGeometry(link->geometry());
+        plain.setFont(link->font());
+        plain.setPalette(link->palette());
+        plain.setAutoFillBackground(link->autoFillBackground());
+        plain.setAlignment(link->alignment());
+        plain.setWordWrap(link->wordWrap());
+        plain.setTextFormat(Qt::PlainText);
+        QVERIFY2(link->grab().toImage() == plain.grab().toImage(), qPrintable(link->objectName()));
+    }
+    window->hide();
+}
+
 void ExpectSharp(const QLabel* picture, QSize size) {
     const qreal ratio = qApp->devicePixelRatio() > 1 ? 2 : 1;
     QVERIFY2(!picture->pixmap().isNull(), qPrintable(picture->objectName()));
@@ -136,6 +156,8 @@ private slots:
     void noWindowCutsACaptionOrAListEntry() { ForEveryWindow(ExpectNothingClipped); }
 
     void everyWindowLiesOnTheScreen() { ForEveryWindow(ExpectOnTheScreen); }
+
+    void everyLinkIsDrawnAsAPlainLabel() { ForEveryWindow(ExpectLinksDrawnPlain); }
 
     void thePicturesAreMadeForTheScale() {
         Program program;
