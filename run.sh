@@ -11,7 +11,7 @@ packages=(
     libreoffice-writer-nogui poppler-utils unrtf                           # read saved and printed reports back
     clang libclang-rt-14-dev                                               # fuzzing
     xvfb xauth xdotool imagemagick openbox x11-utils                       # end-to-end runs and their screenshots
-    dbus-daemon at-spi2-core python3-dbus                                  # reading a message box's text in them
+    dbus-daemon at-spi2-core python3-dbus                                  # reading the windows over AT-SPI, as a screen reader
     weston                                                                 # the windows on a headless Wayland compositor
     python3-lunardate python3-ephem                                        # an independent lunar calendar and sun for the tests
     nodejs npm                                                             # a second calendar, npm's lunar-javascript, for the tests

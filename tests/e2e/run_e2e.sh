@@ -94,42 +94,7 @@ windows='^Qorvel Japanese Zodiac v1.15$'
 # Qt under X11 puts no message box text on the clipboard (Ctrl+C copies it on
 # Windows only), so the text is read from the accessibility tree over AT-SPI:
 # a private session bus starts the accessibility bus, and Python walks the tree.
-python=""
-for candidate in python3 /usr/bin/python3; do
-    "$candidate" -c 'import dbus' 2>/dev/null && { python="$candidate"; break; }
-done
-[ -n "$python" ] || fail "no Python 3 with its dbus module, to read what a window says"
-session_bus="unix:path=$scratch/session-bus"
-# Every name and description the running programs' windows show, one a line.
-window_texts() {
-    DBUS_SESSION_BUS_ADDRESS="$session_bus" "$python" - <<'EOF'
-import dbus
-session = dbus.SessionBus()
-address = session.get_object("org.a11y.Bus", "/org/a11y/bus").GetAddress(dbus_interface="org.a11y.Bus")
-bus = dbus.bus.BusConnection(address)
-ACCESSIBLE = "org.a11y.atspi.Accessible"
-seen = set()
-def walk(name, path, depth):
-    # The registry lists the applications again as its children: each node once.
-    if depth > 20 or (name, path) in seen:
-        return
-    seen.add((name, path))
-    node = bus.get_object(name, path, introspect=False)
-    try:
-        for what in ("Name", "Description"):
-            text = node.Get(ACCESSIBLE, what, dbus_interface=dbus.PROPERTIES_IFACE, timeout=2)
-            if text:
-                print(text)
-        children = node.GetChildren(dbus_interface=ACCESSIBLE, timeout=2)
-    except dbus.DBusException:
-        return  # not an accessible application, or gone meanwhile
-    for child_name, child_path in children:
-        walk(str(child_name), str(child_path), depth + 1)
-for name in bus.list_names():
-    if name.startswith(":") and name != bus.get_unique_name():
-        walk(str(name), "/org/a11y/atspi/accessible/root", 0)
-EOF
-}
+find_dbus_python || fail "no Python 3 with its dbus module, to read what a window says"
 
 echo "start"
 "$program" & pids+=($!)
@@ -224,17 +189,18 @@ echo "a second copy is refused"
 "$program" & first_copy=$!
 pids+=("$first_copy")
 first="$(window "$windows")" || fail "no first copy"
-dbus-daemon --session --nofork --address="$session_bus" >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 50); do [ -S "$scratch/session-bus" ] && break; sleep 0.1; done
+start_session_bus
+pids+=("$session_bus_pid")
 # The accessibility bus is started first: the program looks for it as it starts.
-bus_error="$(window_texts 2>&1 >/dev/null)" || fail "no accessibility bus: $(tail -n 1 <<<"$bus_error")"
+bus_error="$(atspi start 2>&1 >/dev/null)" || fail "no accessibility bus: $(tail -n 1 <<<"$bus_error")"
 DBUS_SESSION_BUS_ADDRESS="$session_bus" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" & second=$!
 pids+=("$second")
 window "$message_box" >/dev/null || fail "no message for the second copy"
 shot second-copy-refused
 said=""
 for _ in $(seq 30); do
-    said="$(window_texts 2>/dev/null || true)"
+    # Every name and description the running programs' windows show, one a line.
+    said="$(atspi texts 2>/dev/null || true)"
     grep -qF "Application is already running" <<<"$said" && break
     sleep 0.1
 done

@@ -41,3 +41,27 @@ window() {
 
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
+
+# What a screen reader hears is read over AT-SPI by atspi.py: a private session
+# bus starts the accessibility bus (at-spi2-core), and a program started on that
+# bus with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 shows it its windows.
+# usage: find_dbus_python - sets $python to a Python 3 with its dbus module, or returns 1.
+find_dbus_python() {
+    python=""
+    for candidate in python3 /usr/bin/python3; do
+        "$candidate" -c 'import dbus' 2>/dev/null && { python="$candidate"; return 0; }
+    done
+    return 1
+}
+
+# usage: start_session_bus - sets $session_bus, the address of a session bus of
+# the session's own, and $session_bus_pid.
+start_session_bus() {
+    session_bus="unix:path=$scratch/session-bus"
+    dbus-daemon --session --nofork --address="$session_bus" >/dev/null 2>&1 &
+    session_bus_pid=$!
+    for _ in $(seq 50); do [ -S "$scratch/session-bus" ] && break; sleep 0.1; done
+}
+
+# usage: atspi start|texts - atspi.py on the session bus (see there).
+atspi() { DBUS_SESSION_BUS_ADDRESS="$session_bus" "$python" "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"; }
