@@ -192,6 +192,9 @@ private slots:
                 << QStringLiteral("%1-06-01").arg(1984 + i) << "january"
                 << cycle[i] + QStringList{QString::number(i + 1), QString::number(2044 + i), places[i]};
         }
+        QTest::newRow("the 13th, not the 13rd")
+            << "1996-06-01"
+            << "january" << QStringList{"丙子", "hinoe-ne", "ひのえね", "13", "2056", "13th"};
         QTest::newRow("Ann") << "1975-03-05"
                              << "lunar" << QStringList{"乙卯", "kinoto-u", "きのとう", "52", "2035", "52nd"};
         QTest::newRow("hinoe-uma") << "1966-06-01"
