@@ -11,7 +11,6 @@
 
 #include "core/text.h"
 #include "core/zodiac_state.h"
-#include "engine/eto.h"
 #include "look/colours.h"
 #include "look/fonts.h"
 #include "look/image_list.h"
@@ -169,7 +168,8 @@ void ResultWindow::Show(const ZodiacState& state) {
         lblMaleChineseElements->ShowValue(ToQString(Name(user.year.year.element)));
         lblJapaneseSign->ShowValue(ToQString(user.japanese.name));
         picJapaneseSignSymbol->setPixmap(SymbolPicture(user.year.year.sign));
-        const EtoPart& branch = kBranches[Index(user.year.year.sign)];
+        // The reading's eto names the year's branch, whose character the symbol shows.
+        const EtoPart& branch = user.eto.branch();
         picJapaneseSignSymbol->setAccessibleName(
             QStringLiteral("Japanese sign symbol: %1 (%2)").arg(ToQString(branch.kanji), ToQString(branch.reading)));
         FillProfile(userBoxes_, &user.profile);
